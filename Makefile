@@ -1,0 +1,38 @@
+# Two commands matter: `make run` and `make test`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: run test bench asan build deps clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/bin/quantora
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DQT_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+bench:
+	@bash scripts/install-deps.sh libbenchmark-dev libmuparser-dev
+	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQT_BUILD_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/bin/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,35 @@
+#pragma once
+// Writing numbers as text.
+//
+// Both writers start from the value's 15-significant-digit decimal form, so
+// what a person sees is rounded on decimal digits (halves away from zero),
+// never on the binary value. The output always uses "." as decimal point;
+// the window turns it into the platform separator at the last step.
+
+#include <string>
+#include <string_view>
+
+namespace common {
+
+// The plain number-to-text conversion: up to 15 significant digits, no zero
+// before the point below 1 (" .0254"), a leading blank for non-negative values,
+// "-" for negative ones. Exponent form ("E+15", "E-02") when the fixed form
+// would need more than 15 digits, leading zeros after the point included.
+std::string PlainNumberText(double value);
+
+// The same rule for a single-precision value: 7 significant digits.
+std::string PlainSingleText(float value);
+
+// PlainNumberText without its leading blank: the form settings are written in.
+std::string PlainNumberTrimmed(double value);
+
+// Pattern formatting. A pattern is an integer part of "0" (digit always shown)
+// and "#" (digit shown when significant), an optional "." followed by "0" and
+// "#" decimals, and an optional exponent "E+0…"/"E-0…" ("+" shows the sign
+// always, "-" only for negative exponents; the zeros give the least number of
+// exponent digits). Examples: "0.00", "0.", "0", "0.00000E+00", "#.##E+000".
+// Halves are rounded away from zero; a result that rounds to zero has no sign.
+// Non-finite values give "inf", "-inf" or "nan".
+std::string FormatPattern(double value, std::string_view pattern);
+
+}  // namespace common

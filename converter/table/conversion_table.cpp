@@ -1,0 +1,68 @@
+#include "converter/table/conversion_table.h"
+
+#include "common/number_format.h"
+#include "common/text_rules.h"
+
+#include <algorithm>
+
+namespace quantora {
+namespace {
+constexpr int kInitialUnitDimension = 10;
+}
+
+ConversionTable::ConversionTable(TableLimits limits) { create(limits); }
+
+void ConversionTable::create(TableLimits limits) {
+    m_limits = limits;
+    pnCategoryCount = 0;
+    pnQuantityCount = 0;
+    pnAllocationCount = 0;
+    m_unitCapacity = 0;
+    m_unitDimension = kInitialUnitDimension;
+    m_categories.assign(static_cast<std::size_t>(std::max<int>(0, limits.maxCategory)) + 1, Category{});
+    m_allocations.assign(static_cast<std::size_t>(std::max<int>(0, limits.maxQuantity)) + 1,
+                         NodeAllocationEntry{});
+    m_quantities.assign(static_cast<std::size_t>(std::max<int>(0, limits.maxQuantity)) + 1, Quantity{});
+    for (Quantity& q : m_quantities) {
+        sizeUnits(q);
+        q.references.assign(kMaxReferenceItems + 1, ReferenceItem{});
+    }
+}
+
+void ConversionTable::sizeUnits(Quantity& quantity) const {
+    quantity.units.resize(static_cast<std::size_t>(m_unitDimension) + 1);
+}
+
+void ConversionTable::setUnitCapacity(std::int16_t capacity) {
+    m_unitCapacity = capacity;
+    const int dimension = std::max(5, capacity + 1);
+    if (dimension == m_unitDimension) return;
+    m_unitDimension = dimension;
+    for (Quantity& q : m_quantities) sizeUnits(q);
+}
+
+std::int16_t ConversionTable::pGetGroupIndex(std::string_view name) const {
+    for (std::size_t i = 0; i < m_quantities.size(); ++i) {
+        if (m_quantities[i].name == name) return static_cast<std::int16_t>(i);
+    }
+    return -1;
+}
+
+void ConversionTable::pSetPixelRates(float twipsPerPixelX, float twipsPerPixelY) {
+    const std::string rateX = common::Trimmed(common::PlainSingleText(twipsPerPixelX));
+    const std::string rateY = common::Trimmed(common::PlainSingleText(twipsPerPixelY));
+    for (int q = 1; q <= pnQuantityCount; ++q) {
+        Quantity& quantity = m_quantities.at(static_cast<std::size_t>(q));
+        for (int j = 1; j <= quantity.unitCount && j < static_cast<int>(quantity.units.size()); ++j) {
+            UnitItem& unit = quantity.units[static_cast<std::size_t>(j)];
+            const std::string name = common::ToLowerAscii(common::TrimBlanks(unit.name));
+            if (name == "pixel (x)" || name == "pixels (x)") {
+                unit.rate = rateX;
+            } else if (name == "pixel (y)" || name == "pixels (y)") {
+                unit.rate = rateY;
+            }
+        }
+    }
+}
+
+}  // namespace quantora

@@ -1,0 +1,160 @@
+#pragma once
+// The converter's one data set: categories, quantities with their units and
+// quick-reference items, and the node allocation list that places quantities
+// in the tree.
+//
+// Everything is numbered from 1; position 0 exists and stays empty (an empty
+// quantity name at position 0 is what pGetGroupIndex("") finds). Unit fields
+// are text exactly as written and become numbers only when a conversion uses
+// them.
+//
+// Tree nodes: root 1, category c is node c + 1, the quantity at allocation
+// position m is node pnCategoryCount + 1 + m. Allocation entries 1 and 2 are
+// the Number System and Constants quantities, hanging from the root.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quantora {
+
+inline constexpr int kMaxReferenceItems = 20;
+inline constexpr std::string_view kDefaultTableName = "DEFAULT.DAT";
+
+struct TableLimits {
+    std::int16_t maxCategory = 30;  // "Dim"/"Category"
+    std::int16_t maxQuantity = 200; // "Dim"/"Quantity"
+    std::int16_t maxUnit = 100;     // "Dim"/"Unit"
+
+    // Lines the reader may walk: (maxUnit + 1) * maxQuantity.
+    int lineBound() const { return (maxUnit + 1) * maxQuantity; }
+    friend bool operator==(const TableLimits&, const TableLimits&) = default;
+};
+
+struct Category {
+    std::int16_t icon = 0;
+    std::string name;
+    std::int16_t expandedFlag = 0;  // 1: shown expanded when the tree is built
+    friend bool operator==(const Category&, const Category&) = default;
+};
+
+struct UnitItem {
+    std::int16_t icon = 0;
+    std::string name;
+    std::string rate;
+    std::string offset;
+    std::string rateError;    // empty: not given
+    std::string offsetError;  // empty: not given
+    std::string memo;
+    friend bool operator==(const UnitItem&, const UnitItem&) = default;
+};
+
+struct ReferenceItem {
+    std::string name;
+    std::string value;  // in unit 1 of the quantity
+    friend bool operator==(const ReferenceItem&, const ReferenceItem&) = default;
+};
+
+struct Quantity {
+    std::int16_t icon = 0;
+    std::string name;
+    std::int16_t unitCount = 0;
+    std::int16_t refCount = 0;
+    std::vector<UnitItem> units;            // positions 0..unit dimension
+    std::vector<ReferenceItem> references;  // positions 0..kMaxReferenceItems
+};
+
+struct NodeAllocationEntry {
+    std::int16_t QuantityNo = 0;
+    std::int16_t ParentNode = 0;  // 1: root; c + 1: category c
+    friend bool operator==(const NodeAllocationEntry&, const NodeAllocationEntry&) = default;
+};
+
+struct SelectionIndices {
+    std::int16_t pnSelNodeIndex = 9;
+    std::int16_t pnSelGroupIndex = -1;
+    std::string psSelGroupName;
+    std::int16_t pnSelUnitIndex = 0;
+    std::int16_t pnSelListIndex = 0;
+    std::int16_t pnConvFromIndex = 0;
+    std::int16_t pnConvIntoIndex = 0;
+};
+
+class ConversionTable {
+public:
+    explicit ConversionTable(TableLimits limits = {});
+
+    // Creates every sequence afresh, empty, sized from the given limits.
+    void create(TableLimits limits);
+    const TableLimits& limits() const { return m_limits; }
+
+    // Counts.
+    std::int16_t pnCategoryCount = 0;
+    std::int16_t pnQuantityCount = 0;
+    std::int16_t pnAllocationCount = 0;
+    std::int16_t unitCapacity() const { return m_unitCapacity; }  // pnUnitCapacity
+
+    // Sets the capacity marker and sizes the unit dimension of every quantity
+    // to max(5, capacity + 1), keeping contents.
+    void setUnitCapacity(std::int16_t capacity);
+    // Adding or inserting a unit anywhere raises the marker by one.
+    void raiseUnitCapacity() { setUnitCapacity(static_cast<std::int16_t>(m_unitCapacity + 1)); }
+    // Highest unit position the storage holds now.
+    int unitDimension() const { return m_unitDimension; }
+
+    // 1-based access; position 0 is valid and stays empty. Out of range throws
+    // std::out_of_range.
+    Category& category(int c) { return m_categories.at(c); }
+    const Category& category(int c) const { return m_categories.at(c); }
+    Quantity& quantity(int q) { return m_quantities.at(q); }
+    const Quantity& quantity(int q) const { return m_quantities.at(q); }
+    UnitItem& unit(int q, int j) { return m_quantities.at(q).units.at(j); }
+    const UnitItem& unit(int q, int j) const { return m_quantities.at(q).units.at(j); }
+    ReferenceItem& reference(int q, int i) { return m_quantities.at(q).references.at(i); }
+    const ReferenceItem& reference(int q, int i) const { return m_quantities.at(q).references.at(i); }
+    NodeAllocationEntry& allocation(int m) { return m_allocations.at(m); }
+    const NodeAllocationEntry& allocation(int m) const { return m_allocations.at(m); }
+
+    // Tree node numbering.
+    int rootNode() const { return 1; }
+    int categoryNode(int c) const { return c + 1; }
+    int numberSystemNode() const { return pnCategoryCount + 2; }
+    int constantsNode() const { return pnCategoryCount + 3; }
+    int allocationNode(int m) const { return pnCategoryCount + 1 + m; }
+    bool isQuantityNode(int node) const {
+        return node > pnCategoryCount + 1 && node < pnCategoryCount + pnAllocationCount + 2;
+    }
+    // Allocation position shown at a quantity node, 0 for any other node.
+    int allocationAtNode(int node) const { return isQuantityNode(node) ? node - pnCategoryCount - 1 : 0; }
+
+    // Lowest position 0..maxQuantity whose name equals the text exactly; -1 if none.
+    std::int16_t pGetGroupIndex(std::string_view name) const;
+
+    // Pixel units ("pixel (x)", "pixels (y)", blanks and case ignored) take the
+    // display's twips per pixel as their rate.
+    void pSetPixelRates(float twipsPerPixelX, float twipsPerPixelY);
+
+    // File identity and change flag.
+    std::string psFilePath;    // "File"/"SaveFilePath"
+    std::string psTableTitle;  // the file name, shown at the root node
+    bool pfTableChanged = false;
+
+    SelectionIndices selection;
+
+    // Encoding the table file was read in, kept for writing it back.
+    enum class FileEncoding { Windows1252, Utf8 };
+    FileEncoding fileEncoding = FileEncoding::Windows1252;
+
+private:
+    void sizeUnits(Quantity& quantity) const;
+
+    TableLimits m_limits;
+    std::int16_t m_unitCapacity = 0;
+    int m_unitDimension = 10;
+    std::vector<Category> m_categories;
+    std::vector<Quantity> m_quantities;
+    std::vector<NodeAllocationEntry> m_allocations;
+};
+
+}  // namespace quantora

@@ -1,0 +1,362 @@
+#include "converter/table/table_file.h"
+
+#include "common/numeric_text.h"
+#include "common/text_encoding.h"
+#include "common/text_rules.h"
+#include "common/file_access.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace quantora {
+namespace {
+
+constexpr std::string_view kTerminator = ";E;";
+constexpr std::string_view kNoticeTitle = " Quantora 2000";
+
+bool isTerminator(std::string_view line) { return common::TrimBlanks(line) == kTerminator; }
+
+std::string limitText(std::string_view what, int limit) {
+    return "The number of " + std::string(what) + " exceeds the limit (" + std::to_string(limit) + ").";
+}
+
+common::Notice exclamation(std::string text) {
+    return common::Notice{common::NoticeIcon::Exclamation, std::string(kNoticeTitle), std::move(text)};
+}
+
+// A read failure: the message in force when it happened.
+struct ReadFailure {
+    std::string message;
+};
+
+// Walks the non-blank lines of the file, failing with the section's message
+// when it runs off the end or past the line bound.
+class LineCursor {
+public:
+    LineCursor(const std::vector<std::string>& lines, int bound) : m_lines(lines), m_bound(bound) {}
+
+    const std::string& current(const std::string& message) const {
+        if (m_pos >= m_lines.size()) throw ReadFailure{message};
+        return m_lines[m_pos];
+    }
+    void advance() { ++m_pos; }
+    void advanceWithinBound(const std::string& message) {
+        ++m_pos;
+        if (static_cast<long long>(m_pos) > m_bound) throw ReadFailure{message};
+    }
+
+private:
+    const std::vector<std::string>& m_lines;
+    int m_bound;
+    std::size_t m_pos = 0;
+};
+
+std::int16_t strictField(std::string_view line, int n, int count, const std::string& message) {
+    const auto value = common::StrictWholeNumber(pGetField(line, n, count));
+    if (!value) throw ReadFailure{message};
+    return *value;
+}
+
+std::int16_t lenientField(std::string_view line, int n, int count, const std::string& message) {
+    const auto value = common::LenientWholeNumber(pGetField(line, n, count));
+    if (!value) throw ReadFailure{message};
+    return *value;
+}
+
+// Splits on CR LF, LF or a lone CR; drops lines that are blank after trimming.
+std::vector<std::string> nonBlankLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    auto take = [&](std::size_t end) {
+        std::string_view line(text.data() + start, end - start);
+        if (!common::TrimBlanks(line).empty()) lines.emplace_back(line);
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || text[i] == '\r') {
+            take(i);
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) take(text.size());
+    return lines;
+}
+
+void readCategories(ConversionTable& table, LineCursor& cursor) {
+    const std::string message = limitText("categories", table.limits().maxCategory);
+    int count = 0;
+    for (;;) {
+        const std::string& line = cursor.current(message);
+        if (isTerminator(line)) break;
+        ++count;
+        if (count > table.limits().maxCategory) throw ReadFailure{message};
+        Category& category = table.category(count);
+        category.icon = strictField(line, 1, 3, message);
+        category.name = pGetField(line, 2, 3);
+        category.expandedFlag = lenientField(line, 3, 3, message);
+        cursor.advance();
+    }
+    table.pnCategoryCount = static_cast<std::int16_t>(count);
+    cursor.advance();
+}
+
+std::string allocationError(int entry) {
+    return "The node allocation entry " + std::to_string(entry) +
+           " of this file names no quantity or no parent node it can have.";
+}
+
+// Entries that would place a quantity twice, name a quantity the file does
+// not hold or hang it from a node that is not a category make the tree
+// unbuildable, so they fail the read.
+void checkAllocation(const ConversionTable& table, int entry, std::vector<bool>& placed) {
+    const NodeAllocationEntry& current = table.allocation(entry);
+    const bool quantityOk = current.QuantityNo >= 1 && current.QuantityNo <= table.pnQuantityCount &&
+                            !placed[static_cast<std::size_t>(current.QuantityNo)];
+    const bool parentOk = current.ParentNode >= 1 && current.ParentNode <= table.pnCategoryCount + 1 &&
+                          (entry == 1 || current.ParentNode >= table.allocation(entry - 1).ParentNode);
+    if (!quantityOk || !parentOk) throw ReadFailure{allocationError(entry)};
+    placed[static_cast<std::size_t>(current.QuantityNo)] = true;
+}
+
+void readAllocation(ConversionTable& table, LineCursor& cursor) {
+    const std::string message = limitText("groups", table.limits().maxQuantity);
+    std::vector<bool> placed(static_cast<std::size_t>(std::max<int>(0, table.pnQuantityCount)) + 1, false);
+    int count = 0;
+    for (;;) {
+        const std::string& line = cursor.current(message);
+        if (isTerminator(line)) break;
+        ++count;
+        if (count > table.limits().maxQuantity) throw ReadFailure{message};
+        NodeAllocationEntry& entry = table.allocation(count);
+        entry.QuantityNo = lenientField(line, 1, 3, message);
+        entry.ParentNode = lenientField(line, 2, 3, message);
+        table.pnAllocationCount = static_cast<std::int16_t>(count);
+        checkAllocation(table, count, placed);
+        cursor.advance();
+    }
+    table.pnAllocationCount = static_cast<std::int16_t>(count);
+    cursor.advance();
+}
+
+void readReferences(ConversionTable& table, int k, const std::string& line, const std::string& message,
+                    common::Notices& notices) {
+    const int z = pCountFields(line);
+    if (z < 8) return;
+    const auto refCount = static_cast<int>(common::RoundHalfEven((z - 7) / 2.0));
+    if (z % 2 == 0) notices.push_back(exclamation("A pair of the reference data does not have its value."));
+    if (z >= 48) notices.push_back(exclamation(limitText("reference data", kMaxReferenceItems)));
+    if (refCount > kMaxReferenceItems) throw ReadFailure{message};
+    Quantity& quantity = table.quantity(k);
+    quantity.refCount = static_cast<std::int16_t>(refCount);
+    for (int i = 1; i <= refCount; ++i) {
+        quantity.references[static_cast<std::size_t>(i)] =
+            ReferenceItem{pGetField(line, 2 * i + 6, z), pGetField(line, 2 * i + 7, z)};
+    }
+}
+
+void readQuantities(ConversionTable& table, LineCursor& cursor, common::Notices& notices) {
+    const int maxUnit = table.limits().maxUnit;
+    const std::string message = limitText("unit items", maxUnit);
+    for (int k = 1; k <= table.pnQuantityCount; ++k) {
+        const std::string& header = cursor.current(message);
+        Quantity& quantity = table.quantity(k);
+        quantity.icon = strictField(header, 1, 3, message);
+        quantity.name = pGetField(header, 2, 3);
+        quantity.unitCount = strictField(header, 3, 3, message);
+        // A count the storage cannot honour would leave units nobody can reach.
+        if (quantity.unitCount < 0 || quantity.unitCount > maxUnit) throw ReadFailure{message};
+        table.setUnitCapacity(std::max(quantity.unitCount, table.unitCapacity()));
+        cursor.advance();
+
+        for (int j = 1;; ++j) {
+            const std::string& line = cursor.current(message);
+            if (isTerminator(line)) break;
+            if (j > maxUnit || j > table.unitDimension()) throw ReadFailure{message};
+            UnitItem& unit = table.unit(k, j);
+            unit.icon = strictField(line, 1, 7, message);
+            unit.name = pGetField(line, 2, 7);
+            unit.rate = pGetField(line, 3, 7);
+            unit.offset = pGetField(line, 4, 7);
+            unit.rateError = pGetField(line, 5, 7);
+            unit.offsetError = pGetField(line, 6, 7);
+            unit.memo = pGetField(line, 7, 7);
+            if (j == 1) readReferences(table, k, line, message, notices);
+            cursor.advanceWithinBound(message);
+        }
+        cursor.advanceWithinBound(message);
+    }
+}
+
+}  // namespace
+
+std::string pGetField(std::string_view line, int n, int count) {
+    if (n > count) n = count;
+    if (n < 1) n = 1;
+    std::size_t start = 0;
+    for (int field = 1; field < n; ++field) {
+        const auto sep = line.find(';', start);
+        if (sep == std::string_view::npos) return {};
+        start = sep + 1;
+    }
+    const auto end = line.find(';', start);
+    return std::string(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+}
+
+int pCountFields(std::string_view line) {
+    int count = 1;
+    for (char c : line) {
+        if (c == ';') ++count;
+    }
+    return count;
+}
+
+bool pIfFileExists(const std::string& path) { return common::fileio::CanRead(path); }
+
+std::string pGetDirPath(std::string_view programDir) {
+    std::string dir(programDir);
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+std::string FileNameOf(std::string_view path) {
+    const auto slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+TableReadOutcome pReadTable(ConversionTable& table, const TableLimits& limits, std::string_view programDir,
+                            float twipsPerPixelX, float twipsPerPixelY) {
+    TableReadOutcome outcome;
+    table.create(limits);
+    if (table.psFilePath.empty()) table.psFilePath = pGetDirPath(programDir) + std::string(kDefaultTableName);
+    const std::string& path = table.psFilePath;
+    if (pIfFileExists(path)) common::fileio::MakeWritable(path);
+
+    std::string message = "'" + path + "'\r\nThis file does not exist or cannot be read. Please check the file name.";
+    try {
+        std::string bytes;
+        if (!common::fileio::ReadAll(path, bytes)) throw ReadFailure{message};
+        message = "PRTB01";
+        const bool utf8 = !common::IsAscii(bytes) && common::IsValidUtf8(bytes);
+        table.fileEncoding = utf8 ? ConversionTable::FileEncoding::Utf8 : ConversionTable::FileEncoding::Windows1252;
+        const std::vector<std::string> lines = nonBlankLines(utf8 ? bytes : common::Windows1252ToUtf8(bytes));
+
+        int terminators = 0;
+        for (const std::string& line : lines) {
+            if (isTerminator(line)) ++terminators;
+        }
+        const int quantityCount = terminators - 2;
+        if (quantityCount > limits.maxQuantity) throw ReadFailure{limitText("groups", limits.maxQuantity)};
+        table.pnQuantityCount = static_cast<std::int16_t>(std::max(quantityCount, 0));
+        common::fileio::MakeReadOnly(path);
+
+        LineCursor cursor(lines, limits.lineBound());
+        readCategories(table, cursor);
+        readAllocation(table, cursor);
+        readQuantities(table, cursor, outcome.notices);
+        table.pSetPixelRates(twipsPerPixelX, twipsPerPixelY);
+    } catch (const ReadFailure& failure) {
+        outcome.notices.push_back(exclamation(failure.message));
+        outcome.result = 1;
+    }
+    return outcome;
+}
+
+std::string SafeTableField(std::string_view text) {
+    std::string safe = common::pReplaceAll(text, ";", ":");
+    safe = common::pReplaceAll(safe, "\r\n", " ");
+    for (char& c : safe) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return safe;
+}
+
+namespace {
+
+void makeFieldsSafe(ConversionTable& table) {
+    auto fix = [](std::string& field) {
+        if (field.find_first_of(";\r\n") != std::string::npos) field = SafeTableField(field);
+    };
+    for (int c = 1; c <= table.pnCategoryCount; ++c) fix(table.category(c).name);
+    for (int k = 1; k <= table.pnQuantityCount; ++k) {
+        Quantity& quantity = table.quantity(k);
+        fix(quantity.name);
+        // The header carries the name trimmed; keep the table equal to the file.
+        quantity.name = common::Trimmed(quantity.name);
+        for (int j = 1; j <= quantity.unitCount; ++j) {
+            UnitItem& unit = table.unit(k, j);
+            for (std::string* field : {&unit.name, &unit.rate, &unit.offset, &unit.rateError, &unit.offsetError,
+                                       &unit.memo}) {
+                fix(*field);
+            }
+        }
+        for (int i = 1; i <= quantity.refCount; ++i) {
+            fix(table.reference(k, i).name);
+            fix(table.reference(k, i).value);
+        }
+    }
+}
+
+void appendLine(std::string& out, std::string_view line) {
+    out += line;
+    out += "\r\n";
+}
+
+std::string tableText(const ConversionTable& table, const NodeExpandedQuery& isExpanded) {
+    std::string out;
+    out.reserve(64 * 1024);
+    for (int c = 1; c <= table.pnCategoryCount; ++c) {
+        const Category& category = table.category(c);
+        const bool expanded = isExpanded && isExpanded(table.categoryNode(c)).value_or(false);
+        appendLine(out, std::to_string(category.icon) + ";" + category.name + ";" + (expanded ? "1" : "0"));
+    }
+    appendLine(out, kTerminator);
+    for (int m = 1; m <= table.pnAllocationCount; ++m) {
+        const NodeAllocationEntry& entry = table.allocation(m);
+        const std::string& name = table.quantity(entry.QuantityNo).name;
+        appendLine(out, std::to_string(entry.QuantityNo) + ";" + std::to_string(entry.ParentNode) + ";" + name);
+    }
+    appendLine(out, kTerminator);
+    for (int k = 1; k <= table.pnQuantityCount; ++k) {
+        const Quantity& quantity = table.quantity(k);
+        appendLine(out, std::to_string(quantity.icon) + ";" + common::Trimmed(quantity.name) + ";" +
+                            std::to_string(quantity.unitCount));
+        for (int j = 1; j <= quantity.unitCount; ++j) {
+            const UnitItem& unit = table.unit(k, j);
+            std::string line = std::to_string(unit.icon) + ";" + unit.name + ";" + unit.rate + ";" + unit.offset +
+                               ";" + unit.rateError + ";" + unit.offsetError + ";" + unit.memo;
+            if (j == 1) {
+                for (int i = 1; i <= quantity.refCount; ++i) {
+                    const ReferenceItem& item = table.reference(k, i);
+                    if (common::TrimBlanks(item.name).empty()) continue;
+                    line += ";" + item.name + ";" + item.value;
+                }
+            }
+            appendLine(out, line);
+        }
+        appendLine(out, kTerminator);
+    }
+    return out;
+}
+
+}  // namespace
+
+TableWriteOutcome pSaveTable(ConversionTable& table, const NodeExpandedQuery& isExpanded) {
+    makeFieldsSafe(table);
+    const std::string text = tableText(table, isExpanded);
+    // Text a Windows-1252 file cannot hold is kept by writing UTF-8 instead.
+    if (table.fileEncoding == ConversionTable::FileEncoding::Windows1252 && !common::FitsWindows1252(text)) {
+        table.fileEncoding = ConversionTable::FileEncoding::Utf8;
+    }
+    const bool utf8 = table.fileEncoding == ConversionTable::FileEncoding::Utf8;
+    TableWriteOutcome outcome;
+    std::string error;
+    if (!common::fileio::ReplaceFile(table.psFilePath, utf8 ? text : common::Utf8ToWindows1252(text), error)) {
+        outcome.ok = false;
+        outcome.error = error;
+    }
+    return outcome;
+}
+
+}  // namespace quantora

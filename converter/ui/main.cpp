@@ -1,0 +1,14 @@
+#include "common/qt/message_presenter.h"
+#include "common/qt/qsettings_store.h"
+#include "converter/ui/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    common::QSettingsStore store;
+    common::MessageBoxPresenter messages;
+    quantora::MainWindow window(store, messages, quantora::DefaultTableFolder());
+    window.start();
+    return app.exec();
+}

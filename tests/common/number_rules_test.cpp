@@ -1,0 +1,143 @@
+#include "common/number_format.h"
+#include "common/numeric_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct TextToNumber {
+    const char* name;
+    const char* text;
+    double value;
+};
+
+class NumericTextValueTest : public testing::TestWithParam<TextToNumber> {};
+
+TEST_P(NumericTextValueTest, ReadsTheLeadingNumber) {
+    EXPECT_DOUBLE_EQ(common::NumericTextValue(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, NumericTextValueTest,
+    testing::Values(TextToNumber{"Empty", "", 0}, TextToNumber{"NoNumber", "abc", 0},
+                    TextToNumber{"BlanksInside", " - 1 2", -12}, TextToNumber{"TabAndLineFeed", "\t1\n5", 15},
+                    TextToNumber{"TrailingText", "12abc", 12}, TextToNumber{"SecondPointEnds", "1.2.3", 1.2},
+                    TextToNumber{"LeadingPoint", "-.5", -0.5}, TextToNumber{"ExponentD", "1d3", 1000},
+                    TextToNumber{"ExponentBlank", "2 E -2", 0.02}, TextToNumber{"ExponentStub", "1e", 1},
+                    TextToNumber{"ExponentSignStub", "1E+", 1}, TextToNumber{"PlusSign", "+7", 7},
+                    TextToNumber{"Hexadecimal", "&HFF", 255}, TextToNumber{"HexLowerCase", "&hff", 255},
+                    TextToNumber{"Octal", "&O17", 15}, TextToNumber{"OctalStopsAtEight", "&O178", 15},
+                    TextToNumber{"AmpersandAlone", "&", 0}, TextToNumber{"CommaEnds", "2,5", 2},
+                    TextToNumber{"LongExponentZeros", "1e0000002", 100}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NumericTextValue, OverflowIsInfiniteAndUnderflowIsZero) {
+    EXPECT_EQ(common::NumericTextValue("1e400"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(common::NumericTextValue("-1e99999999"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(common::NumericTextValue("1e-400"), 0.0);
+}
+
+TEST(StrictNumbers, AcceptOnlyAWholeNumberText) {
+    for (const char* good : {"1", " -2.5 ", "+3", ".5", "5.", "1e5", "1E-05", "0"}) {
+        EXPECT_TRUE(common::StrictDecimalValue(good).has_value()) << good;
+    }
+    for (const char* bad : {"", " ", "-", ".", "1e", "1e+", "1.2.3", "12 34", "1,5", "&HFF", "1d3", "abc", "1e400"}) {
+        EXPECT_FALSE(common::StrictDecimalValue(bad).has_value()) << bad;
+    }
+}
+
+TEST(StrictNumbers, WholeNumbersRoundHalvesToEvenWithinSixteenBits) {
+    EXPECT_EQ(common::StrictWholeNumber("2.5"), 2);
+    EXPECT_EQ(common::StrictWholeNumber("3.5"), 4);
+    EXPECT_EQ(common::StrictWholeNumber("-2.5"), -2);
+    EXPECT_EQ(common::StrictWholeNumber(" 12 "), 12);
+    EXPECT_EQ(common::StrictWholeNumber("-32768"), -32768);
+    EXPECT_FALSE(common::StrictWholeNumber("32767.5").has_value());
+    EXPECT_FALSE(common::StrictWholeNumber("").has_value());
+    EXPECT_FALSE(common::StrictWholeNumber("1x").has_value());
+    EXPECT_EQ(common::LenientWholeNumber("1x"), 1);
+    EXPECT_EQ(common::LenientWholeNumber(""), 0);
+    EXPECT_FALSE(common::LenientWholeNumber("40000").has_value());
+}
+
+TEST(StrictNumbers, IntegerTexts) {
+    EXPECT_EQ(common::StrictIntegerValue(" 42 "), 42);
+    EXPECT_EQ(common::StrictIntegerValue("-7"), -7);
+    EXPECT_FALSE(common::StrictIntegerValue("4.2").has_value());
+    EXPECT_FALSE(common::StrictIntegerValue("+-4").has_value());
+    EXPECT_FALSE(common::StrictIntegerValue("").has_value());
+}
+
+struct NumberToText {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+class PlainNumberTextTest : public testing::TestWithParam<NumberToText> {};
+
+TEST_P(PlainNumberTextTest, WritesFifteenDigitsWithLeadingBlank) {
+    EXPECT_EQ(common::PlainNumberText(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, PlainNumberTextTest,
+    testing::Values(NumberToText{"Inch", 0.0254, " .0254"}, NumberToText{"FiveNinths", 5.0 / 9.0, " .555555555555556"},
+                    NumberToText{"Knot", 1852.0 / 3600.0, " .514444444444444"},
+                    NumberToText{"Degree", 3.14159265358979323846 / 180.0, " 1.74532925199433E-02"},
+                    NumberToText{"Btu", 4414.353687362081 / 4.1868, " 1054.35026448889"},
+                    NumberToText{"Negative", -2, "-2"}, NumberToText{"Large", 1e15, " 1E+15"},
+                    NumberToText{"FifteenDigits", 1e14, " 100000000000000"}, NumberToText{"Zero", 0, " 0"},
+                    NumberToText{"Tiny", 1.5e-300, " 1.5E-300"}, NumberToText{"Fraction", -0.5, "-.5"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlainNumberText, SingleValuesUseSevenDigits) {
+    EXPECT_EQ(common::PlainSingleText(15.0F), " 15");
+    EXPECT_EQ(common::PlainSingleText(14.4F), " 14.4");
+    EXPECT_EQ(common::PlainNumberTrimmed(9600), "9600");
+}
+
+struct PatternCase {
+    const char* name;
+    double value;
+    const char* pattern;
+    const char* text;
+};
+
+class FormatPatternTest : public testing::TestWithParam<PatternCase> {};
+
+TEST_P(FormatPatternTest, RoundsHalvesAwayFromZeroOnDecimalDigits) {
+    EXPECT_EQ(common::FormatPattern(GetParam().value, GetParam().pattern), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, FormatPatternTest,
+    testing::Values(
+        PatternCase{"EighthToHundredths", 0.125, "0.00", "0.13"},
+        // Binary 1.005 lies below the half; the decimal form a person sees does not.
+        PatternCase{"DecimalHalfNotBinary", 1.005, "0.00", "1.01"},
+        PatternCase{"CarryIntoNewDigit", 9.995, "0.00", "10.00"},
+        PatternCase{"IntegerHalf", 2.5, "0.", "3."}, PatternCase{"NegativeInteger", -7.4, "0.", "-7."},
+        PatternCase{"NegativeHalf", -2.5, "0.", "-3."}, PatternCase{"RoundsToZeroHasNoSign", -0.001, "0.00", "0.00"},
+        PatternCase{"ZeroFixed", 0, "0.00000", "0.00000"}, PatternCase{"OptionalDigits", 0.5, "#.##", ".5"},
+        PatternCase{"TinyFixed", 1e-20, "0.0000000000000000000000000", "0.0000000000000000000100000"},
+        PatternCase{"Scientific", 1234567, "0.00000E+00", "1.23457E+06"},
+        PatternCase{"ScientificNegative", -0.000123, "0.00E+00", "-1.23E-04"},
+        PatternCase{"ThreeDigitExponent", 1e100, "0.00000E+00", "1.00000E+100"},
+        PatternCase{"ScientificCarry", 9.9999999, "0.00E+00", "1.00E+01"},
+        PatternCase{"ScientificZero", 0, "0.00000E+00", "0.00000E+00"},
+        PatternCase{"ExponentOfThreeDigits", 123, "#.##E+000", "1.23E+002"},
+        PatternCase{"SmallExponentOfThreeDigits", 0.00123, "#.##E+000", "1.23E-003"},
+        PatternCase{"RoundingMovesExponent", 999.6, "#.##E+000", "1.E+003"},
+        PatternCase{"MinusOnlyExponent", 1500, "0.0E-00", "1.5E03"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FormatPattern, NonFiniteValuesAreNamed) {
+    EXPECT_EQ(common::FormatPattern(std::numeric_limits<double>::infinity(), "0.00"), "inf");
+    EXPECT_EQ(common::FormatPattern(std::nan(""), "0.00"), "nan");
+}
+
+}  // namespace
