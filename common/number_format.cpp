@@ -120,7 +120,10 @@ std::string formatFixed(DecimalForm form, const Pattern& p) {
     for (int k = 0; k < form.pointPos; ++k) integer += digitAt(form, k);
     while (static_cast<int>(integer.size()) < p.intMin) integer.insert(integer.begin(), '0');
     std::string text = integer;
-    if (p.hasPoint) text += '.' + fractionText(form, form.pointPos, p);
+    if (p.hasPoint) {
+        text += '.';
+        text += fractionText(form, form.pointPos, p);
+    }
     if (form.negative && !form.digits.empty()) text.insert(text.begin(), '-');
     return text;
 }
@@ -131,7 +134,10 @@ std::string formatScientific(DecimalForm form, const Pattern& p) {
     const int exponent = form.digits.empty() ? 0 : form.pointPos - intDigits;
     std::string text;
     for (int k = 0; k < intDigits; ++k) text += digitAt(form, k);
-    if (p.hasPoint) text += '.' + fractionText(form, intDigits, p);
+    if (p.hasPoint) {
+        text += '.';
+        text += fractionText(form, intDigits, p);
+    }
 
     std::string expText = std::to_string(std::abs(exponent));
     while (static_cast<int>(expText.size()) < p.expDigits) expText.insert(expText.begin(), '0');
@@ -172,19 +178,28 @@ std::string plainText(double value, int significant) {
     std::string text;
     if (!useExponent) {
         if (form.pointPos <= 0) {
-            text = "." + std::string(static_cast<std::size_t>(-form.pointPos), '0') + form.digits;
+            text.assign(1, '.');
+            text.append(static_cast<std::size_t>(-form.pointPos), '0');
+            text += form.digits;
         } else {
             for (int k = 0; k < form.pointPos; ++k) text += digitAt(form, k);
-            if (count > form.pointPos) text += "." + form.digits.substr(static_cast<std::size_t>(form.pointPos));
+            if (count > form.pointPos) {
+                text += '.';
+                text.append(form.digits, static_cast<std::size_t>(form.pointPos));
+            }
         }
-        return sign + text;
+        return text.insert(0, sign);
     }
     text = form.digits.substr(0, 1);
-    if (count > 1) text += "." + form.digits.substr(1);
+    if (count > 1) {
+        text += '.';
+        text.append(form.digits, 1);
+    }
     std::string expText = std::to_string(std::abs(exponent));
     if (expText.size() < 2) expText.insert(expText.begin(), '0');
-    text += (exponent < 0 ? "E-" : "E+") + expText;
-    return sign + text;
+    text += exponent < 0 ? "E-" : "E+";
+    text += expText;
+    return text.insert(0, sign);
 }
 
 }  // namespace

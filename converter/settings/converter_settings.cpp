@@ -240,7 +240,7 @@ void clampDelays(ConverterSettings& s) {
 // two special ones), units at least 1, and (Unit + 1) x Quantity within 16 bits.
 bool limitsUsable(const TableLimits& limits) {
     return limits.maxCategory >= 0 && limits.maxQuantity >= 2 && limits.maxUnit >= 1 &&
-           (limits.maxUnit + 1) * limits.maxQuantity <= 32767;
+           limits.productBound() <= 32767;
 }
 
 }  // namespace

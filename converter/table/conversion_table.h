@@ -27,8 +27,11 @@ struct TableLimits {
     std::int16_t maxQuantity = 200; // "Dim"/"Quantity"
     std::int16_t maxUnit = 100;     // "Dim"/"Unit"
 
-    // Lines the reader may walk: (maxUnit + 1) * maxQuantity.
-    int lineBound() const { return (maxUnit + 1) * maxQuantity; }
+    // (maxUnit + 1) * maxQuantity: must stay within 16 bits.
+    int productBound() const { return (maxUnit + 1) * maxQuantity; }
+    // Lines a table within these limits can have; the reader stops beyond it.
+    // (The product above is too small for a full table of 200 x 100 units.)
+    int lineBound() const { return maxCategory + 1 + maxQuantity + 1 + maxQuantity * (maxUnit + 2); }
     friend bool operator==(const TableLimits&, const TableLimits&) = default;
 };
 

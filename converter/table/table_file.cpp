@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace quantora {
@@ -122,7 +123,6 @@ void checkAllocation(const ConversionTable& table, int entry, std::vector<bool>&
 
 void readAllocation(ConversionTable& table, LineCursor& cursor) {
     const std::string message = limitText("groups", table.limits().maxQuantity);
-    std::vector<bool> placed(static_cast<std::size_t>(std::max<int>(0, table.pnQuantityCount)) + 1, false);
     int count = 0;
     for (;;) {
         const std::string& line = cursor.current(message);
@@ -132,11 +132,11 @@ void readAllocation(ConversionTable& table, LineCursor& cursor) {
         NodeAllocationEntry& entry = table.allocation(count);
         entry.QuantityNo = lenientField(line, 1, 3, message);
         entry.ParentNode = lenientField(line, 2, 3, message);
-        table.pnAllocationCount = static_cast<std::int16_t>(count);
-        checkAllocation(table, count, placed);
         cursor.advance();
     }
     table.pnAllocationCount = static_cast<std::int16_t>(count);
+    std::vector<bool> placed(static_cast<std::size_t>(std::max<int>(0, table.pnQuantityCount)) + 1, false);
+    for (int m = 1; m <= count; ++m) checkAllocation(table, m, placed);
     cursor.advance();
 }
 
@@ -298,42 +298,56 @@ void makeFieldsSafe(ConversionTable& table) {
     }
 }
 
-void appendLine(std::string& out, std::string_view line) {
-    out += line;
+// Appends "a;b;c" and the line end, without temporaries: a full table has
+// twenty thousand lines.
+template <typename... Fields>
+void appendLine(std::string& out, const Fields&... fields) {
+    bool first = true;
+    auto field = [&](const auto& value) {
+        if (!first) out += ';';
+        first = false;
+        if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {
+            out += std::to_string(value);
+        } else {
+            out += value;
+        }
+    };
+    (field(fields), ...);
     out += "\r\n";
 }
 
 std::string tableText(const ConversionTable& table, const NodeExpandedQuery& isExpanded) {
     std::string out;
-    out.reserve(64 * 1024);
+    out.reserve(1024 * 1024);
     for (int c = 1; c <= table.pnCategoryCount; ++c) {
         const Category& category = table.category(c);
         const bool expanded = isExpanded && isExpanded(table.categoryNode(c)).value_or(false);
-        appendLine(out, std::to_string(category.icon) + ";" + category.name + ";" + (expanded ? "1" : "0"));
+        appendLine(out, category.icon, category.name, expanded ? "1" : "0");
     }
     appendLine(out, kTerminator);
     for (int m = 1; m <= table.pnAllocationCount; ++m) {
         const NodeAllocationEntry& entry = table.allocation(m);
-        const std::string& name = table.quantity(entry.QuantityNo).name;
-        appendLine(out, std::to_string(entry.QuantityNo) + ";" + std::to_string(entry.ParentNode) + ";" + name);
+        appendLine(out, entry.QuantityNo, entry.ParentNode, table.quantity(entry.QuantityNo).name);
     }
     appendLine(out, kTerminator);
     for (int k = 1; k <= table.pnQuantityCount; ++k) {
         const Quantity& quantity = table.quantity(k);
-        appendLine(out, std::to_string(quantity.icon) + ";" + common::Trimmed(quantity.name) + ";" +
-                            std::to_string(quantity.unitCount));
+        appendLine(out, quantity.icon, common::TrimBlanks(quantity.name), quantity.unitCount);
         for (int j = 1; j <= quantity.unitCount; ++j) {
             const UnitItem& unit = table.unit(k, j);
-            std::string line = std::to_string(unit.icon) + ";" + unit.name + ";" + unit.rate + ";" + unit.offset +
-                               ";" + unit.rateError + ";" + unit.offsetError + ";" + unit.memo;
-            if (j == 1) {
-                for (int i = 1; i <= quantity.refCount; ++i) {
-                    const ReferenceItem& item = table.reference(k, i);
-                    if (common::TrimBlanks(item.name).empty()) continue;
-                    line += ";" + item.name + ";" + item.value;
-                }
+            appendLine(out, unit.icon, unit.name, unit.rate, unit.offset, unit.rateError, unit.offsetError, unit.memo);
+            if (j != 1) continue;
+            // Reference items ride on the first unit line.
+            out.resize(out.size() - 2);
+            for (int i = 1; i <= quantity.refCount; ++i) {
+                const ReferenceItem& item = table.reference(k, i);
+                if (common::TrimBlanks(item.name).empty()) continue;
+                out += ';';
+                out += item.name;
+                out += ';';
+                out += item.value;
             }
-            appendLine(out, line);
+            out += "\r\n";
         }
         appendLine(out, kTerminator);
     }

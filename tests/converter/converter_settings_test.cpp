@@ -1,0 +1,141 @@
+#include "converter/settings/converter_settings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+using namespace quantora;
+
+std::string stored(const common::SettingsStore& store, const char* section, const char* key) {
+    return store.read(kConverterApp, section, key, "<missing>");
+}
+
+TEST(ConverterSettings, FreshStoreGivesTheDefaults) {
+    const common::MemorySettingsStore store;
+    const ReadCfgOutcome outcome = pReadCfg(store);
+    EXPECT_FALSE(outcome.fault.has_value());
+    const ConverterSettings& s = outcome.settings;
+    EXPECT_EQ(s.Digits, 6);
+    EXPECT_EQ(s.SciDigits, 6);
+    EXPECT_EQ(s.NumFormat, 0);
+    EXPECT_FALSE(s.ShowError);
+    EXPECT_EQ(s.window.width, 9600);
+    EXPECT_EQ(s.window.height, 7200);
+    EXPECT_EQ(s.window.left, -100);
+    EXPECT_EQ(s.SaveFilePath, "");
+    EXPECT_EQ(s.SelNodeIndex, 9);
+    EXPECT_EQ(s.limits, TableLimits{});
+    EXPECT_DOUBLE_EQ(s.upperLimit(), 1e6);
+    EXPECT_DOUBLE_EQ(s.lowerLimit(), 1e-6);
+}
+
+TEST(ConverterSettings, SaveWritesEveryKeyAsTextAndReadsBack) {
+    common::MemorySettingsStore store;
+    ConverterSettings s;
+    s.ShowError = true;
+    s.BoxWidthRatio = 1.5F;
+    s.HintFlags = {1, 0, 1, 1, 0, 1};
+    s.FontName[5] = "DejaVu Sans Mono";
+    s.HeaderText[2][1] = "Notes";
+    pSaveCfg(store, s);
+    EXPECT_EQ(stored(store, "Option", "ShowError"), "True");
+    EXPECT_EQ(stored(store, "Form", "BoxWidthRatio"), "1.5");
+    EXPECT_EQ(stored(store, "Form", "HeaderWidth22"), "300");
+    EXPECT_EQ(stored(store, "Form", "HeaderWidth23"), "<missing>");
+    EXPECT_EQ(stored(store, "Font", "FontStyle31"), "0");
+    EXPECT_EQ(stored(store, "Font", "FontSize4"), "<missing>");
+    EXPECT_EQ(stored(store, "Color", "BackColor3"), "-2147483644");
+    EXPECT_EQ(stored(store, "Color", "TextColor3"), "<missing>");
+    EXPECT_EQ(stored(store, "Header", "Text21"), "Notes");
+    EXPECT_EQ(stored(store, "Extra", "ShowMessage"), "101101");
+    EXPECT_EQ(stored(store, "Dim", "Unit"), "100");
+    EXPECT_EQ(store.writeOrder().front(), "Quantora 2000/Form/State");
+    EXPECT_EQ(store.writeOrder().back(), "Quantora 2000/Dim/Unit");
+
+    const ReadCfgOutcome again = pReadCfg(store);
+    EXPECT_FALSE(again.fault.has_value());
+    EXPECT_TRUE(again.settings.ShowError);
+    EXPECT_EQ(again.settings.HintFlags, s.HintFlags);
+    EXPECT_EQ(again.settings.FontName[5], "DejaVu Sans Mono");
+    EXPECT_EQ(again.settings.BackColor[3], -2147483644);
+}
+
+TEST(ConverterSettings, DelaysAreClampedWhenRead) {
+    common::MemorySettingsStore store;
+    store.write(kConverterApp, "Extra", "ScrollTimerInterval", "20");
+    store.write(kConverterApp, "Extra", "ShowMenuDelay", "5000");
+    store.write(kConverterApp, "Extra", "ShowHintDelay", "99.6");
+    const ConverterSettings s = pReadCfg(store).settings;
+    EXPECT_EQ(s.ScrollTimerInterval, 50);
+    EXPECT_EQ(s.ShowMenuDelay, 2000);
+    EXPECT_EQ(s.ShowHintDelay, 100);
+}
+
+TEST(ConverterSettings, NumbersReadWithTheLeadingNumberRule) {
+    common::MemorySettingsStore store;
+    store.write(kConverterApp, "Option", "Digits", " 8 digits");
+    store.write(kConverterApp, "Option", "SciDigits", "2.5");
+    store.write(kConverterApp, "View", "SortUnit", "true");
+    const ConverterSettings s = pReadCfg(store).settings;
+    EXPECT_EQ(s.Digits, 8);
+    EXPECT_EQ(s.SciDigits, 2);
+    EXPECT_TRUE(s.SortUnit);
+}
+
+struct FaultCase {
+    const char* name;
+    const char* section;
+    const char* key;
+    const char* value;
+    const char* marker;
+};
+
+class ConverterSettingsFault : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(ConverterSettingsFault, StopsAtTheMarkerKeepingWhatWasRead) {
+    common::MemorySettingsStore store;
+    store.write(kConverterApp, "Form", "Width", "12000");
+    store.write(kConverterApp, "Dim", "Unit", "50");
+    store.write(kConverterApp, GetParam().section, GetParam().key, GetParam().value);
+    const ReadCfgOutcome outcome = pReadCfg(store);
+    ASSERT_TRUE(outcome.fault.has_value());
+    EXPECT_EQ(outcome.fault->text, std::string("Error Code = ") + GetParam().marker);
+    EXPECT_EQ(outcome.fault->title, "Quantora 2000");
+    EXPECT_EQ(outcome.settings.window.width, 12000);
+    EXPECT_EQ(outcome.settings.limits.maxUnit, 100);  // never reached, or refused
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ConverterSettingsFault,
+    testing::Values(FaultCase{"ShortHintFlags", "Extra", "ShowMessage", "11", "PRCG14"},
+                    FaultCase{"LetterInHintFlags", "Extra", "ShowMessage", "11x111", "PRCG14"},
+                    FaultCase{"NonNumericDim", "Dim", "Category", "many", "PRCG14"},
+                    FaultCase{"DigitsOverflow", "Option", "Digits", "70000", "PRCG02"},
+                    FaultCase{"NotABoolean", "Option", "ShowError", "perhaps", "PRCG02"},
+                    FaultCase{"FontSizeOverflow", "Font", "FontSize2", "1e9", "PRCG05"},
+                    FaultCase{"ImpossibleProduct", "Dim", "Quantity", "30000", "PRCG14"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConverterSettings, SelectedNodeIsKeptOnlyForQuantityNodes) {
+    ConversionTable table;
+    table.pnCategoryCount = 5;
+    table.pnAllocationCount = 3;
+    EXPECT_EQ(NormalisedSelNodeIndex(9, table), 9);
+    EXPECT_EQ(NormalisedSelNodeIndex(7, table), 7);
+    EXPECT_EQ(NormalisedSelNodeIndex(10, table), 1);
+    EXPECT_EQ(NormalisedSelNodeIndex(4, table), 1);
+    EXPECT_EQ(NormalisedSelNodeIndex(1, table), 1);
+}
+
+TEST(ConverterSettings, MaximisedWindowKeepsTheNormalGeometry) {
+    ConverterSettings s;
+    s.window = WindowGeometry{300, 200, 9000, 7000};
+    RecordWindowState(s, 1, {1, 2, 3, 4}, 2, WindowGeometry{0, 0, 20000, 15000});
+    EXPECT_EQ(s.State, 2);
+    EXPECT_EQ(s.window.width, 9000);
+    EXPECT_EQ(s.HeaderWidth[1], (std::array<float, 4>{1, 2, 3, 4}));
+    RecordWindowState(s, 0, s.HeaderWidth[0], 0, WindowGeometry{10, 20, 8000, 6000});
+    EXPECT_EQ(s.window.left, 10);
+    EXPECT_EQ(s.window.height, 6000);
+}
+
+}  // namespace

@@ -1,0 +1,379 @@
+#include "converter/table/table_file.h"
+
+#include "table_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+using namespace quantora;
+using tabletest::TempFolder;
+
+const std::string kUnitLimit = "The number of unit items exceeds the limit (100).";
+const std::string kGroupLimit = "The number of groups exceeds the limit (200).";
+const std::string kCategoryLimit = "The number of categories exceeds the limit (30).";
+const std::string kMissingPair = "A pair of the reference data does not have its value.";
+const std::string kReferenceLimit = "The number of reference data exceeds the limit (20).";
+
+// Reads lines written to a temporary table file; keeps folder and table for inspection.
+struct LoadedTable {
+    TempFolder folder;
+    ConversionTable table;
+    TableReadOutcome outcome;
+    std::string path;
+
+    explicit LoadedTable(const std::vector<std::string>& lines, TableLimits limits = {})
+        : LoadedTable(tabletest::joinCrlf(lines), limits) {}
+    LoadedTable(const std::string& bytes, TableLimits limits) : path(folder.file("table.dat")) {
+        tabletest::writeBytes(path, bytes);
+        table.psFilePath = path;
+        outcome = pReadTable(table, limits, folder.path(), 15.0F, 12.0F);
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> result;
+        for (const auto& notice : outcome.notices) result.push_back(notice.text);
+        return result;
+    }
+};
+
+std::vector<std::string> withLengthUnits(const std::vector<std::string>& unitLines, int unitCount) {
+    std::vector<std::string> lines{";E;", "1;1;Number System", "2;1;Constants", "3;1;Length", ";E;"};
+    for (const std::string& line : tabletest::specialSections()) lines.push_back(line);
+    lines.push_back("1;Length;" + std::to_string(unitCount));
+    for (const std::string& line : unitLines) lines.push_back(line);
+    lines.push_back(";E;");
+    return lines;
+}
+
+std::string unitLineWithFields(int fields) {
+    std::string line = "1;meter;1;0;;;memo";
+    for (int f = 8; f <= fields; ++f) line += ";f" + std::to_string(f);
+    return line;
+}
+
+TEST(TableRead, ReadsEverySectionIntoTheTable) {
+    LoadedTable loaded(tabletest::smallTableLines());
+    ASSERT_EQ(loaded.outcome.result, 0);
+    EXPECT_TRUE(loaded.outcome.notices.empty());
+    const ConversionTable& t = loaded.table;
+    EXPECT_EQ(t.pnCategoryCount, 1);
+    EXPECT_EQ(t.pnQuantityCount, 3);
+    EXPECT_EQ(t.pnAllocationCount, 3);
+    EXPECT_EQ(t.category(1), (Category{2, "Mechanics", 1}));
+    EXPECT_EQ(t.allocation(3), (NodeAllocationEntry{3, 2}));
+    EXPECT_EQ(t.quantity(3).name, "Length");
+    EXPECT_EQ(t.unit(3, 2), (UnitItem{1, "inch", "0.0254", "0", "0", "0", ""}));
+    ASSERT_EQ(t.quantity(3).refCount, 1);
+    EXPECT_EQ(t.reference(3, 1), (ReferenceItem{"Half meter", "0.5"}));
+    EXPECT_EQ(t.numberSystemNode(), 3);
+    EXPECT_EQ(t.constantsNode(), 4);
+    EXPECT_EQ(t.allocationNode(3), 5);
+    EXPECT_EQ(t.unitCapacity(), 2);
+    EXPECT_TRUE(tabletest::isReadOnly(loaded.path));
+}
+
+TEST(TableRead, BlankLinesAndPaddedTerminatorsReadTheSame) {
+    std::vector<std::string> padded;
+    for (const std::string& line : tabletest::smallTableLines()) {
+        padded.push_back(line == ";E;" ? "   ;E;  " : line);
+        padded.push_back("   ");
+    }
+    LoadedTable plain(tabletest::smallTableLines());
+    LoadedTable spaced(padded);
+    ASSERT_EQ(spaced.outcome.result, 0);
+    EXPECT_EQ(spaced.table.pnQuantityCount, plain.table.pnQuantityCount);
+    EXPECT_EQ(spaced.table.unit(3, 2), plain.table.unit(3, 2));
+}
+
+TEST(TableRead, LineFeedOnlyFilesRead) {
+    std::string text;
+    for (const std::string& line : tabletest::smallTableLines()) text += line + "\n";
+    LoadedTable loaded(text, TableLimits{});
+    EXPECT_EQ(loaded.outcome.result, 0);
+    EXPECT_EQ(loaded.table.unit(3, 1).memo, "SI base unit");
+}
+
+TEST(TableRead, MissingFileNamesThePath) {
+    TempFolder folder;
+    ConversionTable table;
+    table.psFilePath = folder.file("absent.dat");
+    const TableReadOutcome outcome = pReadTable(table, {}, folder.path(), 15, 15);
+    EXPECT_EQ(outcome.result, 1);
+    ASSERT_EQ(outcome.notices.size(), 1u);
+    EXPECT_EQ(outcome.notices[0].text, "'" + table.psFilePath +
+                                           "'\r\nThis file does not exist or cannot be read. Please check the file name.");
+    EXPECT_EQ(outcome.notices[0].title, " Quantora 2000");
+    EXPECT_EQ(outcome.notices[0].icon, common::NoticeIcon::Exclamation);
+}
+
+TEST(TableRead, EmptyPathMeansDefaultTableInProgramFolder) {
+    TempFolder folder;
+    tabletest::writeBytes(folder.file("DEFAULT.DAT"), tabletest::joinCrlf(tabletest::smallTableLines()));
+    ConversionTable table;
+    EXPECT_EQ(pReadTable(table, {}, folder.path(), 15, 15).result, 0);
+    EXPECT_EQ(table.psFilePath, folder.path() + "/DEFAULT.DAT");
+}
+
+struct FailureCase {
+    const char* name;
+    std::vector<std::string> lines;
+    std::string message;
+};
+
+class TableReadFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(TableReadFailure, ReportsTheSectionsMessage) {
+    LoadedTable loaded(GetParam().lines);
+    EXPECT_EQ(loaded.outcome.result, 1);
+    ASSERT_FALSE(loaded.outcome.notices.empty());
+    EXPECT_EQ(loaded.outcome.notices.back().text, GetParam().message);
+}
+
+std::vector<std::string> categoryLines(int count) {
+    std::vector<std::string> lines;
+    for (int c = 1; c <= count; ++c) lines.push_back("1;Category " + std::to_string(c) + ";1");
+    lines.push_back(";E;");
+    lines.push_back("1;1;Number System");
+    lines.push_back("2;1;Constants");
+    lines.push_back(";E;");
+    for (const std::string& line : tabletest::specialSections()) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> unitLines(int count) {
+    std::vector<std::string> lines;
+    for (int j = 1; j <= count; ++j) lines.push_back("1;unit " + std::to_string(j) + ";" + std::to_string(j) + ";0;;;");
+    return lines;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, TableReadFailure,
+    testing::Values(
+        FailureCase{"ThirtyOneCategories", categoryLines(31), kCategoryLimit},
+        FailureCase{"EmptyCategoryIcon", {";Mechanics;1", ";E;", ";E;", ";E;"}, kCategoryLimit},
+        FailureCase{"NoTerminator", {"1;Mechanics;1"}, kCategoryLimit},
+        FailureCase{"OneTerminator", {"1;Mechanics;1", ";E;", "1;1;Number System"}, kGroupLimit},
+        FailureCase{"HundredAndOneUnits", withLengthUnits(unitLines(101), 3), kUnitLimit},
+        FailureCase{"UnitCountAboveLimit", withLengthUnits(unitLines(2), 101), kUnitLimit},
+        FailureCase{"NegativeUnitCount", withLengthUnits(unitLines(2), -1), kUnitLimit},
+        FailureCase{"NonNumericUnitIcon", withLengthUnits({"x;meter;1;0;;;"}, 1), kUnitLimit},
+        FailureCase{"IconOutOfRange", withLengthUnits({"40000;meter;1;0;;;"}, 1), kUnitLimit},
+        FailureCase{"FortyNineFields", withLengthUnits({unitLineWithFields(49)}, 1), kUnitLimit},
+        FailureCase{"AllocationNamesNoQuantity",
+                    {";E;", "1;1;Number System", "9;1;Nothing", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
+                    "The node allocation entry 2 of this file names no quantity or no parent node it can have."},
+        FailureCase{"AllocationTwice",
+                    {";E;", "1;1;Number System", "1;1;Again", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
+                    "The node allocation entry 2 of this file names no quantity or no parent node it can have."},
+        FailureCase{"AllocationUnderMissingCategory",
+                    {";E;", "1;1;Number System", "2;2;Constants", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
+                    "The node allocation entry 2 of this file names no quantity or no parent node it can have."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TableRead, TooManyQuantitiesLeavesTheFileWritable) {
+    std::vector<std::string> lines{";E;", ";E;"};
+    for (int k = 1; k <= 201; ++k) {
+        lines.push_back("1;Q" + std::to_string(k) + ";0");
+        lines.push_back(";E;");
+    }
+    LoadedTable loaded(lines);
+    EXPECT_EQ(loaded.texts(), std::vector<std::string>{kGroupLimit});
+    EXPECT_FALSE(tabletest::isReadOnly(loaded.path));
+}
+
+struct ReferenceCase {
+    const char* name;
+    int fields;
+    int refCount;
+    std::vector<std::string> notices;
+};
+
+class ReferencePairs : public testing::TestWithParam<ReferenceCase> {};
+
+TEST_P(ReferencePairs, CountAndNoticesFollowTheFieldCount) {
+    LoadedTable loaded(withLengthUnits({unitLineWithFields(GetParam().fields)}, 1));
+    EXPECT_EQ(loaded.outcome.result, 0);
+    EXPECT_EQ(loaded.texts(), GetParam().notices);
+    EXPECT_EQ(loaded.table.quantity(3).refCount, GetParam().refCount);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, ReferencePairs,
+    testing::Values(ReferenceCase{"Seven", 7, 0, {}}, ReferenceCase{"Nine", 9, 1, {}},
+                    ReferenceCase{"Ten", 10, 2, {kMissingPair}}, ReferenceCase{"Twelve", 12, 2, {kMissingPair}},
+                    ReferenceCase{"FortyEight", 48, 20, {kMissingPair, kReferenceLimit}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TableRead, RoundedUpPairTakesTheLastFieldAsValue) {
+    LoadedTable loaded(withLengthUnits({unitLineWithFields(10)}, 1));
+    EXPECT_EQ(loaded.table.reference(3, 2), (ReferenceItem{"f10", "f10"}));
+}
+
+TEST(TableRead, FortyNineFieldsShowTheLimitThenFail) {
+    LoadedTable loaded(withLengthUnits({unitLineWithFields(49)}, 1));
+    EXPECT_EQ(loaded.texts(), (std::vector<std::string>{kReferenceLimit, kUnitLimit}));
+}
+
+TEST(TableRead, UnitCountIsAuthoritative) {
+    LoadedTable fewer(withLengthUnits(unitLines(1), 3));
+    ASSERT_EQ(fewer.outcome.result, 0);
+    EXPECT_EQ(fewer.table.quantity(3).unitCount, 3);
+    EXPECT_EQ(fewer.table.unit(3, 3), UnitItem{});
+
+    LoadedTable more(withLengthUnits(unitLines(4), 2));
+    ASSERT_EQ(more.outcome.result, 0);
+    EXPECT_EQ(more.table.quantity(3).unitCount, 2);
+    ASSERT_TRUE(pSaveTable(more.table, {}).ok);
+    EXPECT_EQ(tabletest::readBytes(more.path).find("unit 3"), std::string::npos);
+}
+
+TEST(TableRead, ShortUnitLinesLeaveTrailingFieldsEmpty) {
+    LoadedTable loaded(withLengthUnits({"1;meter;1;0;0"}, 1));
+    ASSERT_EQ(loaded.outcome.result, 0);
+    EXPECT_EQ(loaded.table.unit(3, 1), (UnitItem{1, "meter", "1", "0", "0", "", ""}));
+}
+
+TEST(TableRead, PixelUnitsTakeTheDisplayRates) {
+    LoadedTable loaded(withLengthUnits({"1;twip;1;0;0;0;", "1;  Pixels (X) ;99;0;;;", "1;pixel (y);99;0;;;",
+                                        "1;pixel(x);99;0;;;"},
+                                       4));
+    ASSERT_EQ(loaded.outcome.result, 0);
+    EXPECT_EQ(loaded.table.unit(3, 2).rate, "15");
+    EXPECT_EQ(loaded.table.unit(3, 3).rate, "12");
+    EXPECT_EQ(loaded.table.unit(3, 4).rate, "99");
+}
+
+TEST(TableRead, Windows1252AndUtf8FilesBothBecomeUtf8) {
+    LoadedTable ansi(withLengthUnits({"1;micrometer (\xB5m);0.000001;0;0;0;\xB1"}, 1));
+    ASSERT_EQ(ansi.outcome.result, 0);
+    EXPECT_EQ(ansi.table.unit(3, 1).name, "micrometer (\xC2\xB5m)");
+    EXPECT_EQ(ansi.table.fileEncoding, ConversionTable::FileEncoding::Windows1252);
+
+    LoadedTable utf8(withLengthUnits({"1;ohm (\xCE\xA9);1;0;0;0;"}, 1));
+    ASSERT_EQ(utf8.outcome.result, 0);
+    EXPECT_EQ(utf8.table.unit(3, 1).name, "ohm (\xCE\xA9)");
+    EXPECT_EQ(utf8.table.fileEncoding, ConversionTable::FileEncoding::Utf8);
+}
+
+NodeExpandedQuery allExpanded(const ConversionTable& table) {
+    return [&table](int node) -> std::optional<bool> {
+        if (node < 1 || node > table.pnCategoryCount + table.pnAllocationCount + 1) return std::nullopt;
+        return true;
+    };
+}
+
+TEST(TableSave, SavedFileReadsAndSavesBackByteForByte) {
+    const std::string original = tabletest::joinCrlf(tabletest::smallTableLines());
+    LoadedTable loaded(original, TableLimits{});
+    ASSERT_TRUE(pSaveTable(loaded.table, allExpanded(loaded.table)).ok);
+    EXPECT_EQ(tabletest::readBytes(loaded.path), original);
+    EXPECT_TRUE(tabletest::isReadOnly(loaded.path));
+
+    ConversionTable again;
+    again.psFilePath = loaded.path;
+    ASSERT_EQ(pReadTable(again, {}, "", 15, 15).result, 0);
+    ASSERT_TRUE(pSaveTable(again, allExpanded(again)).ok);
+    EXPECT_EQ(tabletest::readBytes(loaded.path), original);
+}
+
+TEST(TableSave, WritesTheTreeStateAndDropsBlankReferenceNames) {
+    LoadedTable loaded(tabletest::smallTableLines());
+    loaded.table.quantity(3).refCount = 2;
+    loaded.table.reference(3, 2) = ReferenceItem{"  ", "7"};
+    loaded.table.quantity(3).name = "  Length ";
+    ASSERT_TRUE(pSaveTable(loaded.table, [](int) { return std::optional<bool>(false); }).ok);
+    const std::string saved = tabletest::readBytes(loaded.path);
+    EXPECT_EQ(saved.substr(0, 15), "2;Mechanics;0\r\n");
+    EXPECT_NE(saved.find("\r\n1;Length;2\r\n"), std::string::npos);
+    EXPECT_NE(saved.find(";Half meter;0.5\r\n"), std::string::npos);
+}
+
+TEST(TableSave, TextTheFormatCannotHoldIsMadeSafeAndLoadsBackTheSame) {
+    LoadedTable loaded(tabletest::smallTableLines());
+    ConversionTable& t = loaded.table;
+    t.category(1).name = "Mech;anics";
+    t.unit(3, 1).memo = "line one\r\nline two\nthree";
+    t.unit(3, 2).name = "inch;es";
+    t.reference(3, 1).value = "0;5";
+    ASSERT_TRUE(pSaveTable(t, allExpanded(t)).ok);
+    EXPECT_EQ(t.category(1).name, "Mech:anics");
+    EXPECT_EQ(t.unit(3, 1).memo, "line one line two three");
+
+    ConversionTable reread;
+    reread.psFilePath = loaded.path;
+    ASSERT_EQ(pReadTable(reread, {}, "", 15, 15).result, 0);
+    EXPECT_EQ(reread.category(1).name, t.category(1).name);
+    EXPECT_EQ(reread.unit(3, 1), t.unit(3, 1));
+    EXPECT_EQ(reread.unit(3, 2), t.unit(3, 2));
+    EXPECT_EQ(reread.reference(3, 1), t.reference(3, 1));
+}
+
+TEST(TableSave, KeepsTheEncodingAndWidensToUtf8WhenNeeded) {
+    LoadedTable loaded(withLengthUnits({"1;micrometer (\xB5m);0.000001;0;0;0;"}, 1));
+    ASSERT_TRUE(pSaveTable(loaded.table, {}).ok);
+    EXPECT_NE(tabletest::readBytes(loaded.path).find("(\xB5m)"), std::string::npos);
+
+    loaded.table.unit(3, 1).memo = "ohm \xCE\xA9";
+    ASSERT_TRUE(pSaveTable(loaded.table, {}).ok);
+    const std::string saved = tabletest::readBytes(loaded.path);
+    EXPECT_NE(saved.find("(\xC2\xB5m)"), std::string::npos);
+    EXPECT_NE(saved.find("ohm \xCE\xA9"), std::string::npos);
+}
+
+TEST(TableSave, UnwritableFolderIsReportedAndNothingIsLeftBehind) {
+    LoadedTable loaded(tabletest::smallTableLines());
+    loaded.table.psFilePath = loaded.folder.file("missing/sub/table.dat");
+    const TableWriteOutcome outcome = pSaveTable(loaded.table, {});
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_FALSE(outcome.error.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(loaded.folder.path()),
+                            std::filesystem::directory_iterator{}),
+              1);
+}
+
+TEST(TableFields, FieldAndCountRules) {
+    EXPECT_EQ(pGetField("a;b;c", 2, 3), "b");
+    EXPECT_EQ(pGetField("a;;c", 2, 3), "");
+    EXPECT_EQ(pGetField("a;b", 5, 7), "");
+    EXPECT_EQ(pGetField("a;b;c;d", 9, 3), "c");
+    EXPECT_EQ(pGetField(" a ; b", 2, 3), " b");
+    EXPECT_EQ(pCountFields(""), 1);
+    EXPECT_EQ(pCountFields("1;meter;1;0;;;memo"), 7);
+    EXPECT_EQ(pGetDirPath("/opt/q"), "/opt/q/");
+    EXPECT_EQ(pGetDirPath("/opt/q/"), "/opt/q/");
+    EXPECT_EQ(FileNameOf("/home/u/tables/MY.DAT"), "MY.DAT");
+}
+
+}  // namespace
+
+namespace {
+using namespace quantora;
+
+// A table filling every limit: what the program can build must load back.
+TEST(TableLimitsRoundTrip, FullTableSavesAndLoadsBack) {
+    tabletest::TempFolder folder;
+    ConversionTable table;
+    const TableLimits limits = table.limits();
+    table.psFilePath = folder.file("full.dat");
+    table.pnCategoryCount = limits.maxCategory;
+    for (int c = 1; c <= limits.maxCategory; ++c) table.category(c) = Category{1, "C" + std::to_string(c), 1};
+    table.pnQuantityCount = limits.maxQuantity;
+    table.pnAllocationCount = limits.maxQuantity;
+    table.setUnitCapacity(limits.maxUnit);
+    for (int k = 1; k <= limits.maxQuantity; ++k) {
+        table.allocation(k) = NodeAllocationEntry{static_cast<std::int16_t>(k), 1};
+        Quantity& q = table.quantity(k);
+        q.name = "Q" + std::to_string(k);
+        q.unitCount = limits.maxUnit;
+        for (int j = 1; j <= limits.maxUnit; ++j) table.unit(k, j) = UnitItem{1, "u" + std::to_string(j), "2", "0", "", "", ""};
+    }
+    ASSERT_TRUE(pSaveTable(table, {}).ok);
+    ConversionTable reread;
+    reread.psFilePath = table.psFilePath;
+    const TableReadOutcome outcome = pReadTable(reread, limits, "", 15, 15);
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(reread.quantity(200).unitCount, 100);
+    EXPECT_EQ(reread.unit(200, 100).name, "u100");
+}
+}  // namespace

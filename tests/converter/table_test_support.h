@@ -1,0 +1,74 @@
+#pragma once
+// Temporary folders and table files for the table tests.
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace tabletest {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device device;
+        m_path = std::filesystem::temp_directory_path() / ("quantora-test-" + std::to_string(device()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string file(const std::string& name) const { return (m_path / name).string(); }
+    std::string path() const { return m_path.string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline std::string joinCrlf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+inline std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline bool isReadOnly(const std::string& path) {
+    using std::filesystem::perms;
+    const perms p = std::filesystem::status(path).permissions();
+    return (p & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none;
+}
+
+// The two special quantities every table begins with, each with one unit.
+inline std::vector<std::string> specialSections() {
+    return {"1;Number System;1", "1;Decimal;10;;;;base ten", ";E;", "2;Constants;1",
+            "1;speed of light in vacuum;299792458;m/s;0;0;exact", ";E;"};
+}
+
+// A small valid table: one category "Mechanics" holding "Length" (two units,
+// one reference item).
+inline std::vector<std::string> smallTableLines() {
+    std::vector<std::string> lines{"2;Mechanics;1", ";E;", "1;1;Number System", "2;1;Constants", "3;2;Length", ";E;"};
+    for (const std::string& line : specialSections()) lines.push_back(line);
+    for (const char* line : {"1;Length;2", "1;meter;1;0;;;SI base unit;Half meter;0.5",
+                                    "1;inch;0.0254;0;0;0;", ";E;"}) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace tabletest
