@@ -1,0 +1,140 @@
+// Pre-processing of typed text: brackets, case, arguments, named constants,
+// leading zeros and signed operands.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calculator/eval/evaluator.h"
+#include "calculator/eval/named_constants.h"
+#include "calculator/eval/preprocess.h"
+
+namespace tallix {
+namespace {
+
+const NamedConstantTable& Constants() {
+    static const NamedConstantTable table = MakeNamedConstants(Evaluator::kPi);
+    return table;
+}
+
+struct PreCase {
+    const char* name;
+    const char* typed;
+    const char* processed;
+};
+
+class PreProcCases : public ::testing::TestWithParam<PreCase> {};
+
+TEST_P(PreProcCases, RewritesTheText) {
+    const PreCase& c = GetParam();
+    const std::optional<std::string> text = PreProc(c.typed, Constants());
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(*text, c.processed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PreProcCases,
+    ::testing::Values(
+        PreCase{"Brackets", "2 * [1 + {3}]", "2*(1+(3))"},
+        PreCase{"ExpUpper", "EXP(1)", "e_p(1)"},
+        PreCase{"ExpLower", "exp(1)", "e_p(1)"},
+        PreCase{"Pi", "PI/2", "3.14159265358979/2"},
+        PreCase{"Pa", "pa", "3.141986363"},
+        PreCase{"GallonImperial", "$galuk", "0.00454609"},
+        PreCase{"GallonUs", "$gal", "0.003785411784"},
+        PreCase{"Degree", "$deg", "1.74532925199433E-02"},
+        PreCase{"Gravity", "$g", "9.80665"},
+        PreCase{"PoundForce", "$lbf", "4.4482216152605"},
+        PreCase{"Pound", "$lb", "0.45359237"},
+        PreCase{"Knot", "$kt", "0.514444444444444"},
+        PreCase{"BtuThermochemical", "$btuth", "1054.35026448889"},
+        PreCase{"FahrenheitLeadingZero", "$fahr*9", "0.555555555555556*9"},
+        PreCase{"NamesCaseInsensitive", "$GAL+$Kb", "0.003785411784+1024"},
+        PreCase{"LeadingZeros", ".5+.5", "0.5+0.5"},
+        PreCase{"LeadingZeroAfterOperator", "2*.5", "2*0.5"},
+        PreCase{"LeadingZeroAfterPoint", "1..5", "1.0.5"},
+        PreCase{"Arguments", "x^2+y:3:4", "3^2+4"},
+        PreCase{"NegativeArgumentBracketed", "x^2:-3", "(-3)^2"},
+        PreCase{"ArgumentAsText", "x^2:1+1", "1+1^2"},
+        PreCase{"MissingArgumentsEmpty", "x+y+z:1", "1++"},
+        PreCase{"ArgumentBlanksTrimmed", "x*y : 2 : 3", "2*3"},
+        PreCase{"ExpKeepsItsX", "exp(x):2", "e_p(2)"},
+        PreCase{"SignedOperands", "2*-3*-4", "2*(-3)*(-4)"},
+        PreCase{"SignedExponent", "2^-2", "2^(-2)"},
+        PreCase{"SignedAfterExponentNumber", "2e-3*-1", "2e-3*(-1)"},
+        PreCase{"PlusSign", "2/+4", "2/(+4)"},
+        PreCase{"OnlyPlainNumbers", "2*-(3)", "2*(-)(3)"},
+        PreCase{"InsideBrackets", "(2*-3)", "(2*(-3))"},
+        PreCase{"NumberEndsBeforeLast", "2*-3a", "2*(-3a)"},
+        PreCase{"SignAtEnd", "2*-", "2*(-)"},
+        PreCase{"DegreeExponentKept", "$deg*-1", "1.74532925199433E-02*(-1)"},
+        // The variable substitution breaks a $-name holding a variable letter.
+        PreCase{"YardBrokenByArguments", "$yd*x:2", "$d*2"},
+        // A value holding its own letter is inserted once: the substitution ends.
+        PreCase{"ValueHoldsItsLetter", "x*y:1:2*$yd", "1*2*0.9144"},
+        PreCase{"ValueHoldsItsLetterTwice", "y+y:1:yy", "yy+yy"}),
+    [](const ::testing::TestParamInfo<PreCase>& info) { return std::string(info.param.name); });
+
+TEST(PreProc, FourthArgumentValueFails) {
+    EXPECT_FALSE(PreProc("1:2:3:4:5", Constants()).has_value());
+    EXPECT_FALSE(PreProc("x:1:2:3:4", Constants()).has_value());
+    EXPECT_TRUE(PreProc("x:1:2:3", Constants()).has_value());
+}
+
+TEST(SplitExpr, SplitsAndBrackets) {
+    const std::optional<ArgumentSplit> split = SplitExpr("x*y:-2: 5 ");
+    ASSERT_TRUE(split.has_value());
+    EXPECT_EQ(split->expression, "x*y");
+    EXPECT_EQ(split->x, "(-2)");
+    EXPECT_EQ(split->y, "5");
+    EXPECT_EQ(split->z, "");
+}
+
+TEST(SplitExpr, NoValues) {
+    const std::optional<ArgumentSplit> split = SplitExpr("x^2:");
+    ASSERT_TRUE(split.has_value());
+    EXPECT_EQ(split->expression, "x^2");
+    EXPECT_EQ(split->x, "");
+}
+
+TEST(NamedConstants, TableOrderAndTexts) {
+    const NamedConstantTable& table = Constants();
+    const char* const names[] = {"pa",     "pi",     "$galuk", "$gal",  "$deg",   "$g",   "$lbf",
+                                 "$lb",    "$mi",    "$kt",    "$btuit", "$btuth", "$calit",
+                                 "$calth", "$hp",    "$ft",    "$in",   "$yd",    "$fahr", "$kb"};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].name, names[i]) << i;
+    }
+    EXPECT_EQ(table[1].text, "3.14159265358979");
+    EXPECT_EQ(table[4].text, "1.74532925199433E-02");
+    EXPECT_EQ(table[9].text, "0.514444444444444");
+    EXPECT_EQ(table[11].text, "1054.35026448889");
+    EXPECT_EQ(table[18].text, ".555555555555556");
+}
+
+TEST(PreProc, ExpGivesE) {
+    Evaluator evaluator;
+    evaluator.Evaluate(*PreProc("EXP(1)", Constants()));
+    EXPECT_EQ(evaluator.Message(), " 2.71828182845905");
+}
+
+TEST(PreProc, SignedOperandsEvaluateAfterwards) {
+    Evaluator evaluator;
+    evaluator.Evaluate(*PreProc("2*-3", Constants()));
+    EXPECT_EQ(evaluator.Message(), "-6");
+    evaluator.Evaluate(*PreProc("2^-3", Constants()));
+    EXPECT_EQ(evaluator.Message(), " .125");
+    evaluator.Evaluate(*PreProc("2*-3*-4", Constants()));
+    EXPECT_EQ(evaluator.Message(), " 24");
+    evaluator.Evaluate(*PreProc("2^-2", Constants()));
+    EXPECT_EQ(evaluator.Message(), " .25");
+}
+
+TEST(ProcSubseq, PairAtTheFirstPositionIsLeft) {
+    EXPECT_EQ(ProcSubseq("*-3"), "*-3");
+    EXPECT_EQ(ProcSubseq("-3"), "-3");
+    EXPECT_EQ(ProcSubseq(""), "");
+}
+
+}  // namespace
+}  // namespace tallix
