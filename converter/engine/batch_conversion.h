@@ -1,0 +1,69 @@
+#pragma once
+// Batch conversion of a data file: line 1 names the quantity, line 2 the
+// convert-from unit (first ";" field), every further line holds a value in its
+// first field. Each run converts every value into the chosen convert-into
+// unit and rewrites the file with one more column: line 2 gets the unit's
+// name, each value line its result, each after one blank and followed by ";".
+// A line whose first field is not yet closed by ";" gets one first, so the
+// value (or unit name) stays the first field for the next run and the next
+// batch.
+//
+// Blank lines are dropped on reading and not written back; lines end in
+// CR LF. A run writes a complete new file and renames it over the old one, so
+// a failed run leaves the data file as it was. Windows-1252 files are turned
+// into UTF-8 on reading and written back in Windows-1252.
+
+#include "common/notice.h"
+#include "converter/engine/result_format.h"
+#include "converter/table/conversion_table.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quantora {
+
+// A data file between runs: its non-blank lines and what they name.
+struct BatchData {
+    std::string path;
+    std::string text;                     // the non-blank lines, UTF-8, each ended by CR LF
+    std::vector<std::size_t> lineStarts;  // offset of each line in text
+    bool utf8File = false;                // read as UTF-8: written back as UTF-8
+    std::int16_t pnSelGroupIndex = -1;    // the quantity named in line 1
+    std::int16_t pnConvFromIndex = -1;    // its unit named in line 2
+
+    std::size_t lineCount() const { return lineStarts.size(); }
+    // Line i (from 0) without its line end.
+    std::string_view line(std::size_t i) const;
+};
+
+struct BatchReadOutcome {
+    std::optional<BatchData> data;           // set when the file names a quantity and one of its units
+    std::optional<common::Notice> failure;   // otherwise: "Error Code = " and the position reached
+};
+
+// Reads the data file and looks up its quantity and convert-from unit. The
+// caller makes them the selection; on failure it keeps the old selection.
+BatchReadOutcome ReadBatchDataFile(const std::string& path, const ConversionTable& table);
+
+struct BatchRunOutcome {
+    bool completed = false;
+    std::optional<common::Notice> failure;  // the file is unchanged; the caller ends batch mode
+};
+
+// Converts every value of the file from the selection's convert-from unit into
+// its convert-into unit (quantity pnSelGroupIndex) and rewrites the file. On
+// success `data` holds the new lines, so the next run adds the next column.
+// No syntax check, error estimate or temperature snap applies; results are
+// written as the display shows them (a comma on a comma platform).
+BatchRunOutcome RunBatchConversion(BatchData& data, const ConversionTable& table, const NotationOptions& notation,
+                                   std::int16_t pnDecimalSep);
+
+// The failure notices, for the window's own checks.
+common::Notice BatchReadFailure(std::string_view marker);
+common::Notice BatchWriteFailure();
+
+}  // namespace quantora

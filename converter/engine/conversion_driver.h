@@ -1,0 +1,49 @@
+#pragma once
+// The conversion engine. One path from the convert-from text to the
+// convert-into text:
+//   typed text -> number system (pFormatNumber, number_input.h) or
+//   "?" mark -> separator check -> comma to dot -> syntax check (number_input.h)
+//   -> pConvert -> error estimate -> temperature snap (linear_conversion.h)
+//   -> notation (result_format.h) -> display text (decimal comma on a comma
+//   platform, the last step).
+// The window calls pExecConversion and shows what it returns. Batch runs
+// (batch_conversion.h) use the same conversion and notation over a data file;
+// table_report.h writes the printed listing of the table.
+
+#include "common/notice.h"
+#include "converter/engine/result_format.h"  // NotationOptions
+#include "converter/table/conversion_table.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quantora {
+
+struct ConversionRequest {
+    const ConversionTable& table;  // quantity, units and selection indices
+    std::string_view inputText;    // txtInput as typed
+    NotationOptions notation;
+    bool ShowError = false;
+    std::int16_t pnDecimalSep = 0;  // 0 dot, 1 comma
+};
+
+// What the window shows after a conversion. The core shows nothing itself.
+struct ConversionOutcome {
+    std::string output;               // txtOutput
+    std::optional<std::string> dest;  // new txtDest; no value: leave it as it is
+    bool pfInputExact = true;
+    bool showDecimalSepHint = false;  // hint 5: the separator the platform does not use was typed
+    common::Notices notices;          // "The conversion factors currently used seem to be invalid."
+};
+
+// Runs after every change that can alter the result. No unit chosen (or the
+// selection names no units of the table), an empty or sign-only input: empty
+// output. Malformed input: "Input error". An arithmetic fault in the
+// conversion itself clears the output and the bare result and adds the
+// invalid-factors notice; one in the error estimate leaves the error text
+// empty (the output then ends in one blank).
+ConversionOutcome pExecConversion(const ConversionRequest& request);
+
+}  // namespace quantora

@@ -1,0 +1,161 @@
+#include "converter/engine/linear_conversion.h"
+
+#include "common/number_format.h"
+#include "common/text_encoding.h"
+#include "common/text_rules.h"
+#include "converter/engine/number_input.h"
+#include "converter/engine/result_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+namespace quantora {
+namespace {
+
+// A stored field as a number; a decimal comma counts as a point.
+double fieldValue(std::string_view text) {
+    if (text.find(',') == std::string_view::npos) return LeadingNumber(text);
+    return LeadingNumber(pCommaToDot(text));
+}
+
+bool allFinite(std::initializer_list<double> values) {
+    for (double v : values) {
+        if (!std::isfinite(v)) return false;
+    }
+    return true;
+}
+
+// The significant digits of a rate as the plain number text writes them, with
+// leading and trailing zeros dropped: two rates with the same digits differ by
+// a power of ten only.
+std::string significantDigits(double rate) {
+    std::string text = common::Trimmed(pRemoveDot(common::PlainNumberText(rate)));
+    const auto e = text.find_first_of("Ee");
+    if (e != std::string::npos) text.erase(e);
+    if (!text.empty() && text.front() == '-') text.erase(text.begin());
+    const auto first = text.find_first_not_of('0');
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of('0');
+    return text.substr(first, last - first + 1);
+}
+
+// Error of a rate or an offset: the stated one, or half a unit of the last
+// written digit when none is stated.
+double fieldError(const std::string& valueText, const std::string& errorText) {
+    if (common::TrimBlanks(errorText).empty()) return pRoundError(valueText);
+    return LeadingNumber(errorText);
+}
+
+std::string exactError() { return std::string(common::kPlusMinus) + "0"; }
+
+}  // namespace
+
+common::Notice InvalidFactorsNotice() {
+    return common::Notice{common::NoticeIcon::Exclamation, " Quantora 2000",
+                          "The conversion factors currently used seem to be invalid."};
+}
+
+std::optional<UnitPair> SelectedUnits(const ConversionTable& table) {
+    const SelectionIndices& s = table.selection;
+    if (s.pnSelGroupIndex < 1 || s.pnSelGroupIndex > table.pnQuantityCount) return std::nullopt;
+    const Quantity& quantity = table.quantity(s.pnSelGroupIndex);
+    const int count = std::min<int>(quantity.unitCount, static_cast<int>(quantity.units.size()) - 1);
+    auto valid = [count](int j) { return j >= 1 && j <= count; };
+    if (!valid(s.pnConvFromIndex) || !valid(s.pnConvIntoIndex)) return std::nullopt;
+    return UnitPair{&quantity.units[static_cast<std::size_t>(s.pnConvFromIndex)],
+                    &quantity.units[static_cast<std::size_t>(s.pnConvIntoIndex)]};
+}
+
+LinearFactors::LinearFactors(const UnitItem& from, const UnitItem& into)
+    : m_rateFrom(fieldValue(from.rate)),
+      m_offsetFrom(fieldValue(from.offset)),
+      m_rateInto(fieldValue(into.rate)),
+      m_offsetInto(fieldValue(into.offset)) {
+    m_valid = allFinite({m_rateFrom, m_offsetFrom, m_rateInto, m_offsetInto});
+}
+
+ConvertResult LinearFactors::apply(double value) const {
+    if (!m_valid || !std::isfinite(value)) return {value, true};
+    if (!(std::fabs(m_rateInto) > 0)) return {0.0, false};
+    // In this order: product, add the from offset, subtract the into offset, divide.
+    double result = m_rateFrom * value;
+    result += m_offsetFrom;
+    result -= m_offsetInto;
+    result /= m_rateInto;
+    return {result, !std::isfinite(result)};
+}
+
+ConvertResult pConvert(const UnitItem& from, const UnitItem& into, std::string_view input) {
+    return LinearFactors(from, into).apply(LeadingNumber(input));
+}
+
+std::optional<std::string> pGetErrString(const UnitItem& from, const UnitItem& into, std::string_view input,
+                                         bool pfInputExact) {
+    const double x = LeadingNumber(input);
+    const std::string rateFromText = pCommaToDot(from.rate), offsetFromText = pCommaToDot(from.offset);
+    const std::string rateIntoText = pCommaToDot(into.rate), offsetIntoText = pCommaToDot(into.offset);
+    const std::string rateErrFromText = pCommaToDot(from.rateError), offsetErrFromText = pCommaToDot(from.offsetError);
+    const std::string rateErrIntoText = pCommaToDot(into.rateError), offsetErrIntoText = pCommaToDot(into.offsetError);
+    const double rateFrom = LeadingNumber(rateFromText);
+    const double rateInto = LeadingNumber(rateIntoText);
+    const double offsetFrom = LeadingNumber(offsetFromText);
+    const double offsetInto = LeadingNumber(offsetIntoText);
+    if (!allFinite({x, rateFrom, rateInto, offsetFrom, offsetInto})) return std::nullopt;
+
+    // A pure decimal shift (same digits, no offsets) converts exactly.
+    if (significantDigits(rateFrom) == significantDigits(rateInto) && offsetFrom == 0 && offsetInto == 0) {
+        return exactError();
+    }
+
+    const double eRateFrom = fieldError(rateFromText, rateErrFromText);
+    const double eRateInto = fieldError(rateIntoText, rateErrIntoText);
+    const double eOffsetFrom = fieldError(offsetFromText, offsetErrFromText);
+    const double eOffsetInto = fieldError(offsetIntoText, offsetErrIntoText);
+    const double errInput = pfInputExact ? 0.0 : pRoundError(input);
+    if (!allFinite({eRateFrom, eRateInto, eOffsetFrom, eOffsetInto, errInput})) return std::nullopt;
+
+    const double maxDivisor = rateInto - eRateInto;
+    const double minDivisor = rateInto + eRateInto;
+    if (maxDivisor == 0 || minDivisor == 0) return std::nullopt;
+    const double dMax =
+        ((x + errInput) * (rateFrom + eRateFrom) + (offsetFrom + eOffsetFrom) - (offsetInto - eOffsetInto)) / maxDivisor;
+    const double dMin =
+        ((rateFrom - eRateFrom) * (x - errInput) + (offsetFrom - eOffsetFrom) - (offsetInto + eOffsetInto)) / minDivisor;
+    const double dErr = std::fabs(dMax - (dMin + dMax) / 2);
+    if (!allFinite({dMax, dMin, dErr})) return std::nullopt;
+    return std::string(common::kPlusMinus) + pFormatSci(dErr, 3);
+}
+
+double pRoundError(std::string_view text) {
+    std::string digits = common::ToUpperAscii(pRemoveDot(text));
+    const auto e = digits.find('E');
+    if (e != std::string::npos) digits.erase(e);
+    const double mantissa = LeadingNumber(digits);
+    if (!(std::fabs(mantissa) > 0)) return 0.0;
+    return std::fabs(LeadingNumber(text) / mantissa * 0.5);
+}
+
+void pSpecialTempConv(double& result, std::string& errorText, const UnitItem& from, const UnitItem& into,
+                      std::int16_t Digits) {
+    const std::string fromOffset = pCommaToDot(common::TrimBlanks(from.offset));
+    const std::string intoOffset = pCommaToDot(common::TrimBlanks(into.offset));
+    const double threshold = 1.0 / std::pow(10.0, Digits - 1);
+    auto residue = [&](const std::string& fahrenheit, const std::string& celsius) {
+        return common::StartsWith(fahrenheit, "255.3722") && common::StartsWith(celsius, "273.15") &&
+               threshold > std::fabs(result);
+    };
+    if (residue(fromOffset, intoOffset) || residue(intoOffset, fromOffset)) {
+        result = 0;
+        errorText = exactError();
+    }
+}
+
+std::string pRemoveDot(std::string_view text) {
+    std::string result(text);
+    const auto dot = result.find('.');
+    if (dot != std::string::npos) result.erase(dot, 1);
+    return result;
+}
+
+}  // namespace quantora

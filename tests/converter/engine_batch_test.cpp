@@ -1,0 +1,218 @@
+#include "common/file_access.h"
+#include "converter/engine/batch_conversion.h"
+#include "converter/engine/linear_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quantora {
+namespace {
+
+namespace fs = std::filesystem;
+
+UnitItem unit(const char* name, const char* rate, const char* offset) {
+    UnitItem u;
+    u.icon = 1;
+    u.name = name;
+    u.rate = rate;
+    u.offset = offset;
+    return u;
+}
+
+void setUnits(ConversionTable& table, int q, const char* name, const std::vector<UnitItem>& units) {
+    Quantity& quantity = table.quantity(q);
+    quantity.name = name;
+    quantity.unitCount = static_cast<std::int16_t>(units.size());
+    for (std::size_t j = 0; j < units.size(); ++j) quantity.units.at(j + 1) = units[j];
+}
+
+std::string goldenPath(const std::string& name) { return std::string(TEST_DATA_DIR) + "/batch/" + name; }
+
+std::string bytesOf(const std::string& path) {
+    std::string bytes;
+    EXPECT_TRUE(common::fileio::ReadAll(path, bytes)) << path;
+    return bytes;
+}
+
+class EngineBatch : public testing::Test {
+protected:
+    enum Quantities { kLength = 1, kTemperature, kOdd };
+
+    EngineBatch() {
+        // ctest runs every test in its own process, possibly at the same time.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = fs::temp_directory_path() /
+                ("engine_batch_" + std::string(test->name()) + "_" +
+                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        fs::create_directories(m_dir);
+
+        setUnits(table, kLength, "Length",
+                 {unit("m", "1", "0"), unit("mm", "0.001", "0"), unit("km", "1000", "0"), unit("", "1", "0")});
+        setUnits(table, kTemperature, "Temperature",
+                 {unit("K", "1", "0"), unit("\xC2\xB0" "C", "1", "273.15"),
+                  unit("\xC2\xB0" "F", "0.555555555555556", "255.372222222222")});
+        setUnits(table, kOdd, "Odd", {unit("ten", "10", "0"), unit("huge", "1e999", "0"), unit("one", "1", "0")});
+        table.pnQuantityCount = 3;
+    }
+
+    ~EngineBatch() override {
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(m_dir, ec)) {
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        }
+        fs::remove_all(m_dir, ec);
+    }
+
+    // A private copy of a golden input file, since a run rewrites it.
+    std::string copyOf(const std::string& name) {
+        const std::string path = (m_dir / name).string();
+        fs::copy_file(goldenPath(name), path, fs::copy_options::overwrite_existing);
+        return path;
+    }
+
+    std::string fileWith(const std::string& name, const std::string& bytes) {
+        const std::string path = (m_dir / name).string();
+        std::string error;
+        EXPECT_TRUE(common::fileio::ReplaceFile(path, bytes, error, false)) << error;
+        return path;
+    }
+
+    // What the window does after a successful read: the file's quantity and
+    // unit become the selection.
+    BatchData open(const std::string& path) {
+        BatchReadOutcome read = ReadBatchDataFile(path, table);
+        EXPECT_FALSE(read.failure.has_value()) << (read.failure ? read.failure->text : "");
+        if (!read.data) return {};
+        table.selection.pnSelGroupIndex = read.data->pnSelGroupIndex;
+        table.selection.pnConvFromIndex = read.data->pnConvFromIndex;
+        return std::move(*read.data);
+    }
+
+    BatchRunOutcome runInto(BatchData& data, int into, std::int16_t separator = 0) {
+        table.selection.pnConvIntoIndex = static_cast<std::int16_t>(into);
+        return RunBatchConversion(data, table, NotationOptions{}, separator);
+    }
+
+    std::string readFailureMarker(const std::string& path) {
+        const BatchReadOutcome read = ReadBatchDataFile(path, table);
+        EXPECT_FALSE(read.data.has_value());
+        if (!read.failure) return "no failure";
+        EXPECT_EQ(read.failure->icon, common::NoticeIcon::Critical);
+        EXPECT_EQ(read.failure->title, " Quantora 2000");
+        const std::string lead = "An error occurred while reading the batch conversion data file.\r\nError Code = ";
+        EXPECT_EQ(read.failure->text.substr(0, lead.size()), lead);
+        return read.failure->text.substr(std::min(lead.size(), read.failure->text.size()));
+    }
+
+    ConversionTable table;
+    fs::path m_dir;
+};
+
+TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
+    const std::string path = copyOf("values.txt");
+    BatchData data = open(path);
+    EXPECT_EQ(data.pnSelGroupIndex, kLength);
+    EXPECT_EQ(data.pnConvFromIndex, 1);
+    EXPECT_EQ(data.lineCount(), 7u);
+
+    ASSERT_TRUE(runInto(data, 2).completed);
+    EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm.expected")));
+    ASSERT_TRUE(runInto(data, 3).completed);
+    EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm_km.expected")));
+
+    // A file processed once opens again with its values intact.
+    BatchData reopened = open(path);
+    EXPECT_EQ(reopened.pnConvFromIndex, 1);
+    EXPECT_EQ(reopened.line(2), "1; 1000.00; 0.00100000;");
+}
+
+TEST_F(EngineBatch, ResultsUseTheDisplaySeparator) {
+    const std::string path = copyOf("values.txt");
+    BatchData data = open(path);
+    ASSERT_TRUE(runInto(data, 2, 1).completed);
+    EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm_comma.expected")));
+}
+
+TEST_F(EngineBatch, TwoLinesOnlyKeepTheHeader) {
+    const std::string path = copyOf("two_lines.txt");
+    BatchData data = open(path);
+    ASSERT_TRUE(runInto(data, 2).completed);
+    EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("two_lines_mm.expected")));
+}
+
+TEST_F(EngineBatch, FileEncodingIsKept) {
+    for (const char* name : {"temperature_1252", "temperature_utf8"}) {
+        const std::string path = copyOf(std::string(name) + ".txt");
+        BatchData data = open(path);
+        EXPECT_EQ(data.pnConvFromIndex, 3) << name;
+        ASSERT_TRUE(runInto(data, 2).completed) << name;
+        EXPECT_EQ(bytesOf(path), bytesOf(goldenPath(std::string(name) + "_c.expected"))) << name;
+    }
+}
+
+TEST_F(EngineBatch, ReadFailuresNameThePositionReached) {
+    EXPECT_EQ(readFailureMarker((m_dir / "missing.txt").string()), "1113 1902 0302");
+    EXPECT_EQ(readFailureMarker(m_dir.string()), "1113 1902 0302");
+    EXPECT_EQ(readFailureMarker(fileWith("empty.txt", "")), "1113 1902 0305");
+    EXPECT_EQ(readFailureMarker(fileWith("one.txt", "Length\r\n\r\n")), "1113 1902 0305");
+    EXPECT_EQ(readFailureMarker(fileWith("quantity.txt", "Lengths\r\nm\r\n1\r\n")), "1113 1902 0307");
+    EXPECT_EQ(readFailureMarker(fileWith("unit.txt", "Length\r\nM\r\n1\r\n")), "1113 1902 0308");
+    // An empty unit name never means the empty record at position 0.
+    EXPECT_EQ(readFailureMarker(fileWith("unnamed.txt", "Odd\r\n;x\r\n1\r\n")), "1113 1902 0308");
+    EXPECT_EQ(open(fileWith("named.txt", "Length\r\n ;x\r\n1\r\n")).pnConvFromIndex, 4);
+}
+
+TEST_F(EngineBatch, FailedRunsLeaveTheFileAsItWas) {
+    const std::string original = "Length\r\nm;\r\n5\r\n";
+    const std::string path = fileWith("locked.txt", original);
+    BatchData data = open(path);
+    common::fileio::MakeReadOnly(path);
+    BatchRunOutcome locked = runInto(data, 2);
+    EXPECT_FALSE(locked.completed);
+    EXPECT_EQ(locked.failure, BatchWriteFailure());
+    EXPECT_EQ(bytesOf(path), original);
+    EXPECT_EQ(data.line(2), "5");
+
+    common::fileio::MakeWritable(path);
+    table.unit(kLength, 2).rate = "1e999";  // factors beyond the double range
+    EXPECT_EQ(runInto(data, 2).failure, InvalidFactorsNotice());
+    EXPECT_EQ(bytesOf(path), original);
+
+    // A value whose result is beyond the double range.
+    const std::string overflowing = "Odd\r\nten\r\n1e307\r\n1e308\r\n";
+    const std::string second = fileWith("overflow.txt", overflowing);
+    BatchData odd = open(second);
+    EXPECT_EQ(runInto(odd, 3).failure, BatchWriteFailure());
+    EXPECT_EQ(bytesOf(second), overflowing);
+}
+
+TEST_F(EngineBatch, LinesSplitAcrossReadBlocks) {
+    // A CR LF across the 1 MiB read block boundary, then a lone CR and a
+    // last line without a line end.
+    constexpr std::size_t kBlock = 1u << 20;
+    std::string bytes = "Length\r\nm\r\n";
+    std::size_t values = 0;
+    while (bytes.size() + 16 < kBlock) {
+        bytes += "1\r\n";
+        ++values;
+    }
+    const std::string padded = std::string(kBlock - 2 - bytes.size(), ' ') + "7";
+    bytes += padded + "\r\n8\r9";
+    ASSERT_EQ(bytes.substr(kBlock - 1, 2), "\r\n");
+    const std::string path = fileWith("large.txt", bytes);
+    BatchData data = open(path);
+    ASSERT_EQ(data.lineCount(), values + 5);
+    EXPECT_EQ(data.line(values + 2), padded);
+    EXPECT_EQ(data.line(values + 3), "8");
+    EXPECT_EQ(data.line(values + 4), "9");
+    ASSERT_TRUE(runInto(data, 2).completed);
+    EXPECT_EQ(data.line(values + 4), "9; 9000.00;");
+    EXPECT_EQ(data.line(values + 2), padded + "; 7000.00;");
+}
+
+}  // namespace
+}  // namespace quantora
