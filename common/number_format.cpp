@@ -1,5 +1,6 @@
 #include "common/number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -7,69 +8,81 @@
 namespace common {
 namespace {
 
-// A finite value as decimal digits: value = 0.d1d2d3... x 10^pointPos, with
-// d1 non-zero (or no digits at all for zero).
-struct DecimalForm {
-    bool negative = false;
-    std::string digits;  // significant digits, no leading or trailing zeros
-    int pointPos = 0;    // digits before the decimal point
-};
-
-DecimalForm decimalForm(double value, int significant = 15) {
-    DecimalForm form;
-    form.negative = std::signbit(value);
-    if (value == 0.0) return form;
-    char buffer[64];
-    // Fifteen significant digits: what the person sees is rounded from these.
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                   std::chars_format::scientific, significant - 1);
-    (void)ec;
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    const auto e = text.find('e');
-    for (char c : text.substr(0, e)) {
-        if (c != '.') form.digits += c;
+// Reads to_chars' "d.ddde[+-]xx" into digits and point position.
+void readScientific(const char* p, const char* end, DecimalDigits& form) {
+    form.count = 0;
+    for (; p < end && *p != 'e'; ++p) {
+        if (*p != '.') form.digits[form.count++] = *p;
     }
+    ++p;  // 'e'
+    const bool negativeExponent = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+')) ++p;
     int exponent = 0;
-    std::string_view expText = text.substr(e + 1);
-    if (!expText.empty() && expText.front() == '+') expText.remove_prefix(1);
-    std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
-    form.pointPos = exponent + 1;
-    while (!form.digits.empty() && form.digits.back() == '0') form.digits.pop_back();
-    return form;
+    std::from_chars(p, end, exponent);
+    form.pointPos = (negativeExponent ? -exponent : exponent) + 1;
+    while (form.count > 0 && form.digits[form.count - 1] == '0') --form.count;
 }
 
 // Keeps the first `keep` digits, rounding half away from zero on the next one.
-void roundToDigits(DecimalForm& form, int keep) {
+void roundToDigits(DecimalDigits& form, int keep) {
     if (keep < 0) {
-        form.digits.clear();
+        form.count = 0;
+        form.pointPos = 0;
         return;
     }
-    if (static_cast<int>(form.digits.size()) <= keep) return;
-    const bool roundUp = form.digits[static_cast<std::size_t>(keep)] >= '5';
-    form.digits.resize(static_cast<std::size_t>(keep));
+    if (form.count <= keep) return;
+    const bool roundUp = form.digits[keep] >= '5';
+    form.count = keep;
     if (roundUp) {
         int i = keep - 1;
-        while (i >= 0 && form.digits[static_cast<std::size_t>(i)] == '9') {
-            form.digits[static_cast<std::size_t>(i)] = '0';
-            --i;
-        }
+        while (i >= 0 && form.digits[i] == '9') --i;
         if (i >= 0) {
-            ++form.digits[static_cast<std::size_t>(i)];
+            ++form.digits[i];
+            form.count = i + 1;
         } else {
-            form.digits.insert(form.digits.begin(), '1');
+            // All nines: 0.999 becomes 1.000 one place higher.
+            form.digits[0] = '1';
+            form.count = 1;
             ++form.pointPos;
         }
     }
-    while (!form.digits.empty() && form.digits.back() == '0') form.digits.pop_back();
-    if (form.digits.empty()) form.pointPos = 0;
+    while (form.count > 0 && form.digits[form.count - 1] == '0') --form.count;
+    if (form.count == 0) form.pointPos = 0;
+}
+
+DecimalDigits decimalForm(double value, int significant = 15) {
+    DecimalDigits form;
+    form.value = value;
+    form.negative = std::signbit(value);
+    if (value == 0.0 || !std::isfinite(value)) return form;
+    const double magnitude = std::fabs(value);
+    char buffer[40];
+    // The shortest text that reads back as the value is much cheaper than
+    // exact rounding and leads to the same digits: with up to `significant`
+    // digits it is the rounded form; with more, no rounding midpoint lies
+    // between it and the value (a shorter text would exist), so rounding it
+    // gives the same digits - unless it is that midpoint itself.
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    (void)ec;
+    readScientific(buffer, end, form);
+    if (form.count <= significant) return form;
+    if (form.count == significant + 1 && form.digits[significant] == '5') {
+        auto [exactEnd, exactEc] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                                 std::chars_format::scientific, significant - 1);
+        (void)exactEc;
+        readScientific(buffer, exactEnd, form);
+        return form;
+    }
+    roundToDigits(form, significant);
+    return form;
 }
 
 struct Pattern {
-    int intMin = 0;        // "0" in the integer part
-    int intPlaces = 0;     // "0" and "#" in the integer part
+    int intMin = 0;     // "0" in the integer part
+    int intPlaces = 0;  // "0" and "#" in the integer part
     bool hasPoint = false;
-    int fracMin = 0;       // "0" after the point
-    int fracMax = 0;       // "0" and "#" after the point
+    int fracMin = 0;  // up to the last "0" after the point
+    int fracMax = 0;  // "0" and "#" after the point
     bool scientific = false;
     bool expSignAlways = false;
     int expDigits = 0;
@@ -101,108 +114,102 @@ Pattern parsePattern(std::string_view text) {
     return p;
 }
 
-char digitAt(const DecimalForm& form, int index) {
-    return index >= 0 && index < static_cast<int>(form.digits.size())
-               ? form.digits[static_cast<std::size_t>(index)]
-               : '0';
-}
-
-std::string fractionText(const DecimalForm& form, int firstIndex, const Pattern& p) {
-    std::string fraction;
-    for (int k = 0; k < p.fracMax; ++k) fraction += digitAt(form, firstIndex + k);
-    while (static_cast<int>(fraction.size()) > p.fracMin && fraction.back() == '0') fraction.pop_back();
-    return fraction;
-}
-
-std::string formatFixed(DecimalForm form, const Pattern& p) {
-    roundToDigits(form, form.pointPos + p.fracMax);
-    std::string integer;
-    for (int k = 0; k < form.pointPos; ++k) integer += digitAt(form, k);
-    while (static_cast<int>(integer.size()) < p.intMin) integer.insert(integer.begin(), '0');
-    std::string text = integer;
-    if (p.hasPoint) {
-        text += '.';
-        text += fractionText(form, form.pointPos, p);
-    }
-    if (form.negative && !form.digits.empty()) text.insert(text.begin(), '-');
-    return text;
-}
-
-std::string formatScientific(DecimalForm form, const Pattern& p) {
-    const int intDigits = std::max(1, p.intPlaces);
-    roundToDigits(form, intDigits + p.fracMax);
-    const int exponent = form.digits.empty() ? 0 : form.pointPos - intDigits;
-    std::string text;
-    for (int k = 0; k < intDigits; ++k) text += digitAt(form, k);
-    if (p.hasPoint) {
-        text += '.';
-        text += fractionText(form, intDigits, p);
-    }
-
-    std::string expText = std::to_string(std::abs(exponent));
-    while (static_cast<int>(expText.size()) < p.expDigits) expText.insert(expText.begin(), '0');
-    text += 'E';
+// Writes the exponent part ("E+06", "E-003") at w; returns the end.
+char* writeExponent(char* w, int exponent, bool signAlways, int minDigits) {
+    *w++ = 'E';
     if (exponent < 0) {
-        text += '-';
-    } else if (p.expSignAlways) {
-        text += '+';
+        *w++ = '-';
+    } else if (signAlways) {
+        *w++ = '+';
     }
-    text += expText;
-    if (form.negative && !form.digits.empty()) text.insert(text.begin(), '-');
-    return text;
+    char buffer[8];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::abs(exponent));
+    (void)ec;
+    for (auto width = end - buffer; width < minDigits; ++width) *w++ = '0';
+    for (const char* p = buffer; p < end; ++p) *w++ = *p;
+    return w;
 }
 
-}  // namespace
-
-std::string FormatPattern(double value, std::string_view pattern) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-    const Pattern p = parsePattern(pattern);
-    const DecimalForm form = decimalForm(value);
-    return p.scientific ? formatScientific(form, p) : formatFixed(form, p);
+std::string format(DecimalDigits form, const Pattern& p) {
+    int intDigits = 0;
+    int exponent = 0;
+    if (p.scientific) {
+        intDigits = std::max(1, p.intPlaces);
+        roundToDigits(form, intDigits + p.fracMax);
+        exponent = form.count == 0 ? 0 : form.pointPos - intDigits;
+    } else {
+        roundToDigits(form, form.pointPos + p.fracMax);
+        intDigits = std::max(form.pointPos, 0);
+    }
+    // Written in place: this runs for every value a batch run writes.
+    std::string out(static_cast<std::size_t>(std::max(intDigits, p.intMin) + p.fracMax + p.expDigits + 12), '\0');
+    char* w = out.data();
+    if (form.negative && form.count > 0) *w++ = '-';
+    for (int k = intDigits; k < p.intMin; ++k) *w++ = '0';
+    for (int k = 0; k < intDigits; ++k) *w++ = form.at(k);
+    if (p.hasPoint) {
+        // Decimals, trailing zeros dropped down to the pattern's required ones.
+        const int first = p.scientific ? intDigits : form.pointPos;
+        int shown = p.fracMax;
+        while (shown > p.fracMin && form.at(first + shown - 1) == '0') --shown;
+        *w++ = '.';
+        for (int k = 0; k < shown; ++k) *w++ = form.at(first + k);
+    }
+    if (p.scientific) w = writeExponent(w, exponent, p.expSignAlways, p.expDigits);
+    out.resize(static_cast<std::size_t>(w - out.data()));
+    return out;
 }
 
-namespace {
 std::string plainText(double value, int significant) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Inf" : " Inf";
-    const DecimalForm form = decimalForm(value, significant);
-    const std::string sign = form.negative && !form.digits.empty() ? "-" : " ";
-    if (form.digits.empty()) return " 0";
-
-    const int count = static_cast<int>(form.digits.size());
-    const int exponent = form.pointPos - 1;
+    const DecimalDigits form = decimalForm(value, significant);
+    if (form.count == 0) return " 0";
+    std::string text(1, form.negative ? '-' : ' ');
     // Digits the fixed form needs: integer places, or leading zeros plus digits.
-    const int fixedDigits = form.pointPos > 0 ? std::max(form.pointPos, count) : count - form.pointPos;
-    const bool useExponent = fixedDigits > significant;
-    std::string text;
-    if (!useExponent) {
+    const int fixedDigits = form.pointPos > 0 ? std::max(form.pointPos, form.count) : form.count - form.pointPos;
+    if (fixedDigits <= significant) {
         if (form.pointPos <= 0) {
-            text.assign(1, '.');
+            text += '.';
             text.append(static_cast<std::size_t>(-form.pointPos), '0');
-            text += form.digits;
+            text.append(form.digits, static_cast<std::size_t>(form.count));
         } else {
-            for (int k = 0; k < form.pointPos; ++k) text += digitAt(form, k);
-            if (count > form.pointPos) {
+            for (int k = 0; k < form.pointPos; ++k) text += form.at(k);
+            if (form.count > form.pointPos) {
                 text += '.';
-                text.append(form.digits, static_cast<std::size_t>(form.pointPos));
+                text.append(form.digits + form.pointPos, static_cast<std::size_t>(form.count - form.pointPos));
             }
         }
-        return text.insert(0, sign);
+        return text;
     }
-    text = form.digits.substr(0, 1);
-    if (count > 1) {
+    text += form.digits[0];
+    if (form.count > 1) {
         text += '.';
-        text.append(form.digits, 1);
+        text.append(form.digits + 1, static_cast<std::size_t>(form.count - 1));
     }
-    std::string expText = std::to_string(std::abs(exponent));
-    if (expText.size() < 2) expText.insert(expText.begin(), '0');
-    text += exponent < 0 ? "E-" : "E+";
-    text += expText;
-    return text.insert(0, sign);
+    char exponent[16];
+    char* end = writeExponent(exponent, form.pointPos - 1, true, 2);
+    text.append(exponent, end);
+    return text;
 }
 
 }  // namespace
+
+DecimalDigits DecimalDigitsOf(double value) { return decimalForm(value); }
+
+int DecimalDigits::exponentAt(int significant) const {
+    DecimalDigits rounded = *this;
+    roundToDigits(rounded, significant);
+    return rounded.count == 0 ? 0 : rounded.pointPos - 1;
+}
+
+std::string FormatPattern(const DecimalDigits& digits, std::string_view pattern) {
+    if (std::isnan(digits.value)) return "nan";
+    if (std::isinf(digits.value)) return digits.value < 0 ? "-inf" : "inf";
+    return format(digits, parsePattern(pattern));
+}
+
+std::string FormatPattern(double value, std::string_view pattern) { return FormatPattern(decimalForm(value), pattern); }
 
 std::string PlainNumberText(double value) { return plainText(value, 15); }
 

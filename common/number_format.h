@@ -11,6 +11,23 @@
 
 namespace common {
 
+// A value's 15-significant-digit decimal form: value = 0.d1d2... x 10^pointPos,
+// no digits for zero. Made once, it can be formatted with several patterns.
+struct DecimalDigits {
+    double value = 0;  // the value it was made from
+    bool negative = false;
+    int count = 0;     // significant digits, no trailing zeros
+    int pointPos = 0;  // digits before the decimal point
+    char digits[24] = {};
+
+    char at(int index) const { return index >= 0 && index < count ? digits[index] : '0'; }
+    // The decimal exponent of the value rounded (halves away from zero) to the
+    // given number of significant digits: 999.6 gives 3 at three digits.
+    int exponentAt(int significant) const;
+};
+
+DecimalDigits DecimalDigitsOf(double value);
+
 // The plain number-to-text conversion: up to 15 significant digits, no zero
 // before the point below 1 (" .0254"), a leading blank for non-negative values,
 // "-" for negative ones. Exponent form ("E+15", "E-02") when the fixed form
@@ -31,5 +48,6 @@ std::string PlainNumberTrimmed(double value);
 // Halves are rounded away from zero; a result that rounds to zero has no sign.
 // Non-finite values give "inf", "-inf" or "nan".
 std::string FormatPattern(double value, std::string_view pattern);
+std::string FormatPattern(const DecimalDigits& digits, std::string_view pattern);
 
 }  // namespace common

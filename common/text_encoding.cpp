@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace common {
 namespace {
@@ -79,8 +80,16 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 bool IsAscii(std::string_view bytes) {
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    // Eight bytes at a time: batch files run to tens of megabytes.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        if (word & kHighBits) return false;
+    }
+    for (; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80) return false;
     }
     return true;
 }

@@ -3,7 +3,6 @@
 #include "common/number_format.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace quantora {
@@ -15,27 +14,6 @@ double powerOfTen(int exponent) {
                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (exponent >= 0 && exponent <= 22) return kExact[exponent];
     return std::pow(10.0, exponent);
-}
-
-// The decimal exponent of the value rounded to three significant digits: the
-// exponent of its "#.##E+000" form. Read from the same 15-significant-digit
-// decimal form the pattern formatter rounds, with its half-away rounding, so
-// a value such as 9.9949999999999997 (9.99500000000000 to 15 digits) carries
-// into the next power exactly as the pattern does.
-int roundedExponent(double value) {
-    if (value == 0 || !std::isfinite(value)) return 0;
-    char buffer[32];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
-    (void)ec;
-    // "d.ddddddddddddddde[+-]xx"
-    int exponent = 0;
-    const char* e = std::find(buffer, end, 'e');
-    const char* digits = e + 1;
-    if (digits < end && *digits == '+') ++digits;
-    std::from_chars(digits, end, exponent);
-    const bool carries = buffer[0] == '9' && buffer[2] == '9' && buffer[3] == '9' && buffer[4] >= '5';
-    return carries ? exponent + 1 : exponent;
 }
 
 // pCommaToDot for a text the pattern formatter wrote.
@@ -53,12 +31,15 @@ std::string pFormatSci(double value, int digits) {
 }
 
 std::string pFormatFixed(double value, int digits) {
-    const int exponent = roundedExponent(value);
+    // The exponent of the value at three significant digits, as its
+    // "#.##E+000" form shows it; one decimal form serves both steps.
+    const common::DecimalDigits decimal = common::DecimalDigitsOf(value);
+    const int exponent = decimal.exponentAt(3);
     if (digits < exponent + 1) return pFormatSci(value, digits);
     const int decimals = digits - exponent - 1;
     std::string pattern = "0.";
     pattern.append(static_cast<std::size_t>(decimals), '0');
-    std::string text = common::FormatPattern(value, pattern);
+    std::string text = common::FormatPattern(decimal, pattern);
     if (!text.empty() && (text.back() == '.' || text.back() == ',')) text.pop_back();
     commaToDot(text);
     return text;

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -138,6 +141,41 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FormatPattern, NonFiniteValuesAreNamed) {
     EXPECT_EQ(common::FormatPattern(std::numeric_limits<double>::infinity(), "0.00"), "inf");
     EXPECT_EQ(common::FormatPattern(std::nan(""), "0.00"), "nan");
+}
+
+}  // namespace
+
+namespace {
+
+// The decimal form every pattern starts from must be the value correctly
+// rounded to 15 significant digits, over every magnitude.
+TEST(DecimalDigits, MatchTheCorrectlyRoundedFifteenDigitForm) {
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-300, 300);
+    for (int i = 0; i < 200000; ++i) {
+        double value = mantissa(random) * std::pow(10.0, exponent(random));
+        if (i % 4 == 0) value = std::round(value * 1e3) / 1e3;  // short decimals too
+        if (i % 7 == 0) value = static_cast<float>(value);      // widened singles
+        if (value == 0 || !std::isfinite(value)) continue;
+        char buffer[40];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+        std::string expected(buffer, result.ptr);
+        const auto e = expected.find('e');
+        std::string digits = expected.substr(0, 1) + expected.substr(2, e - 2);
+        while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+        const common::DecimalDigits form = common::DecimalDigitsOf(value);
+        ASSERT_EQ(std::string(form.digits, static_cast<std::size_t>(form.count)), digits) << expected;
+        ASSERT_EQ(form.pointPos - 1, std::stoi(expected.substr(e + 1))) << expected;
+    }
+}
+
+TEST(DecimalDigits, ExponentAtThreeDigitsCarriesLikeThePattern) {
+    EXPECT_EQ(common::DecimalDigitsOf(999.6).exponentAt(3), 3);
+    EXPECT_EQ(common::DecimalDigitsOf(999.4).exponentAt(3), 2);
+    EXPECT_EQ(common::DecimalDigitsOf(9.995).exponentAt(3), 1);
+    EXPECT_EQ(common::DecimalDigitsOf(0.000123456).exponentAt(3), -4);
+    EXPECT_EQ(common::DecimalDigitsOf(0).exponentAt(3), 0);
 }
 
 }  // namespace
