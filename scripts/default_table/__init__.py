@@ -1,0 +1,1 @@
+"""Definitions of the bundled conversion table, one module per category."""
