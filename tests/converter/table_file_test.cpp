@@ -205,6 +205,17 @@ INSTANTIATE_TEST_SUITE_P(
                     ReferenceCase{"FortyEight", 48, 20, {kMissingPair, kReferenceLimit}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(TableRead, LenientFieldsTakeTheLeadingNumberAndStrictOnesRoundHalvesToEven) {
+    LoadedTable loaded({"2.5;A;1 (open)", "3.5;B;", "1;C;-0.5", ";E;", " 1x;1;Number System", "2;1.4;Constants", ";E;",
+                        "1;Number System;0", ";E;", "1;Constants;0", ";E;"});
+    ASSERT_EQ(loaded.outcome.result, 0) << loaded.texts().back();
+    EXPECT_EQ(loaded.table.category(1), (Category{2, "A", 1}));
+    EXPECT_EQ(loaded.table.category(2), (Category{4, "B", 0}));
+    EXPECT_EQ(loaded.table.category(3).expandedFlag, 0);
+    EXPECT_EQ(loaded.table.allocation(1), (NodeAllocationEntry{1, 1}));
+    EXPECT_EQ(loaded.table.allocation(2), (NodeAllocationEntry{2, 1}));
+}
+
 TEST(TableRead, RoundedUpPairTakesTheLastFieldAsValue) {
     LoadedTable loaded(withLengthUnits({unitLineWithFields(10)}, 1));
     EXPECT_EQ(loaded.table.reference(3, 2), (ReferenceItem{"f10", "f10"}));
