@@ -1,5 +1,6 @@
 #include "common/qt/message_presenter.h"
 #include "common/qt/qsettings_store.h"
+#include "converter/ui/file_chooser.h"
 #include "converter/ui/main_window.h"
 
 #include <QApplication>
@@ -8,7 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     common::QSettingsStore store;
     common::MessageBoxPresenter messages;
-    quantora::MainWindow window(store, messages, quantora::DefaultTableFolder());
+    quantora::DialogFileChooser files;
+    quantora::MainWindow window(store, messages, files, quantora::DefaultTableFolder());
     window.start();
     return app.exec();
 }

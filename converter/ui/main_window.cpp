@@ -1,17 +1,53 @@
 #include "converter/ui/main_window.h"
 
+#include "common/text_rules.h"
+#include "converter/settings/command_state.h"
+#include "converter/settings/window_layout.h"
 #include "converter/table/node_status.h"
 #include "converter/table/table_file.h"
+#include "converter/table/view_plan.h"
+#include "converter/ui/conversion_boxes.h"
+#include "converter/ui/display_styles.h"
+#include "converter/ui/file_commands.h"
+#include "converter/ui/help_window.h"
+#include "converter/ui/hint_window.h"
+#include "converter/ui/main_actions.h"
+#include "converter/ui/main_layout.h"
+#include "converter/ui/quantity_views.h"
+#include "converter/ui/topmost.h"
+#include "converter/ui/unit_list_view.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace quantora {
+namespace {
+
+constexpr std::string_view kToolbarSection = "Toolbar";
+
+common::Notice startupFault(const std::string& marker) {
+    return {common::NoticeIcon::Critical, "Quantora 2000 Error",
+            "If you are using Windows 2000,\nplease email the following error code to Norvel Design: " + marker};
+}
+
+}  // namespace
 
 QString DefaultTableFolder() {
     const QString programDir = QCoreApplication::applicationDirPath();
@@ -23,60 +59,256 @@ QString DefaultTableFolder() {
     return userDir;
 }
 
-MainWindow::MainWindow(common::SettingsStore& store, common::MessagePresenter& messages, QString tableFolder,
-                       QWidget* parent)
-    : QMainWindow(parent), m_store(store), m_messages(messages), m_tableFolder(std::move(tableFolder)) {
+MainWindow::MainWindow(common::SettingsStore& store, common::MessagePresenter& messages, FileChooser& chooser,
+                       QString tableFolder, QWidget* parent)
+    : QMainWindow(parent), m_context(store, messages, std::move(tableFolder)), m_area(new QWidget(this)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quantora 2000 "));
+    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setWindowIcon(m_icons.application());
+    setMinimumSize(layout::kMinWindowWidth, layout::kMinWindowHeight);
+    m_area->setObjectName(QStringLiteral("picMain"));
+    setCentralWidget(m_area);
+    measureScreen();
+
+    m_actions = new MainActions(*this, m_icons);
+    m_boxes = new ConversionBoxes(m_context, *m_area, *statusBar(), m_icons);
+    m_views = new QuantityViews(m_context, *this, *m_area, m_icons, *m_actions, *m_boxes);
+    m_layout = new MainLayout(m_context, {*m_area, m_views->tree(), m_views->list(), m_boxes->input(), m_boxes->output(),
+                                          m_boxes->arrow()},
+                              [this](const QPoint& at) { m_commands->offerSwap(at); });
+    m_files = new FileCommands(m_context, *this, chooser, *m_views, *m_boxes,
+                               {[this] { saveSettings(); }, [this] { pSetStayTop(*this, 0); },
+                                [this] { pRestoreTopmost(); }});
+    m_commands = new CommandDispatcher(m_context, *this, {*m_actions, *m_views, *m_boxes, *m_files, *this});
+    m_hint = new HintWindow(m_context, m_icons, {[this] { pSetStayTop(*this, 0); }, [this] { pRestoreTopmost(); }}, this);
+    connect(m_boxes, &ConversionBoxes::decimalSepHintWanted, m_hint, [this] { m_hint->mShowHint(5); });
+
+    // Drag watch and auto-scroll belong to dragging units and quantities.
+    m_watch = new QTimer(this);
+    m_watch->setObjectName(QStringLiteral("tmrWatch"));
+    m_watch->setInterval(100);
+    m_scroll = new QTimer(this);
+    m_scroll->setObjectName(QStringLiteral("tmrScroll"));
+    m_scroll->setInterval(100);
+}
+
+MainWindow::~MainWindow() {
+    // The parts watch the widgets' events: they go before the widgets do.
+    delete m_commands;
+    delete m_files;
+    delete m_layout;
+    delete m_views;
+    delete m_boxes;
+}
+
+void MainWindow::measureScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    m_context.twipsPerPixelX = static_cast<float>(1440.0 / screen->logicalDotsPerInchX());
+    m_context.twipsPerPixelY = static_cast<float>(1440.0 / screen->logicalDotsPerInchY());
 }
 
 void MainWindow::start() {
-    const ReadCfgOutcome config = pReadCfg(m_store);
-    m_settings = config.settings;
-    if (config.fault) m_messages.present(this, *config.fault);
-    m_table.psFilePath = m_settings.SaveFilePath;
+    std::string marker;
+    try {
+        runStartup(marker);
+    } catch (const std::exception&) {
+        m_context.messages.present(this, startupFault(marker));
+    }
+}
+
+void MainWindow::runStartup(std::string& marker) {
+    ConverterContext& c = m_context;
+    ConverterSettings& s = c.settings;
+    auto step = [&marker](const char* next) { marker = next; };
+
+    step("QR03E101");
+    c.table.pfTableChanged = false;
+    m_watch->stop();
+    m_scroll->stop();
+    step("QR03E102");
+    c.helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Quantora.hlp");
+    step("QR03E103");
+    ReadCfgOutcome config = pReadCfg(c.store);
+    s = std::move(config.settings);
+    if (config.fault) c.messages.present(this, *config.fault);
+    step("QR03E104");
+    m_scroll->setInterval(s.ScrollTimerInterval);
+    step("QR03E105");
+    c.decimalSep = mCheckNumberLocale(QLocale::system().toString(1.23, 'f', 2).toStdString(), c.decimalSep);
+    step("QR03E106");
+    pSetStayTop(*this, s.StayTop);
+    step("QR03E107");
+    c.table.psFilePath = s.SaveFilePath;
+    c.table.psTableTitle = TableTitleOf(c.table.psFilePath);
+    step("QR03E108");
+    c.tableDirectory = QString::fromStdString(TableDirectoryOf(c.table.psFilePath, c.tableFolder.toStdString()));
+    step("QR03E110");
+    QCoreApplication::processEvents();
+    step("QR03E111");
+    pApplyFonts(s, {m_views->tree(), m_views->list(), m_boxes->input(), m_boxes->output(), *statusBar()});
+    step("QR03E113");
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
+    // A stored size larger than all the screens together is no size a window can use.
+    const QSize desktop = screen ? screen->availableVirtualGeometry().size() : screenSize;
+    resize(std::min(c.toPixelsX(s.window.width), desktop.width()), std::min(c.toPixelsY(s.window.height), desktop.height()));
+    step("QR03E114");
+    const layout::Point position = layout::WindowPosition(
+        layout::PositionSaved(s.window.left, s.window.top), {c.toPixelsX(s.window.left), c.toPixelsY(s.window.top)},
+        width(), height(), screenSize.width(), screenSize.height());
+    move(position.x, position.y);
+    step("QR03E117");
+    if (s.ShowToolbar == 1) m_actions->toolbar()->show();
+    if (s.ShowToolbar == 0) m_actions->toolbar()->hide();
+    if (s.ShowMenubar == 1) menuBar()->show();
+    if (s.ShowMenubar == 0) menuBar()->hide();
+    step("QR03E118");
+    m_actions->toolbar()->setMovable(s.CustomizeToolbar);
+    step("QR03E125");
+    if (s.State == 1) {
+        showMinimized();
+    } else if (s.State == 2) {
+        showMaximized();
+    } else {
+        step("QR03E126");
+        show();
+    }
+    step("QR03E127");
+    if (s.CustomizeToolbar) {
+        const std::string saved = c.store.read(kConverterApp, kToolbarSection, kConverterApp, "");
+        if (!saved.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(saved)));
+        // The signals come while the toolbar is still moving: save once it is placed.
+        const auto saveLater = [this] { QTimer::singleShot(0, this, &MainWindow::saveToolbarArrangement); };
+        connect(m_actions->toolbar(), &QToolBar::topLevelChanged, this, saveLater);
+        connect(m_actions->toolbar(), &QToolBar::orientationChanged, this, saveLater);
+    }
+    step("QR03E133");
+    m_actions->setViewStyle(s.View);
+    step("QR03E136");
+    m_actions->setSortMarks(s.SortGroup, s.SortUnit);
+    step("QR03E143");
+    applyToolsMenu();
+    step("QR03E144");
+    m_boxes->setPanel(1, QStringLiteral(" From"));
+    m_boxes->setPanel(3, QStringLiteral(" Into"));
+    step("QR03E145");
+    m_views->pSetMainCaption();
+    step("QR03E148");
     readTable();
-    resize(qRound(m_settings.window.width / twipsPerPixelX()), qRound(m_settings.window.height / twipsPerPixelY()));
-    show();
+    step("QR03E149");
+    c.table.selection.pnSelNodeIndex = pCheckSelNodeIndex(s.SelNodeIndex, c.table);
+    step("QR03E150");
+    m_views->pSetListMode();
+    step("QR03E153");
+    if (c.loadFailed) {
+        m_commands->startRefresh();
+        return;
+    }
+    step("QR03E155");
+    m_views->pUpdateTreeView();
+    step("QR03E156");
+    m_views->showSavedSelection();
+    step("QR03E167");
+    m_views->setViewStyle(s.View);
+    step("QR03E169");
+    m_views->list().setGridLines(s.ShowGridLines == 1);
+    step("QR03E171");
+    m_commands->startRefresh();
 }
 
 void MainWindow::readTable() {
-    const TableReadOutcome outcome = pReadTable(m_table, m_settings.limits, m_tableFolder.toStdString(),
-                                                twipsPerPixelX(), twipsPerPixelY());
-    m_messages.presentAll(this, outcome.notices);
-    m_loadFailed = outcome.result != 0;
-    m_table.psTableTitle = FileNameOf(m_table.psFilePath);
-    m_table.pfTableChanged = false;
+    ConverterContext& c = m_context;
+    const TableReadOutcome outcome = pReadTable(c.table, c.settings.limits, c.tableFolder.toStdString(),
+                                                c.twipsPerPixelX, c.twipsPerPixelY);
+    c.messages.presentAll(this, outcome.notices);
+    c.loadFailed = outcome.result != 0;
+    c.table.psTableTitle = TableTitleOf(c.table.psFilePath);
+    c.table.pfTableChanged = false;
 }
 
-float MainWindow::twipsPerPixelX() const {
-    const QScreen* s = screen();
-    return s ? static_cast<float>(1440.0 / s->logicalDotsPerInchX()) : 15.0F;
+void MainWindow::applyToolsMenu() {
+    const ToolsMenuState tools = pSetToolsMenu(m_context.settings.CalcType, m_context.settings.CalcPath);
+    m_actions->item(MenuId::Tools, 0)->setVisible(tools.runCalculatorVisible);
+    QAction* second = m_actions->item(MenuId::Tools, 1);
+    second->setVisible(tools.secondItemVisible);
+    if (tools.secondItemCaption) second->setText(QString::fromStdString(*tools.secondItemCaption));
+    QAction* calc = m_actions->button(QStringLiteral("Calc"));
+    m_actions->setAvailable(calc, tools.calcButtonEnabled);
+    if (tools.calcButtonToolTip) calc->setToolTip(QString::fromStdString(*tools.calcButtonToolTip));
 }
 
-float MainWindow::twipsPerPixelY() const {
-    const QScreen* s = screen();
-    return s ? static_cast<float>(1440.0 / s->logicalDotsPerInchY()) : 15.0F;
+void MainWindow::saveToolbarArrangement() {
+    m_context.store.write(kConverterApp, kToolbarSection, kConverterApp, saveState().toBase64().toStdString());
+    m_context.store.sync();
+}
+
+void MainWindow::setViewStyle(int view) {
+    if (view != 2 && view != 3) return;
+    m_context.settings.View = static_cast<std::int16_t>(view);
+    m_actions->setViewStyle(view);
+    m_views->setViewStyle(view);
+}
+
+void MainWindow::showHelpTopics() {
+    if (!m_help) m_help = new HelpWindow(this);
+    if (!m_help->showTopic(m_context.helpFile, 0)) {
+        m_context.messages.present(this, {common::NoticeIcon::Exclamation, kAppTitle,
+                                          "The help file '" + m_context.helpFile.toStdString() + "' cannot be found."});
+    }
+}
+
+void MainWindow::showAbout() {
+    pSetStayTop(*this, 0);
+    m_context.messages.present(this, {common::NoticeIcon::Information, "About Quantora 2000",
+                                      "Quantora 2000\nVersion 1.2"});
+    pRestoreTopmost();
+}
+
+void MainWindow::exitProgram() { close(); }
+
+void MainWindow::pRestoreTopmost() {
+    pSetStayTop(*this, m_context.settings.StayTop);
+    if (m_hint->isOpen()) {
+        pSetStayTop(*this, 0);
+        pSetStayTop(*m_hint, 1);
+    }
+}
+
+void MainWindow::saveSettings() {
+    ConverterContext& c = m_context;
+    c.settings.SaveFilePath = c.table.psFilePath;
+    c.settings.SelNodeIndex = NormalisedSelNodeIndex(c.table.selection.pnSelNodeIndex, c.table);
+    const std::int16_t state = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
+    const WindowGeometry normal{c.toTwipsX(pos().x()), c.toTwipsY(pos().y()), c.toTwipsX(width()),
+                                c.toTwipsY(height())};
+    RecordWindowState(c.settings, static_cast<int>(m_views->listMode()), m_views->liveColumnWidths(), state, normal);
+    pSaveCfg(c.store, c.settings);
+    c.store.sync();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_loadFailed) {
+    ConverterContext& c = m_context;
+    pSetStayTop(*this, 0);
+    if (!c.loadFailed) mPreserveTreeNodeStatus(c.table, m_views->expandedQuery());
+    if (c.loadFailed) {
         event->accept();
         return;
     }
-    // No tree yet: every category keeps the state it was read with.
-    const NodeExpandedQuery fromTable = [this](int node) -> std::optional<bool> {
-        const int c = node - 1;
-        if (c < 1 || c > m_table.pnCategoryCount) return std::nullopt;
-        return m_table.category(c).expandedFlag == 1;
-    };
-    m_settings.SaveFilePath = m_table.psFilePath;
-    const QRect normal = normalGeometry();
-    RecordWindowState(m_settings, 0, m_settings.HeaderWidth[0], isMaximized() ? 2 : (isMinimized() ? 1 : 0),
-                      WindowGeometry{normal.x() * twipsPerPixelX(), normal.y() * twipsPerPixelY(),
-                                     normal.width() * twipsPerPixelX(), normal.height() * twipsPerPixelY()});
-    pSaveCfg(m_store, m_settings);
-    if (const auto fault = pSaveNodeStatus(m_table, fromTable)) m_messages.present(this, *fault);
+    if (c.table.pfTableChanged) {
+        const SavePrompt answer = m_files->mAskSaveChanges();
+        if (answer == SavePrompt::Cancel || answer == SavePrompt::YesCancel) {
+            event->ignore();
+            pSetStayTop(*this, c.settings.StayTop);
+            return;
+        }
+    }
+    m_commands->spyTimer().stop();
+    saveSettings();
+    if (c.settings.CustomizeToolbar) saveToolbarArrangement();
+    if (const auto fault = pSaveNodeStatus(c.table, m_views->expandedQuery())) c.messages.present(this, *fault);
+    if (m_hint->isOpen()) m_hint->close();
+    if (m_help) m_help->close();
     event->accept();
 }
 

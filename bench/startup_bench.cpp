@@ -1,0 +1,226 @@
+// Speed of the converter's main window.
+//   BareProgram         - a program that creates the application and an empty
+//                         QMainWindow, shows it until exposed, closes it and
+//                         ends: the yardstick for the start-up.
+//   ConverterProgram    - the same with frmMain on the bundled table: settings
+//                         read from a fresh store, table read, tree and list
+//                         built, shown until exposed, closed with its settings
+//                         and node status written (target: at most 1.5 times
+//                         BareProgram).
+//   BareWindowShowClose, ConverterStartup - the same two windows inside one
+//                         running application, without the program start.
+//   TreeRebuild         - the quantity tree rebuilt for a table at its limits:
+//                         30 categories, 200 quantities (target: under 100 ms).
+// The programs are this executable started again with --bare-child or
+// --converter-child. Runs on whatever platform QT_QPA_PLATFORM names;
+// offscreen when unset.
+
+#include "common/qt/message_presenter.h"
+#include "common/settings_store.h"
+#include "converter/ui/file_chooser.h"
+#include "converter/ui/main_window.h"
+#include "converter/ui/quantity_views.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QSettings>
+#include "common/qt/qsettings_store.h"
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <sys/resource.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+// No message box may stop a measured run.
+class SilentMessages final : public common::MessagePresenter {
+public:
+    common::NoticeAnswer present(QWidget*, const common::Notice&, common::NoticeButtons) override {
+        ++shown;
+        return common::NoticeAnswer::No;
+    }
+    int shown = 0;
+};
+
+class NoFiles final : public quantora::FileChooser {
+public:
+    std::optional<QString> choose(QWidget*, const quantora::FileDialogRequest&) override { return std::nullopt; }
+};
+
+bool waitExposed(QWidget& widget) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!(widget.windowHandle() && widget.windowHandle()->isExposed())) {
+        if (clock.elapsed() > 5000) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+void closeAndSettle(QWidget& widget) {
+    widget.close();
+    QCoreApplication::processEvents();
+}
+
+void BareWindowShowClose(benchmark::State& state) {
+    for (auto _ : state) {
+        QMainWindow window;
+        window.resize(640, 480);
+        window.show();
+        if (!waitExposed(window)) state.SkipWithError("the window was not exposed");
+        closeAndSettle(window);
+    }
+}
+BENCHMARK(BareWindowShowClose)->Unit(benchmark::kMillisecond);
+
+void ConverterStartup(benchmark::State& state) {
+    const QString bundled = QStringLiteral(BUNDLED_DATA_DIR "/DEFAULT.DAT");
+    if (!QFile::exists(bundled)) {
+        state.SkipWithError("no bundled table");
+        return;
+    }
+    QTemporaryDir folder;
+    const QString table = folder.filePath(QStringLiteral("DEFAULT.DAT"));
+    QFile::copy(bundled, table);
+    QFile::setPermissions(table, QFile::ReadOwner | QFile::WriteOwner);
+    SilentMessages messages;
+    NoFiles files;
+    for (auto _ : state) {
+        common::MemorySettingsStore store;
+        quantora::MainWindow window(store, messages, files, folder.path());
+        window.start();
+        if (!waitExposed(window)) state.SkipWithError("the window was not exposed");
+        closeAndSettle(window);
+    }
+    if (messages.shown != 0) state.SkipWithError("a message box appeared");
+}
+BENCHMARK(ConverterStartup)->Unit(benchmark::kMillisecond);
+
+// A table at the default limits: 30 categories, 200 quantities of 20 units.
+void writeFullTable(const std::string& path) {
+    std::ofstream out(path, std::ios::binary);
+    constexpr int kCategories = 30;
+    constexpr int kQuantities = 200;
+    for (int c = 1; c <= kCategories; ++c) out << (c % 4 + 1) << ";Category " << c << ";1\r\n";
+    out << ";E;\r\n1;1;Number System\r\n2;1;Constants\r\n";
+    for (int q = 3; q <= kQuantities; ++q) {
+        const int parent = 2 + (q - 3) * kCategories / (kQuantities - 2);
+        out << q << ';' << parent << ";Quantity " << q << "\r\n";
+    }
+    out << ";E;\r\n";
+    for (int q = 1; q <= kQuantities; ++q) {
+        out << (q % 4 + 1) << ";Quantity " << q << ";20\r\n";
+        for (int u = 1; u <= 20; ++u) out << "1;unit " << u << ';' << u << ";0;;;memo\r\n";
+        out << ";E;\r\n";
+    }
+}
+
+void TreeRebuild(benchmark::State& state) {
+    QTemporaryDir folder;
+    writeFullTable(folder.filePath(QStringLiteral("DEFAULT.DAT")).toStdString());
+    common::MemorySettingsStore store;
+    SilentMessages messages;
+    NoFiles files;
+    quantora::MainWindow window(store, messages, files, folder.path());
+    window.start();
+    if (window.loadFailed() || window.table().pnQuantityCount != 200) {
+        state.SkipWithError("the full table did not load");
+        return;
+    }
+    waitExposed(window);
+    for (auto _ : state) {
+        window.views().pUpdateTreeView();
+        // Until the tree has laid itself out again.
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(TreeRebuild)->Unit(benchmark::kMillisecond);
+
+double childCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// One run of this program in a child mode, timed from start to exit. On a
+// busy machine the wall time includes waiting for a core; the counter
+// child_cpu_ms is the processor time the program itself used.
+void runChild(benchmark::State& state, const QStringList& arguments) {
+    const double cpuBefore = childCpuSeconds();
+    for (auto _ : state) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), arguments);
+        if (!child.waitForFinished(10000) || child.exitCode() != 0) {
+            state.SkipWithError("the child program failed");
+            return;
+        }
+    }
+    state.counters["child_cpu_ms"] =
+        benchmark::Counter((childCpuSeconds() - cpuBefore) * 1000.0 / static_cast<double>(state.iterations()));
+}
+
+void BareProgram(benchmark::State& state) { runChild(state, {QStringLiteral("--bare-child")}); }
+BENCHMARK(BareProgram)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
+
+void ConverterProgram(benchmark::State& state) {
+    const QString bundled = QStringLiteral(BUNDLED_DATA_DIR "/DEFAULT.DAT");
+    if (!QFile::exists(bundled)) {
+        state.SkipWithError("no bundled table");
+        return;
+    }
+    QTemporaryDir folder;
+    QFile::copy(bundled, folder.filePath(QStringLiteral("DEFAULT.DAT")));
+    QFile::setPermissions(folder.filePath(QStringLiteral("DEFAULT.DAT")), QFile::ReadOwner | QFile::WriteOwner);
+    QTemporaryDir settings;
+    runChild(state, {QStringLiteral("--converter-child"), folder.path(), settings.path()});
+}
+BENCHMARK(ConverterProgram)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
+
+int bareChild(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.resize(640, 480);
+    window.show();
+    if (!waitExposed(window)) return 1;
+    closeAndSettle(window);
+    return 0;
+}
+
+int converterChild(int argc, char* argv[], const QString& tableFolder, const QString& settingsFolder) {
+    QApplication app(argc, argv);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder);
+    QFile::remove(settingsFolder + QStringLiteral("/quantora-tallix/Quantora 2000.ini"));
+    common::QSettingsStore store;
+    SilentMessages messages;
+    NoFiles files;
+    quantora::MainWindow window(store, messages, files, tableFolder);
+    window.start();
+    if (!waitExposed(window) || window.loadFailed() || messages.shown != 0) return 1;
+    closeAndSettle(window);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc >= 2 && std::string(argv[1]) == "--bare-child") return bareChild(argc, argv);
+    if (argc >= 4 && std::string(argv[1]) == "--converter-child") {
+        return converterChild(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

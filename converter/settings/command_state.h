@@ -1,0 +1,81 @@
+#pragma once
+// Which commands of the main window are available, decided every 400 ms by
+// the periodic refresh. The steps run in a fixed order and a later step
+// decides an item that an earlier one also set.
+//
+// window state -> RefreshInputs -> pRefreshCommands -> enabled state per item
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quantora {
+
+// The items the refresh sets: menu items and toolbar buttons.
+enum class RefreshItem {
+    FileSave,           // "&Save"
+    FileSaveAs,         // "Save &As..."
+    FilePrint,          // "&Print Conversion Table..."
+    FileBatch,          // "Start &Batch Conversion..."
+    EditMenu,           // the whole "&Edit" menu
+    EditPaste,          // "&Paste as Conversion Input"
+    EditGetCalc,        // "&Get Calculation Result"
+    EditSendCalc,       // "Send &Result to Calculator"
+    ViewList,           // "&List"
+    ViewDetails,        // "&Details"
+    ViewArrange,        // "&Arrange"
+    ArrangeQuantities,  // "&Quantities by Name"
+    ToolsQuickRef,      // "&Quick Reference"
+    ToolsOptions,       // "&Options..."
+    TbSaveAs,
+    TbPrint,
+    TbPaste,
+    TbCopyCalc,
+    TbPasteCalc,
+    TbFind,
+    TbList,
+    TbDetails,
+    TbSortTree,
+    TbSortList,
+    TbRef,
+    TbOptions,
+    Count
+};
+inline constexpr std::size_t kRefreshItemCount = static_cast<std::size_t>(RefreshItem::Count);
+
+struct RefreshInputs {
+    bool tableChanged = false;
+    bool clipboardHasNumber = false;
+    std::string calcRun = "0";  // the calculator's published "Form"/"Run"
+    std::string calcResult;     // its published "History"/"Result"
+    bool outputEmpty = true;    // the convert-into box
+    bool batchMode = false;
+    int selNodeIndex = 0;
+    int categoryCount = 0;
+    int listItemCount = 0;
+    int expandedCategories = 0;  // category nodes shown expanded
+};
+
+struct RefreshState {
+    // No value: the refresh leaves the item as it is.
+    std::array<std::optional<bool>, kRefreshItemCount> enabled{};
+    std::string batchCaption;  // caption of "Start &Batch Conversion..."
+
+    std::optional<bool> operator[](RefreshItem item) const { return enabled[static_cast<std::size_t>(item)]; }
+};
+
+RefreshState pRefreshCommands(const RefreshInputs& inputs);
+
+// The Tools menu for the calculator choice (CalcType 0 own calculator,
+// 1 platform calculator, 2 the program at CalcPath).
+struct ToolsMenuState {
+    bool runCalculatorVisible = true;
+    bool secondItemVisible = true;
+    std::optional<std::string> secondItemCaption;  // no value: unchanged
+    bool calcButtonEnabled = true;
+    std::optional<std::string> calcButtonToolTip;  // no value: unchanged
+};
+ToolsMenuState pSetToolsMenu(int calcType, std::string_view calcPath);
+
+}  // namespace quantora

@@ -1,0 +1,75 @@
+#pragma once
+// Command dispatch of frmMain: one slot for every menu array, one for the
+// toolbar keys; the clipboard commands with the history of copied texts; the
+// periodic refresh (tmrSpy, 400 ms) that enables and disables commands.
+
+#include "converter/ui/converter_context.h"
+#include "converter/ui/main_actions.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <optional>
+#include <string>
+
+class QTimer;
+
+namespace quantora {
+
+class ConversionBoxes;
+class FileCommands;
+class QuantityViews;
+
+// What the window itself does for a command.
+class WindowCommands {
+public:
+    virtual ~WindowCommands() = default;
+    virtual void showHelpTopics() = 0;
+    virtual void showAbout() = 0;
+    virtual void exitProgram() = 0;
+    virtual void setViewStyle(int view) = 0;
+};
+
+class CommandDispatcher : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        MainActions& actions;
+        QuantityViews& views;
+        ConversionBoxes& boxes;
+        FileCommands& files;
+        WindowCommands& window;
+    };
+    CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts);
+
+    void dispatch(quantora::MenuId menu, int index);
+    void dispatchButton(const QString& key);
+
+    // Copy mode 0 (conversion result) or 2 (unit properties).
+    void copy(int mode);
+    void pasteInput();
+    void putHistoryOnClipboard(int slot);
+
+    // One run of the periodic refresh.
+    void refresh();
+    void startRefresh();
+    QTimer& spyTimer() const { return *m_spy; }
+
+    // The swap pop-up at a screen position, when both units are chosen.
+    void offerSwap(const QPoint& globalPos);
+
+protected:
+    // Menu shortcuts come before a text box's own use of the same keys.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fillHistoryMenu();
+    void outputChanged(bool empty);
+    std::optional<std::string> clipboardText() const;
+
+    ConverterContext& m_context;
+    Parts m_parts;
+    QTimer* m_spy;
+};
+
+}  // namespace quantora

@@ -1,0 +1,174 @@
+#include "converter/ui/file_commands.h"
+
+#include "converter/table/node_status.h"
+#include "converter/table/table_file.h"
+#include "converter/table/view_plan.h"
+#include "converter/ui/conversion_boxes.h"
+#include "converter/ui/quantity_views.h"
+#include "converter/ui/unit_list_view.h"
+
+#include <QLineEdit>
+
+namespace quantora {
+namespace {
+
+constexpr char kPromptTitle[] = "Quantora 2000 ";
+
+common::Notice writeFailure(const std::string& error) {
+    return {common::NoticeIcon::Critical, "Quantora 2000", error};
+}
+
+}  // namespace
+
+FileCommands::FileCommands(ConverterContext& context, QWidget& window, FileChooser& chooser, QuantityViews& views,
+                           ConversionBoxes& boxes, Hooks hooks)
+    : QObject(&window), m_context(context), m_window(window), m_chooser(chooser), m_views(views), m_boxes(boxes),
+      m_hooks(std::move(hooks)) {}
+
+FileDialogRequest FileCommands::mGetFileName(FileDialogRequest::Kind kind, const QString& title) const {
+    FileDialogRequest request;
+    request.kind = kind;
+    request.title = title;
+    // "*.dat;*.txt" in the platform's pattern form.
+    request.nameFilters = {QStringLiteral("Data files (*.dat *.txt)"), QStringLiteral("All Files (*)")};
+    request.directory = m_context.tableDirectory;
+    request.fileName = QString::fromStdString(FileNameOf(m_context.table.psFilePath));
+    return request;
+}
+
+void FileCommands::takeFileIdentity(const QString& path) {
+    ConversionTable& table = m_context.table;
+    table.psFilePath = path.toStdString();
+    table.psTableTitle = TableTitleOf(table.psFilePath);
+    m_context.tableDirectory =
+        QString::fromStdString(TableDirectoryOf(table.psFilePath, m_context.tableFolder.toStdString()));
+}
+
+bool FileCommands::writeTable() {
+    const TableWriteOutcome outcome = pSaveTable(m_context.table, m_views.expandedQuery());
+    if (!outcome.ok) {
+        m_context.messages.present(&m_window, writeFailure(outcome.error));
+        return false;
+    }
+    m_context.table.pfTableChanged = false;
+    return true;
+}
+
+SavePrompt FileCommands::mAskSaveChanges() {
+    ConversionTable& table = m_context.table;
+    const common::Notice question{common::NoticeIcon::Exclamation, kPromptTitle,
+                                  "The file '" + table.psTableTitle + "' has changed.\nDo you want to save the changes?"};
+    const common::NoticeAnswer answer =
+        m_context.messages.present(&m_window, question, common::NoticeButtons::YesNoCancel);
+    if (answer == common::NoticeAnswer::Yes) {
+        FileDialogRequest request = mGetFileName(FileDialogRequest::Kind::Save, QStringLiteral(" Save As"));
+        request.confirmOverwrite = true;
+        const std::optional<QString> path = m_chooser.choose(&m_window, request);
+        if (!path) return SavePrompt::YesCancel;
+        const std::string oldPath = table.psFilePath;
+        const QString oldDirectory = m_context.tableDirectory;
+        takeFileIdentity(*path);
+        m_views.setRootText(QString::fromStdString(table.psTableTitle));
+        if (m_hooks.saveSettings) m_hooks.saveSettings();
+        if (!writeTable()) {
+            // Nothing was saved: keep the old file and stay, so no change is lost.
+            takeFileIdentity(QString::fromStdString(oldPath));
+            m_context.tableDirectory = oldDirectory;
+            m_views.setRootText(QString::fromStdString(table.psTableTitle));
+            return SavePrompt::YesCancel;
+        }
+        return SavePrompt::YesSave;
+    }
+    if (answer == common::NoticeAnswer::No) {
+        if (m_hooks.saveSettings) m_hooks.saveSettings();
+        if (const auto fault = pSaveNodeStatus(table, m_views.expandedQuery())) m_context.messages.present(&m_window, *fault);
+        return SavePrompt::No;
+    }
+    return SavePrompt::Cancel;
+}
+
+int FileCommands::open() {
+    for (;;) {
+        if (m_context.table.pfTableChanged) {
+            if (m_hooks.removeTopmost) m_hooks.removeTopmost();
+            const SavePrompt answer = mAskSaveChanges();
+            if (answer == SavePrompt::Cancel || answer == SavePrompt::YesCancel) {
+                if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
+                return -1;
+            }
+        }
+        FileDialogRequest request = mGetFileName(FileDialogRequest::Kind::Open, QStringLiteral(" Open"));
+        request.hideReadOnly = true;
+        if (m_hooks.removeTopmost) m_hooks.removeTopmost();
+        const std::optional<QString> path = m_chooser.choose(&m_window, request);
+        if (!path) {
+            if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
+            return -1;
+        }
+        m_context.table.pfTableChanged = false;
+        // Read into a fresh table: a file that fails to load leaves the
+        // current table as it is, shown and saveable.
+        ConversionTable candidate(m_context.settings.limits);
+        candidate.psFilePath = path->toStdString();
+        const TableReadOutcome outcome = pReadTable(candidate, m_context.settings.limits,
+                                                    m_context.tableFolder.toStdString(), m_context.twipsPerPixelX,
+                                                    m_context.twipsPerPixelY);
+        m_context.messages.presentAll(&m_window, outcome.notices);
+        if (outcome.result != 0) continue;
+
+        candidate.selection = m_context.table.selection;
+        m_context.table = std::move(candidate);
+        ConversionTable& table = m_context.table;
+        table.pfTableChanged = false;
+        table.selection.pnSelNodeIndex = pCheckSelNodeIndex(table.selection.pnSelNodeIndex, table);
+        takeFileIdentity(*path);
+        m_views.pUpdateTreeView();
+        m_views.clearList();
+        m_views.setViewStyle(m_context.settings.View);
+        if (m_context.loadFailed && m_context.settings.ShowGridLines == 1) m_views.list().setGridLines(true);
+        m_context.batchMode = false;
+        m_boxes.input().clear();
+        // The units picked belong to the old table.
+        m_boxes.pClearUnitSelection();
+        m_context.loadFailed = false;
+        if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
+        return 0;
+    }
+}
+
+void FileCommands::save() {
+    if (!m_context.table.pfTableChanged) return;
+    const common::Notice question{common::NoticeIcon::Exclamation, " Save",
+                                  "Do you really want to overwrite the existing file?"};
+    if (m_context.messages.present(&m_window, question, common::NoticeButtons::YesNo) != common::NoticeAnswer::Yes) {
+        return;
+    }
+    writeTable();
+}
+
+int FileCommands::saveAs() {
+    FileDialogRequest request = mGetFileName(FileDialogRequest::Kind::Save, QStringLiteral(" Save As"));
+    request.confirmOverwrite = true;
+    request.hideReadOnly = true;
+    if (m_hooks.removeTopmost) m_hooks.removeTopmost();
+    const std::optional<QString> path = m_chooser.choose(&m_window, request);
+    if (!path) {
+        if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
+        return -1;
+    }
+    ConversionTable& table = m_context.table;
+    const std::string oldPath = table.psFilePath;
+    const QString oldDirectory = m_context.tableDirectory;
+    takeFileIdentity(*path);
+    if (!writeTable()) {
+        takeFileIdentity(QString::fromStdString(oldPath));
+        m_context.tableDirectory = oldDirectory;
+        if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
+        return -1;
+    }
+    m_views.setRootText(QString::fromStdString(table.psTableTitle));
+    if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
+    return 0;
+}
+
+}  // namespace quantora

@@ -1,0 +1,92 @@
+#pragma once
+// The menus, pop-up menus and toolbar of frmMain. Every menu item belongs to
+// an indexed array (mnuFileArray_0, mnuEditArray_2, ...) and every toolbar
+// button carries its key (tbOpen, tbSaveAs, ...); a choice is reported as
+// (menu, index) or as the key, for one dispatcher to act on.
+//
+// Commands that are not built yet stay disabled whatever the refresh asks.
+
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+
+#include <map>
+#include <set>
+#include <vector>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+namespace quantora {
+
+class IconSet;
+
+enum class MenuId {
+    File,         // mnuFileArray
+    Edit,         // mnuEditArray
+    EditHistory,  // mnuEditHistoryArray
+    View,         // mnuViewArray
+    ViewArrange,  // mnuViewArrangeArray
+    Tools,        // mnuToolsArray
+    Help,         // mnuHelpArray
+    EditCategory, // mnuEditCategoryArray (pop-up)
+    EditGroup,    // mnuEditGroupArray (pop-up)
+    ShowMemo,     // mnuShowMemoArray (unit pop-up)
+    EditUnit,     // mnuEditUnitArray (unit pop-up)
+    Swap,         // mnuSwapArray (pop-up)
+};
+
+class MainActions : public QObject {
+    Q_OBJECT
+public:
+    MainActions(QMainWindow& window, const IconSet& icons);
+
+    QAction* item(MenuId menu, int index) const;
+    int itemCount(MenuId menu) const;
+    // The menu that holds an array: mnuFile ... mnuHelp, mnuEditCategory,
+    // mnuEditGroup, mnuEditUnit (both unit arrays), mnuSwap; History's submenu
+    // for EditHistory, Arrange's for ViewArrange.
+    QMenu* menu(MenuId menu) const;
+    QAction* button(const QString& key) const;
+    QToolBar* toolbar() const { return m_toolbar; }
+    const std::vector<QMenu*>& topLevelMenus() const { return m_topLevel; }
+
+    // Enables an item unless its command is not built yet.
+    void setAvailable(QAction* action, bool enabled);
+    bool isBuilt(QAction* action) const { return !m_pending.contains(action); }
+    // Enabled, and not inside a disabled top-level menu.
+    bool isLive(QAction* action) const;
+    // The live window action whose shortcut is this key combination, if any.
+    QAction* liveShortcut(QKeyCombination keys) const;
+
+    // Down or up: check marks of View items and the state of toolbar buttons.
+    void setViewStyle(int view);
+    void setSortMarks(bool sortGroup, bool sortUnit);
+
+protected:
+    // Ctrl+Alt with a left release on the toolbar switches its flat look.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    void menuItemChosen(quantora::MenuId menu, int index);
+    void buttonClicked(const QString& key);
+
+private:
+    QMenu* addArray(MenuId id, QMenu* menu, const QString& arrayName, const std::vector<const char*>& captions);
+    void buildMenus(QMainWindow& window);
+    void buildPopups(QMainWindow& window);
+    void buildToolbar(QMainWindow& window, const IconSet& icons);
+    void markPending();
+
+    std::map<MenuId, std::vector<QAction*>> m_items;
+    std::map<MenuId, QMenu*> m_menus;
+    std::map<QString, QAction*> m_buttons;
+    std::vector<QMenu*> m_topLevel;
+    std::set<QAction*> m_pending;
+    std::vector<QAction*> m_shortcutActions;
+    QToolBar* m_toolbar = nullptr;
+};
+
+}  // namespace quantora

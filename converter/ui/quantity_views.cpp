@@ -1,0 +1,378 @@
+#include "converter/ui/quantity_views.h"
+
+#include "common/text_rules.h"
+#include "converter/settings/list_columns.h"
+#include "converter/table/node_status.h"
+#include "converter/ui/conversion_boxes.h"
+#include "converter/ui/icon_set.h"
+#include "converter/ui/main_actions.h"
+#include "converter/ui/unit_list_view.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace quantora {
+namespace {
+
+constexpr int kNodeRole = Qt::UserRole;
+constexpr int kDelayInterval = 100;
+
+int nodeOf(const QTreeWidgetItem* item) { return item ? item->data(0, kNodeRole).toInt() : 0; }
+
+}  // namespace
+
+QuantityViews::QuantityViews(ConverterContext& context, QWidget& window, QWidget& area, const IconSet& icons,
+                             MainActions& actions, ConversionBoxes& boxes)
+    : QObject(&area),
+      m_context(context),
+      m_window(window),
+      m_icons(icons),
+      m_actions(actions),
+      m_boxes(boxes),
+      m_tree(new QTreeWidget(&area)),
+      m_list(new UnitListView(icons, &area)),
+      m_delay(new QTimer(&window)) {
+    m_tree->setObjectName(QStringLiteral("TreeView1"));
+    m_tree->setHeaderHidden(true);
+    m_tree->setColumnCount(1);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setIconSize(QSize(16, 16));
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->viewport()->installEventFilter(this);
+    m_tree->installEventFilter(this);
+    connect(m_tree, &QTreeWidget::itemExpanded, this, &QuantityViews::updateNodeIcon);
+    connect(m_tree, &QTreeWidget::itemCollapsed, this, &QuantityViews::updateNodeIcon);
+
+    const auto watch = [this](QAbstractItemView* view) {
+        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
+    };
+    for (QAbstractItemView* view : m_list->findChildren<QAbstractItemView*>()) watch(view);
+    connect(m_list, &UnitListView::viewCreated, this, watch);
+    connect(m_list, &UnitListView::firstColumnClicked, m_list, &UnitListView::toggleSortDirection);
+
+    m_delay->setObjectName(QStringLiteral("tmrDelay"));
+    m_delay->setInterval(kDelayInterval);
+    connect(m_delay, &QTimer::timeout, this, &QuantityViews::delayTick);
+    // Typing a value right after a right click is a normal action too: the
+    // pending unit pop-up must not open in the middle and take the keys.
+    boxes.input().installEventFilter(this);
+}
+
+void QuantityViews::pUpdateTreeView() {
+    m_tree->clear();
+    m_nodes.assign(1, nullptr);
+    m_categoryIcons.assign(1, 0);
+    const std::vector<TreeNodePlan> plan = pTreePlan(m_context.table);
+    // Built detached and attached once: one model update for the whole tree.
+    for (const TreeNodePlan& node : plan) {
+        auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node.text)));
+        item->setData(0, kNodeRole, node.index);
+        item->setIcon(0, node.index == 1 ? m_icons.root(false) : m_icons.treeImage(node.image));
+        if (node.parent > 0 && node.parent < static_cast<int>(m_nodes.size())) m_nodes[static_cast<std::size_t>(node.parent)]->addChild(item);
+        m_nodes.push_back(item);
+        if (node.parent == 1 && node.index <= m_context.table.pnCategoryCount + 1) m_categoryIcons.push_back(node.image);
+    }
+    if (m_nodes.size() < 2) return;
+    m_tree->addTopLevelItem(m_nodes[1]);
+    for (const TreeNodePlan& node : plan) {
+        if (node.expanded) m_nodes[static_cast<std::size_t>(node.index)]->setExpanded(true);
+    }
+    if (m_context.settings.SortGroup) {
+        for (int c = 1; c <= m_context.table.pnCategoryCount; ++c) {
+            m_nodes[static_cast<std::size_t>(c + 1)]->sortChildren(0, Qt::AscendingOrder);
+        }
+    }
+}
+
+void QuantityViews::updateNodeIcon(QTreeWidgetItem* item) {
+    const int node = nodeOf(item);
+    if (node == 1) {
+        item->setIcon(0, m_icons.root(item->isExpanded()));
+    } else if (node >= 2 && node < static_cast<int>(m_categoryIcons.size()) + 1) {
+        const int icon = m_categoryIcons[static_cast<std::size_t>(node - 1)];
+        item->setIcon(0, m_icons.treeImage(icon + (item->isExpanded() ? kTreeOpenOffset : 0)));
+    }
+}
+
+void QuantityViews::setRootText(const QString& text) {
+    if (m_nodes.size() > 1) m_nodes[1]->setText(0, text);
+}
+
+void QuantityViews::selectNode(int node) {
+    if (node < 1 || node >= static_cast<int>(m_nodes.size())) return;
+    QTreeWidgetItem* item = m_nodes[static_cast<std::size_t>(node)];
+    m_tree->setCurrentItem(item);
+    m_tree->scrollToItem(item);
+}
+
+std::optional<bool> QuantityViews::isNodeExpanded(int node) const {
+    if (node < 1 || node >= static_cast<int>(m_nodes.size())) return std::nullopt;
+    return m_nodes[static_cast<std::size_t>(node)]->isExpanded();
+}
+
+NodeExpandedQuery QuantityViews::expandedQuery() const {
+    return [this](int node) { return isNodeExpanded(node); };
+}
+
+int QuantityViews::expandedCategoryCount() const {
+    int count = 0;
+    for (int c = 1; c <= m_context.table.pnCategoryCount; ++c) {
+        if (isNodeExpanded(c + 1).value_or(false)) ++count;
+    }
+    return count;
+}
+
+void QuantityViews::pSetListMode() {
+    const ListModeChoice choice =
+        quantora::pSetListMode(m_context.table.selection.pnSelNodeIndex, m_context.table.pnCategoryCount, m_normalColumns);
+    if (choice.setUpColumns) {
+        const std::array<ColumnHeader, 4> headers = pSetColumnHeaders(m_context.settings, static_cast<int>(choice.mode));
+        std::array<int, 4> widths{};
+        for (std::size_t k = 0; k < widths.size(); ++k) widths[k] = m_context.toPixelsX(headers[k].width);
+        m_list->setColumns(headers, widths);
+    }
+    m_listMode = choice.mode;
+    m_normalColumns = choice.normalColumns;
+}
+
+void QuantityViews::pUpdateListView(const std::string& quantityName) {
+    const int q = m_context.table.pGetGroupIndex(quantityName);
+    m_list->clearItems();
+    if (q < 0) return;
+    m_list->fill(pUnitRows(m_context.table, q));
+    m_list->setSorted(m_context.settings.SortUnit);
+}
+
+void QuantityViews::clearList() { m_list->clearItems(); }
+
+void QuantityViews::setViewStyle(int view) { m_list->setViewStyle(view); }
+
+void QuantityViews::pSetMainCaption() {
+    const std::string& name = m_context.table.selection.psSelGroupName;
+    const QString title = QString::fromLatin1(kAppTitle);
+    m_window.setWindowTitle(common::TrimBlanks(name).empty() ? title : QString::fromStdString(name) + QStringLiteral(" - ") + title);
+}
+
+std::array<float, 4> QuantityViews::liveColumnWidths() const {
+    const std::array<int, 4> pixels = m_list->columnWidths();
+    std::array<float, 4> twips{};
+    for (std::size_t k = 0; k < twips.size(); ++k) twips[k] = m_context.toTwipsX(pixels[k]);
+    return twips;
+}
+
+void QuantityViews::storeColumnWidths() {
+    m_context.settings.HeaderWidth[static_cast<std::size_t>(m_listMode)] = liveColumnWidths();
+}
+
+void QuantityViews::showSavedSelection() {
+    SelectionIndices& selection = m_context.table.selection;
+    if (selection.pnSelNodeIndex >= 2) selectNode(selection.pnSelNodeIndex);
+    // The root has no quantity: its empty name finds none with units.
+    selection.psSelGroupName = QuantityNameAtNode(m_context.table, selection.pnSelNodeIndex);
+    pSetMainCaption();
+    selection.pnSelGroupIndex = m_context.table.pGetGroupIndex(selection.psSelGroupName);
+    m_previousGroup = selection.pnSelGroupIndex;
+    pUpdateListView(selection.psSelGroupName);
+}
+
+// Selecting a node: any mouse button in the tree.
+void QuantityViews::nodePressed(QTreeWidgetItem* item, Qt::MouseButton button, const QPoint& globalPos) {
+    SelectionIndices& selection = m_context.table.selection;
+    if (m_context.batchMode) {
+        selectNode(selection.pnSelNodeIndex);
+        return;
+    }
+    mPreserveTreeNodeStatus(m_context.table, expandedQuery());
+    storeColumnWidths();
+    if (!item) return;
+    selection.pnSelNodeIndex = static_cast<std::int16_t>(nodeOf(item));
+    selection.psSelGroupName = item->text(0).toStdString();
+    m_tree->setCurrentItem(item);
+    takeQuantity(false);
+    if (button == Qt::RightButton && m_context.settings.Modify == 1) showTreePopup(selection.pnSelNodeIndex, globalPos);
+}
+
+// Enter in the tree chooses the highlighted node.
+void QuantityViews::nodeEntered() {
+    SelectionIndices& selection = m_context.table.selection;
+    if (m_context.batchMode) {
+        selectNode(selection.pnSelNodeIndex);
+        return;
+    }
+    QTreeWidgetItem* item = m_tree->currentItem();
+    if (!item) return;
+    selection.pnSelNodeIndex = static_cast<std::int16_t>(nodeOf(item));
+    selection.psSelGroupName = item->text(0).toStdString();
+    takeQuantity(true);
+}
+
+void QuantityViews::takeQuantity(bool selectFirstUnit) {
+    SelectionIndices& selection = m_context.table.selection;
+    pSetListMode();
+    selection.pnSelGroupIndex = m_context.table.pGetGroupIndex(selection.psSelGroupName);
+    if (selection.pnSelGroupIndex != m_previousGroup || m_list->itemCount() == 0) {
+        m_list->clearItems();
+        pUpdateListView(selection.psSelGroupName);
+        // The unit pressed before belongs to the quantity left.
+        m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), false);
+        if (selectFirstUnit && m_list->itemCount() > 0) m_list->selectRow(0);
+        pSetMainCaption();
+        m_boxes.pClearUnitSelection();
+    }
+    m_previousGroup = selection.pnSelGroupIndex;
+}
+
+bool QuantityViews::unitsPickable() const {
+    const int node = m_context.table.selection.pnSelNodeIndex;
+    const int categories = m_context.table.pnCategoryCount;
+    // Constants are looked up, not converted.
+    return node > categories + 1 && node != categories + 3;
+}
+
+void QuantityViews::listPressed(const QPoint& viewportPos, Qt::MouseButton button, const QPoint& globalPos) {
+    SelectionIndices& selection = m_context.table.selection;
+    const std::optional<int> row = m_list->rowAt(viewportPos);
+    m_itemPressed = row.has_value();
+    QAction* copyUnit = m_actions.item(MenuId::Edit, 1);
+    if (!row) {
+        m_actions.setAvailable(copyUnit, false);
+        const bool quantityNode = selection.pnSelNodeIndex > m_context.table.pnCategoryCount + 1;
+        if (button == Qt::RightButton && quantityNode && m_context.settings.Modify == 1) {
+            prepareUnitPopup(false);
+            m_actions.menu(MenuId::EditUnit)->popup(globalPos);
+        }
+        return;
+    }
+    m_actions.setAvailable(copyUnit, true);
+    selection.pnSelListIndex = static_cast<std::int16_t>(m_list->unitOfRow(*row));
+    selection.pnSelUnitIndex = selection.pnSelListIndex;
+    m_pressedName = m_list->nameOfRow(*row);
+    if (button == Qt::RightButton) {
+        prepareUnitPopup(true);
+        m_popupPos = globalPos;
+        m_delayTicks = 0;
+        m_delay->start();
+    } else {
+        m_delay->stop();
+    }
+}
+
+void QuantityViews::listReleased(Qt::MouseButton button) {
+    if (!m_itemPressed || !unitsPickable()) return;
+    const SelectionIndices& selection = m_context.table.selection;
+    const int unit = selection.pnSelListIndex;
+    const QString name = m_pressedName;
+    if (button == Qt::LeftButton) {
+        if (m_context.batchMode) return;
+        m_boxes.pickFrom(unit, name);
+    } else if (button == Qt::RightButton) {
+        m_boxes.pickInto(unit, name);
+        if (m_context.batchMode) return;
+    } else {
+        return;
+    }
+    afterPick();
+}
+
+void QuantityViews::listKey(bool shift) {
+    const std::optional<int> row = m_list->currentRow();
+    if (!row || !unitsPickable()) return;
+    SelectionIndices& selection = m_context.table.selection;
+    const int unit = m_list->unitOfRow(*row);
+    const QString name = m_list->nameOfRow(*row);
+    if (shift) {
+        if (m_context.batchMode) return;
+        m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), true);
+        selection.pnSelListIndex = static_cast<std::int16_t>(unit);
+        selection.pnSelUnitIndex = selection.pnSelListIndex;
+        m_boxes.pickFrom(unit, name);
+        m_boxes.runIfUnitsChosen();
+        return;
+    }
+    selection.pnSelListIndex = static_cast<std::int16_t>(unit);
+    selection.pnSelUnitIndex = selection.pnSelListIndex;
+    m_boxes.pickInto(unit, name);
+    if (m_context.batchMode) return;
+    afterPick();
+}
+
+void QuantityViews::afterPick() {
+    m_boxes.runIfUnitsChosen();
+    m_boxes.focusInputAtStart();
+}
+
+void QuantityViews::prepareUnitPopup(bool onItem) {
+    const bool numberSystem = m_context.table.selection.pnSelNodeIndex == m_context.table.numberSystemNode();
+    for (int i : {0, 1}) m_actions.item(MenuId::ShowMemo, i)->setVisible(onItem);
+    m_actions.item(MenuId::EditUnit, 0)->setVisible(onItem);
+    m_actions.item(MenuId::EditUnit, 1)->setVisible(onItem && !numberSystem);
+    m_actions.item(MenuId::EditUnit, 2)->setText(onItem ? QStringLiteral("&Insert...") : QStringLiteral("&Add..."));
+}
+
+void QuantityViews::delayTick() {
+    ++m_delayTicks;
+    if (m_delayTicks * kDelayInterval < m_context.settings.ShowMenuDelay) return;
+    m_delayTicks = 0;
+    m_delay->stop();
+    m_actions.menu(MenuId::EditUnit)->popup(m_popupPos);
+}
+
+void QuantityViews::showTreePopup(int node, const QPoint& globalPos) {
+    const int categories = m_context.table.pnCategoryCount;
+    if (node >= 1 && node <= categories + 1) {
+        m_actions.item(MenuId::EditCategory, 0)->setText(QStringLiteral("Add..."));
+        m_actions.menu(MenuId::EditCategory)->popup(globalPos);
+    } else {
+        const bool special = node == categories + 2 || node == categories + 3;
+        m_actions.item(MenuId::EditGroup, 0)->setText(special ? QStringLiteral("Add...") : QStringLiteral("Insert..."));
+        m_actions.menu(MenuId::EditGroup)->popup(globalPos);
+    }
+}
+
+bool QuantityViews::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == &m_boxes.input()) {
+        if (type == QEvent::KeyPress) m_delay->stop();
+        return false;
+    }
+    if (watched == m_tree->viewport() && type == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint pos = mouse->position().toPoint();
+        QTreeWidgetItem* item = m_tree->itemAt(pos);
+        // The expand box beside a node is not the node.
+        if (item && pos.x() < m_tree->visualItemRect(item).left()) item = nullptr;
+        nodePressed(item, mouse->button(), mouse->globalPosition().toPoint());
+        return false;
+    }
+    if (watched == m_tree && type == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            nodeEntered();
+            return true;
+        }
+        return false;
+    }
+    if (!m_list->isAncestorOf(qobject_cast<QWidget*>(watched))) return QObject::eventFilter(watched, event);
+    if (type == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        listPressed(mouse->position().toPoint(), mouse->button(), mouse->globalPosition().toPoint());
+    } else if (type == QEvent::MouseButtonRelease) {
+        listReleased(static_cast<QMouseEvent*>(event)->button());
+    } else if (type == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            listKey(key->modifiers().testFlag(Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace quantora

@@ -1,0 +1,98 @@
+#pragma once
+// The quantity tree (TreeView1) and the unit list (ListView1): building them
+// from the table, choosing a quantity with the mouse or Enter, and picking
+// the convert-from unit (left click, Shift+Enter) and the convert-into unit
+// (right click, Enter), which runs the conversion.
+
+#include "converter/table/table_file.h"
+#include "converter/table/view_plan.h"
+#include "converter/ui/converter_context.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QTimer;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace quantora {
+
+class ConversionBoxes;
+class IconSet;
+class MainActions;
+class UnitListView;
+
+class QuantityViews : public QObject {
+    Q_OBJECT
+public:
+    QuantityViews(ConverterContext& context, QWidget& window, QWidget& area, const IconSet& icons,
+                  MainActions& actions, ConversionBoxes& boxes);
+
+    QTreeWidget& tree() const { return *m_tree; }
+    UnitListView& list() const { return *m_list; }
+
+    // Rebuilds the whole tree from the table.
+    void pUpdateTreeView();
+    // Refills the list with the units of the quantity of that name.
+    void pUpdateListView(const std::string& quantityName);
+    void clearList();
+    // The list's columns for the selected node.
+    void pSetListMode();
+    ListMode listMode() const { return m_listMode; }
+    // Start-up: select the saved node, take its quantity, fill the list.
+    void showSavedSelection();
+    void selectNode(int node);
+    void setRootText(const QString& text);
+    void setViewStyle(int view);
+    void pSetMainCaption();
+
+    std::optional<bool> isNodeExpanded(int node) const;
+    NodeExpandedQuery expandedQuery() const;
+    int expandedCategoryCount() const;
+    // The list's live column widths, kept as HeaderWidth of the list mode shown.
+    void storeColumnWidths();
+    std::array<float, 4> liveColumnWidths() const;
+
+    // The delayed unit pop-up: one tick of tmrDelay.
+    void delayTick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void nodePressed(QTreeWidgetItem* item, Qt::MouseButton button, const QPoint& globalPos);
+    void nodeEntered();
+    void takeQuantity(bool selectFirstUnit);
+    void listPressed(const QPoint& viewportPos, Qt::MouseButton button, const QPoint& globalPos);
+    void listReleased(Qt::MouseButton button);
+    void listKey(bool shift);
+    bool unitsPickable() const;
+    void afterPick();
+    void showTreePopup(int node, const QPoint& globalPos);
+    void prepareUnitPopup(bool onItem);
+    void updateNodeIcon(QTreeWidgetItem* item);
+
+    ConverterContext& m_context;
+    QWidget& m_window;
+    const IconSet& m_icons;
+    MainActions& m_actions;
+    ConversionBoxes& m_boxes;
+    QTreeWidget* m_tree;
+    UnitListView* m_list;
+    QTimer* m_delay;
+    std::vector<QTreeWidgetItem*> m_nodes;  // by node index; [0] unused
+    std::vector<int> m_categoryIcons;       // Icon# of category node c + 1, by c
+    ListMode m_listMode = ListMode::Normal;
+    bool m_normalColumns = false;
+    int m_previousGroup = -1;
+    bool m_itemPressed = false;
+    QString m_pressedName;  // an item was under the pointer at the last press in the list
+    int m_delayTicks = 0;
+    QPoint m_popupPos;
+};
+
+}  // namespace quantora

@@ -1,0 +1,181 @@
+#include "converter/ui/unit_list_view.h"
+
+#include "converter/ui/icon_set.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QSortFilterProxyModel>
+#include <QStackedLayout>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace quantora {
+namespace {
+constexpr int kUnitRole = Qt::UserRole + 1;
+}
+
+UnitListView::UnitListView(const IconSet& icons, QWidget* parent)
+    : QWidget(parent),
+      m_model(new QStandardItemModel(0, 4, this)),
+      m_sorted(new QSortFilterProxyModel(this)),
+      m_details(new QTableView(this)),
+      m_stack(new QStackedLayout(this)),
+      m_icons(icons) {
+    setObjectName(QStringLiteral("ListView1"));
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+    // Sorted on request (setSorted, toggleSortDirection), not on every row added.
+    m_sorted->setDynamicSortFilter(false);
+
+    m_details->setObjectName(QStringLiteral("ListView1Details"));
+    m_details->setModel(m_sorted);
+    m_details->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_details->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_details->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_details->setWordWrap(false);
+    m_details->setIconSize(QSize(16, 16));
+    m_details->verticalHeader()->hide();
+    m_details->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_details->horizontalHeader()->setHighlightSections(false);
+    m_details->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_details->horizontalHeader()->setSectionsClickable(true);
+    m_details->horizontalHeader()->setStretchLastSection(false);
+    // The narrowest column the settings allow: 240 twips.
+    m_details->horizontalHeader()->setMinimumSectionSize(16);
+    m_details->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_details->setTabKeyNavigation(false);
+    connect(m_details->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        if (section == 0) emit firstColumnClicked();
+    });
+
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    m_stack->addWidget(m_details);
+    m_stack->setCurrentWidget(m_details);
+    setFocusProxy(m_details);
+    setGridLines(false);
+    fitRowHeight();
+}
+
+void UnitListView::setColumns(const std::array<ColumnHeader, 4>& headers, const std::array<int, 4>& widths) {
+    clearItems();
+    m_model->setColumnCount(0);
+    m_model->setColumnCount(4);
+    for (int k = 0; k < 4; ++k) {
+        m_model->setHorizontalHeaderItem(k, new QStandardItem(QString::fromStdString(headers[static_cast<std::size_t>(k)].text)));
+        m_details->setColumnWidth(k, widths[static_cast<std::size_t>(k)]);
+    }
+}
+
+QListView& UnitListView::listLook() {
+    if (m_list) return *m_list;
+    m_list = new QListView(this);
+    m_list->setObjectName(QStringLiteral("ListView1List"));
+    m_list->setModel(m_sorted);
+    m_list->setSelectionModel(m_details->selectionModel());
+    m_list->setModelColumn(0);
+    m_list->setViewMode(QListView::ListMode);
+    m_list->setFlow(QListView::TopToBottom);
+    m_list->setWrapping(true);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setSpacing(1);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setIconSize(QSize(16, 16));
+
+    m_stack->addWidget(m_list);
+    emit viewCreated(m_list);
+    return *m_list;
+}
+
+std::array<int, 4> UnitListView::columnWidths() const {
+    std::array<int, 4> widths{};
+    for (int k = 0; k < 4; ++k) widths[static_cast<std::size_t>(k)] = m_details->columnWidth(k);
+    return widths;
+}
+
+void UnitListView::clearItems() { m_model->removeRows(0, m_model->rowCount()); }
+
+void UnitListView::fill(const std::vector<UnitRowPlan>& rows) {
+    for (const UnitRowPlan& row : rows) {
+        QList<QStandardItem*> items;
+        items.reserve(4);
+        items << new QStandardItem(m_icons.unitImage(row.image), QString::fromStdString(row.name));
+        items.front()->setData(row.unit, kUnitRole);
+        for (const std::string& text : row.subItems) items << new QStandardItem(QString::fromStdString(text));
+        m_model->appendRow(items);
+    }
+}
+
+void UnitListView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) fitRowHeight();
+    QWidget::changeEvent(event);
+}
+
+void UnitListView::fitRowHeight() {
+    const int rowHeight = std::max(fontMetrics().height(), 16) + 4;
+    m_details->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_details->verticalHeader()->setDefaultSectionSize(rowHeight);
+}
+
+int UnitListView::itemCount() const { return m_model->rowCount(); }
+
+void UnitListView::setViewStyle(int view) {
+    if (view != 2 && view != 3) return;
+    const bool hadFocus = activeView()->hasFocus();
+    m_view = view;
+    m_stack->setCurrentWidget(view == 3 ? static_cast<QWidget*>(m_details) : static_cast<QWidget*>(&listLook()));
+    setFocusProxy(activeView());
+    if (hadFocus) activeView()->setFocus();
+}
+
+void UnitListView::setGridLines(bool on) { m_details->setShowGrid(on); }
+
+bool UnitListView::gridLines() const { return m_details->showGrid(); }
+
+void UnitListView::setSorted(bool sorted) {
+    m_sortingOn = sorted;
+    m_sorted->sort(sorted ? 0 : -1, m_order);
+}
+
+void UnitListView::toggleSortDirection() {
+    // The first toggle after start-up gives descending order.
+    m_order = m_orderToggled && m_order == Qt::DescendingOrder ? Qt::AscendingOrder : Qt::DescendingOrder;
+    m_orderToggled = true;
+    if (m_sortingOn) m_sorted->sort(0, m_order);
+}
+
+QAbstractItemView* UnitListView::activeView() const {
+    return m_view == 2 ? static_cast<QAbstractItemView*>(m_list) : static_cast<QAbstractItemView*>(m_details);
+}
+
+QWidget* UnitListView::activeViewport() const { return activeView()->viewport(); }
+
+std::optional<int> UnitListView::rowAt(const QPoint& viewportPos) const {
+    const QModelIndex index = activeView()->indexAt(viewportPos);
+    if (!index.isValid()) return std::nullopt;
+    return index.row();
+}
+
+QRect UnitListView::rowRect(int row) const { return activeView()->visualRect(m_sorted->index(row, 0)); }
+
+int UnitListView::unitOfRow(int row) const { return m_sorted->index(row, 0).data(kUnitRole).toInt(); }
+
+QString UnitListView::nameOfRow(int row) const { return m_sorted->index(row, 0).data(Qt::DisplayRole).toString(); }
+
+std::optional<int> UnitListView::currentRow() const {
+    const QModelIndex index = m_details->selectionModel()->currentIndex();
+    if (!index.isValid()) return std::nullopt;
+    return index.row();
+}
+
+void UnitListView::selectRow(int row) {
+    const QModelIndex index = m_sorted->index(row, 0);
+    if (!index.isValid()) return;
+    m_details->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    activeView()->scrollTo(index);
+}
+
+}  // namespace quantora

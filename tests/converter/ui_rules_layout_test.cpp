@@ -1,0 +1,122 @@
+// Layout arithmetic of the main window: panes, value boxes, arrow, drags.
+
+#include "converter/settings/window_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace layout = quantora::layout;
+
+TEST(WindowLayout, TreeKeepsItsWidthAndTheListTakesTheRest) {
+    int treeWidth = 260;
+    const layout::Panes panes = layout::HorizontalPanes(800, treeWidth);
+    EXPECT_EQ(treeWidth, 260);
+    EXPECT_EQ(panes.treeLeft, 5);
+    EXPECT_EQ(panes.listLeft, 5 + 260 + 3);
+    EXPECT_EQ(panes.listWidth, 800 - 260 - 13);
+    EXPECT_EQ(panes.splitterLeft, 5 + 260 - 2);
+    EXPECT_EQ(panes.splitterWidth, 7);
+}
+
+TEST(WindowLayout, PanesNeverGetNarrowerThanSixtyPixels) {
+    int narrow = 10;
+    EXPECT_EQ(layout::HorizontalPanes(800, narrow).treeWidth, 60);
+    EXPECT_EQ(narrow, 60);
+
+    int wide = 2000;
+    const layout::Panes panes = layout::HorizontalPanes(600, wide);
+    EXPECT_EQ(panes.listWidth, 60);
+    EXPECT_EQ(wide, 600 - 60 - 13);
+    EXPECT_EQ(panes.treeWidth, wide);
+}
+
+TEST(WindowLayout, BoxesShareTheirWidthInTheRatio) {
+    float ratio = 1;
+    EXPECT_EQ(layout::BoxWidth(0, 600, ratio), 174);  // 0.58 * 600 / 2
+    EXPECT_EQ(layout::BoxWidth(1, 600, ratio), 174);
+    ratio = 2;
+    EXPECT_EQ(layout::BoxWidth(0, 600, ratio), 232);
+    EXPECT_EQ(layout::BoxWidth(1, 600, ratio), 116);
+}
+
+TEST(WindowLayout, BoxWidthsAreClampedAndABadRatioIsReset) {
+    float ratio = 1;
+    EXPECT_EQ(layout::BoxWidth(0, 2000, ratio), 300);
+    EXPECT_EQ(layout::BoxWidth(1, 150, ratio), 60);
+    for (float bad : {0.0F, -3.0F, 0.009F}) {
+        float r = bad;
+        EXPECT_EQ(layout::BoxWidth(0, 600, r), 174) << bad;
+        EXPECT_EQ(r, 1.0F) << bad;
+    }
+}
+
+TEST(WindowLayout, ResizedBoxesSitAtBothEdgesWithTheArrowCentred) {
+    float ratio = 1;
+    const layout::Boxes boxes = layout::ResizedBoxes(600, ratio);
+    EXPECT_EQ(boxes.inputLeft, 5);
+    EXPECT_EQ(boxes.outputLeft, 600 - 174 - 5 - 1);
+    // (5 + 174) + ((420 - 179 - 32) \ 2) + 3
+    EXPECT_EQ(boxes.arrowLeft, 179 + 104 + 3);
+}
+
+TEST(WindowLayout, EqualizedBoxesLeaveRoomForTheArrow) {
+    int treeWidth = 200;
+    const layout::Panes panes = layout::HorizontalPanes(600, treeWidth);
+    const layout::Boxes boxes = layout::EqualizedBoxes(600, panes);
+    EXPECT_EQ(boxes.inputWidth, (600 - 132 - 10 - 1) / 2);
+    EXPECT_EQ(boxes.outputWidth, boxes.inputWidth);
+    EXPECT_EQ(boxes.outputLeft + boxes.outputWidth + 1, panes.listLeft + panes.listWidth);
+    EXPECT_EQ(boxes.arrowLeft, 5 + boxes.inputWidth + 50 + 3);
+}
+
+TEST(WindowLayout, VerticalPlacementBelowThePanes) {
+    EXPECT_EQ(layout::BoxHeightFor(14), 24);
+    const layout::Vertical v = layout::VerticalLayout(400, 24);
+    EXPECT_EQ(v.paneTop, 0);
+    EXPECT_EQ(v.paneHeight, 400 - 24 - 7);
+    EXPECT_EQ(v.boxTop, v.paneHeight + 4);
+    EXPECT_EQ(v.arrowTop, v.boxTop + 3);
+    EXPECT_EQ(layout::VerticalLayout(10, 24).paneHeight, 0);
+}
+
+TEST(WindowLayout, TheSplitterMovesOnlyWithinTheMinimums) {
+    int treeWidth = 200;
+    const layout::Panes start = layout::HorizontalPanes(600, treeWidth);
+    const layout::SplitterDragStart drag{start.treeWidth, start.listLeft, start.listWidth};
+
+    const auto moved = layout::SplitterMoved(drag, start, 50);
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(moved->treeWidth, 250);
+    EXPECT_EQ(moved->listWidth, start.listWidth - 50);
+    EXPECT_EQ(moved->listLeft, start.listLeft + 50);
+    EXPECT_EQ(moved->splitterLeft, 5 + 250 - 2);
+
+    EXPECT_TRUE(layout::SplitterMoved(drag, start, -140));
+    EXPECT_FALSE(layout::SplitterMoved(drag, start, -141));
+    EXPECT_TRUE(layout::SplitterMoved(drag, start, start.listWidth - 60));
+    EXPECT_FALSE(layout::SplitterMoved(drag, start, start.listWidth - 59));
+}
+
+TEST(WindowLayout, TheArrowDragHasNoMaximumButKeepsTheMinimum) {
+    int treeWidth = 200;
+    const layout::Panes panes = layout::HorizontalPanes(1600, treeWidth);
+    const layout::ArrowDragStart start{300, 300};
+    const auto wider = layout::ArrowMoved(start, panes, 150);
+    ASSERT_TRUE(wider);
+    EXPECT_EQ(wider->boxes.inputWidth, 450);
+    EXPECT_EQ(wider->boxes.outputWidth, 150);
+    EXPECT_FLOAT_EQ(wider->ratio, 3.0F);
+    EXPECT_EQ(wider->boxes.inputLeft, 6);
+    EXPECT_EQ(wider->boxes.outputLeft, panes.listLeft + panes.listWidth - 150 - 1);
+    EXPECT_TRUE(layout::ArrowMoved(start, panes, 240));
+    EXPECT_FALSE(layout::ArrowMoved(start, panes, 241));
+    EXPECT_FALSE(layout::ArrowMoved(start, panes, -241));
+}
+
+TEST(WindowLayout, OnlyBothCoordinatesUnsetCentreTheWindow) {
+    EXPECT_FALSE(layout::PositionSaved(-100, -100));
+    EXPECT_FALSE(layout::PositionSaved(-100.5F, -1000));
+    EXPECT_TRUE(layout::PositionSaved(-50, -100));
+    EXPECT_TRUE(layout::PositionSaved(-100, -99));
+    EXPECT_EQ(layout::WindowPosition(false, {7, 7}, 640, 480, 1280, 801), (layout::Point{320, 160}));
+    EXPECT_EQ(layout::WindowPosition(true, {-3, -7}, 640, 480, 1280, 800), (layout::Point{-3, -7}));
+}

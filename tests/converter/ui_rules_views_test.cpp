@@ -1,0 +1,190 @@
+// What the tree and the unit list show, the list modes and the column set-up.
+
+#include "converter/settings/list_columns.h"
+#include "converter/table/view_plan.h"
+
+#include <gtest/gtest.h>
+
+using namespace quantora;
+
+namespace {
+
+// Two categories; allocation: Number System and Constants under the root,
+// Length and Mass under category 1, Time under category 2.
+ConversionTable smallTable() {
+    ConversionTable table;
+    table.psTableTitle = "units.dat";
+    table.pnCategoryCount = 2;
+    table.category(1) = {2, "Mechanics", 1};
+    table.category(2) = {7, "Time", 0};
+    const char* names[] = {"Number System", "Constants", "Length", "Time", "Mass"};
+    table.pnQuantityCount = 5;
+    for (int q = 1; q <= 5; ++q) {
+        table.quantity(q).name = names[q - 1];
+        table.quantity(q).icon = static_cast<std::int16_t>(q);
+    }
+    table.pnAllocationCount = 5;
+    table.allocation(1) = {1, 1};
+    table.allocation(2) = {2, 1};
+    table.allocation(3) = {3, 2};
+    table.allocation(4) = {5, 2};
+    table.allocation(5) = {4, 3};
+    table.setUnitCapacity(2);
+    table.quantity(1).unitCount = 2;
+    table.unit(1, 1) = {1, "Binary", "2", "", "", "", "base two"};
+    table.unit(1, 2) = {1, "Hexadecimal", "16", "", "", "", ""};
+    table.quantity(3).unitCount = 2;
+    table.unit(3, 1) = {3, "meter", "1", "0", "", "", "  "};
+    table.unit(3, 2) = {9, "inch", "0.0254", "0", "", "", "exact"};
+    return table;
+}
+
+}  // namespace
+
+TEST(TreePlan, NodesAreNumberedRootCategoriesThenQuantitiesByParent) {
+    const std::vector<TreeNodePlan> nodes = pTreePlan(smallTable());
+    ASSERT_EQ(nodes.size(), 8U);
+    for (std::size_t i = 0; i < nodes.size(); ++i) EXPECT_EQ(nodes[i].index, static_cast<int>(i) + 1);
+    EXPECT_EQ(nodes[0].text, "units.dat");
+    EXPECT_EQ(nodes[0].parent, 0);
+    EXPECT_TRUE(nodes[0].expanded);
+    EXPECT_EQ(nodes[1].text, "Mechanics");
+    EXPECT_EQ(nodes[1].image, 2);
+    EXPECT_TRUE(nodes[1].expanded);
+    EXPECT_EQ(nodes[2].image, 1) << "an icon choice outside 1 to 4 shows as choice 1";
+    EXPECT_FALSE(nodes[2].expanded);
+    EXPECT_EQ(nodes[3].text, "Number System");
+    EXPECT_EQ(nodes[3].parent, 1);
+    EXPECT_EQ(nodes[4].text, "Constants");
+    EXPECT_EQ(nodes[5].text, "Length");
+    EXPECT_EQ(nodes[5].parent, 2);
+    EXPECT_EQ(nodes[5].image, 3 + kTreeQuantityOffset);
+    EXPECT_EQ(nodes[6].text, "Mass");
+    EXPECT_EQ(nodes[7].text, "Time");
+    EXPECT_EQ(nodes[7].parent, 3);
+}
+
+TEST(TreePlan, ADamagedAllocationStillGivesATree) {
+    ConversionTable table = smallTable();
+    table.allocation(4) = {42, 2};  // no such quantity
+    table.allocation(5) = {4, 9};   // no such parent
+    const std::vector<TreeNodePlan> nodes = pTreePlan(table);
+    ASSERT_EQ(nodes.size(), 7U);
+    EXPECT_EQ(nodes[6].text, "");
+    EXPECT_EQ(nodes[6].parent, 2);
+}
+
+TEST(TreePlan, OnlyTheSpecialQuantitiesWithoutCategories) {
+    ConversionTable table;
+    table.pnQuantityCount = 2;
+    table.pnAllocationCount = 2;
+    table.allocation(1) = {1, 1};
+    table.allocation(2) = {2, 1};
+    const std::vector<TreeNodePlan> nodes = pTreePlan(table);
+    ASSERT_EQ(nodes.size(), 3U);
+    EXPECT_EQ(nodes[1].index, 2);
+    EXPECT_EQ(nodes[2].index, 3);
+}
+
+TEST(ListMode, TheSpecialNodesHaveTheirOwnColumns) {
+    // Two categories: Number System is node 4, Constants node 5.
+    const ListModeChoice numbers = pSetListMode(4, 2, true);
+    EXPECT_EQ(numbers.mode, ListMode::NumberSystem);
+    EXPECT_TRUE(numbers.setUpColumns);
+    EXPECT_FALSE(numbers.normalColumns);
+    const ListModeChoice constants = pSetListMode(5, 2, false);
+    EXPECT_EQ(constants.mode, ListMode::Constants);
+    EXPECT_TRUE(constants.setUpColumns);
+
+    const ListModeChoice first = pSetListMode(6, 2, false);
+    EXPECT_EQ(first.mode, ListMode::Normal);
+    EXPECT_TRUE(first.setUpColumns);
+    EXPECT_TRUE(first.normalColumns);
+    const ListModeChoice kept = pSetListMode(7, 2, true);
+    EXPECT_EQ(kept.mode, ListMode::Normal);
+    EXPECT_FALSE(kept.setUpColumns) << "the normal columns and their widths are kept";
+}
+
+TEST(SelectedNode, AnythingButAQuantityNodeBecomesTheRoot) {
+    const ConversionTable table = smallTable();  // quantity nodes 4 to 8
+    EXPECT_EQ(pCheckSelNodeIndex(3, table), 1);
+    EXPECT_EQ(pCheckSelNodeIndex(4, table), 4);
+    EXPECT_EQ(pCheckSelNodeIndex(8, table), 8);
+    EXPECT_EQ(pCheckSelNodeIndex(9, table), 1);
+    EXPECT_EQ(pCheckSelNodeIndex(-5, table), 1);
+    EXPECT_EQ(QuantityNameAtNode(table, 6), "Length");
+    EXPECT_EQ(QuantityNameAtNode(table, 8), "Time");
+    EXPECT_EQ(QuantityNameAtNode(table, 1), "");
+    EXPECT_EQ(QuantityNameAtNode(table, 2), "");
+    EXPECT_EQ(QuantityNameAtNode(table, 9), "");
+}
+
+TEST(UnitRows, NumberSystemsShowMemoThenRadix) {
+    const std::vector<UnitRowPlan> rows = pUnitRows(smallTable(), 1);
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[0].name, "Binary");
+    EXPECT_EQ(rows[0].subItems, (std::array<std::string, 3>{"base two", "2", ""}));
+    EXPECT_EQ(rows[0].image, 1 + kUnitMemoOffset);
+    EXPECT_EQ(rows[1].image, 1);
+}
+
+TEST(UnitRows, OtherQuantitiesShowRateOffsetMemo) {
+    const std::vector<UnitRowPlan> rows = pUnitRows(smallTable(), 3);
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[1].unit, 2);
+    EXPECT_EQ(rows[1].subItems, (std::array<std::string, 3>{"0.0254", "0", "exact"}));
+    EXPECT_EQ(rows[0].image, 3) << "a memo of blanks is no memo";
+    EXPECT_EQ(rows[1].image, 1 + kUnitMemoOffset);
+    EXPECT_TRUE(pUnitRows(smallTable(), -1).empty());
+    EXPECT_TRUE(pUnitRows(smallTable(), 0).empty());
+    EXPECT_TRUE(pUnitRows(smallTable(), 99).empty());
+}
+
+TEST(UnitRows, UnitsAreFoundByExactName) {
+    const ConversionTable table = smallTable();
+    EXPECT_EQ(pGetUnitIndex(table, 3, "inch"), 2);
+    EXPECT_EQ(pGetUnitIndex(table, 3, "Inch"), -1);
+    EXPECT_EQ(pGetUnitIndex(table, 3, ""), 0);
+    EXPECT_EQ(pGetUnitIndex(table, 42, "inch"), -1);
+}
+
+TEST(FileIdentity, TitleAndDirectoryFollowThePath) {
+    EXPECT_EQ(TableTitleOf(""), "DEFAULT.DAT");
+    EXPECT_EQ(TableTitleOf("/home/u/tables/units.dat"), "units.dat");
+    EXPECT_EQ(TableTitleOf("units.dat"), "units.dat");
+    EXPECT_EQ(TableDirectoryOf("/home/u/tables/units.dat", "/opt/q"), "/home/u/tables/");
+    EXPECT_EQ(TableDirectoryOf("units.dat", "/opt/q"), "/opt/q/");
+    EXPECT_EQ(TableDirectoryOf("", "/opt/q/"), "/opt/q/");
+}
+
+TEST(ColumnHeaders, EachLayoutHasFourTitledColumns) {
+    ConverterSettings settings;
+    const auto units = pSetColumnHeaders(settings, 0);
+    EXPECT_EQ(units[0].text, "Name");
+    EXPECT_EQ(units[1].text, "Conversion Factor (Slope)");
+    EXPECT_EQ(units[3].text, "Memo");
+    EXPECT_EQ(units[0].width, 1710);
+    const auto constants = pSetColumnHeaders(settings, 1);
+    EXPECT_EQ(constants[2].text, "Unit");
+    EXPECT_EQ(constants[1].width, 1560);
+    const auto numbers = pSetColumnHeaders(settings, 2);
+    EXPECT_EQ(numbers[0].text, "Numerical Notation");
+    EXPECT_EQ(numbers[1].text, "Memo");
+    EXPECT_EQ(numbers[2].text, " ");
+    EXPECT_EQ(numbers[3].text, " ");
+    EXPECT_EQ(numbers[1].width, 8000);
+}
+
+TEST(ColumnHeaders, EmptyTitlesAndNarrowColumnsAreMendedInEveryLayout) {
+    ConverterSettings settings;
+    settings.HeaderText[1][2] = "";
+    settings.HeaderWidth[0][1] = 100;
+    settings.HeaderWidth[2][0] = -5;
+    const auto units = pSetColumnHeaders(settings, 0);
+    EXPECT_EQ(units[1].width, 240);
+    EXPECT_EQ(settings.HeaderText[1][2], " ");
+    EXPECT_EQ(settings.HeaderWidth[2][0], 240);
+    EXPECT_EQ(settings.HeaderWidth[2][3], 240);
+    settings.HeaderText[0][0] = "N&a&me";
+    EXPECT_EQ(pSetColumnHeaders(settings, 0)[0].text, "Name");
+}

@@ -1,0 +1,248 @@
+// Open, Save, Save As and Exit, with every answer to the changed-file question.
+
+#include "support/window_fixture.h"
+
+#include "converter/ui/unit_list_view.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+using common::NoticeAnswer;
+using uitest::WindowFixture;
+
+namespace {
+
+// An edit the later editing commands would make: a renamed unit.
+void renameMeter(quantora::MainWindow& window, const char* name) {
+    window.table().unit(3, 1).name = name;
+    window.table().pfTableChanged = true;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString rootText(const WindowFixture& fixture) {
+    return fixture.find<QTreeWidget>("TreeView1")->topLevelItem(0)->text(0);
+}
+
+const std::string kChangedQuestion = "The file 'DEFAULT.DAT' has changed.\nDo you want to save the changes?";
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { uitest::FailOnUnexpectedWarnings(); }
+
+    void openingAnotherTableReplacesTheTree() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
+        fixture.clickUnit(0, Qt::LeftButton);
+        const QString other = fixture.copyData(QStringLiteral("small.dat"), QStringLiteral("other.txt"));
+        fixture.files.chooseNext(other);
+        fixture.action("mnuFileArray_0")->trigger();
+
+        const quantora::FileDialogRequest& request = fixture.files.requests.at(0);
+        QCOMPARE(request.title, QStringLiteral(" Open"));
+        QCOMPARE(request.kind, quantora::FileDialogRequest::Kind::Open);
+        QCOMPARE(request.fileName, QStringLiteral("DEFAULT.DAT"));
+        QCOMPARE(request.directory, fixture.folder() + QStringLiteral("/"));
+        QCOMPARE(request.nameFilters,
+                 QStringList({QStringLiteral("Data files (*.dat *.txt)"), QStringLiteral("All Files (*)")}));
+        QCOMPARE(rootText(fixture), QStringLiteral("other.txt"));
+        QCOMPARE(window.table().psFilePath, other.toStdString());
+        QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 0);
+        QCOMPARE(fixture.find<QLineEdit>("txtInput")->text(), QString());
+        QCOMPARE(fixture.panel(2), QString());
+        fixture.verifyQuiet();
+    }
+
+    void openWithChangesAndCancelKeepsEverything() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        renameMeter(window, "metre");
+        fixture.messages.answerNext(NoticeAnswer::Cancel);
+        fixture.action("mnuFileArray_0")->trigger();
+        QCOMPARE(fixture.messages.shown.at(0).text, kChangedQuestion);
+        QCOMPARE(fixture.messages.shown.at(0).title, std::string("Quantora 2000 "));
+        QVERIFY(fixture.files.requests.empty());
+        QVERIFY(window.table().pfTableChanged);
+        QCOMPARE(window.table().unit(3, 1).name, std::string("metre"));
+        fixture.verifyQuiet();
+    }
+
+    void openWithChangesYesThenCancelledSaveOpensNothing() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        renameMeter(window, "metre");
+        fixture.messages.answerNext(NoticeAnswer::Yes);
+        fixture.files.chooseNext(std::nullopt);
+        fixture.action("tbOpen")->trigger();
+        QCOMPARE(fixture.files.requests.size(), std::size_t{1});
+        QCOMPARE(fixture.files.requests[0].title, QStringLiteral(" Save As"));
+        QVERIFY(fixture.files.requests[0].confirmOverwrite);
+        QVERIFY(window.table().pfTableChanged);
+        QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
+        fixture.verifyQuiet();
+    }
+
+    void openWithChangesYesSavesFirstThenOpens() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        renameMeter(window, "metre");
+        const QString saved = fixture.folder() + QStringLiteral("/saved.dat");
+        const QString other = fixture.copyData(QStringLiteral("small.dat"), QStringLiteral("other.dat"));
+        fixture.messages.answerNext(NoticeAnswer::Yes);
+        fixture.files.chooseNext(saved);
+        fixture.files.chooseNext(other);
+        fixture.action("mnuFileArray_0")->trigger();
+        QVERIFY(fileBytes(saved).contains("1;metre;1;0;;;SI base unit"));
+        QCOMPARE(fixture.storedSetting("File", "SaveFilePath"), saved);
+        QCOMPARE(rootText(fixture), QStringLiteral("other.dat"));
+        QVERIFY(!window.table().pfTableChanged);
+        QCOMPARE(window.table().unit(3, 1).name, std::string("meter"));
+        fixture.verifyQuiet();
+    }
+
+    void openWithChangesNoDropsThem() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        const QByteArray before = fileBytes(fixture.tablePath());
+        renameMeter(window, "metre");
+        const QString other = fixture.copyData(QStringLiteral("small.dat"), QStringLiteral("other.dat"));
+        fixture.messages.answerNext(NoticeAnswer::No);
+        fixture.files.chooseNext(other);
+        fixture.action("mnuFileArray_0")->trigger();
+        QCOMPARE(fixture.storedSetting("View", "View"), QStringLiteral("3"));
+        QVERIFY(!fileBytes(fixture.tablePath()).contains("metre"));
+        QCOMPARE(fileBytes(fixture.tablePath()).size(), before.size());
+        QCOMPARE(rootText(fixture), QStringLiteral("other.dat"));
+        fixture.verifyQuiet();
+    }
+
+    void anUnreadableFileBringsTheDialogBackAndKeepsTheTable() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        const QString broken = fixture.copyData(QStringLiteral("broken.dat"), QStringLiteral("broken.dat"));
+        fixture.files.chooseNext(broken);
+        fixture.files.chooseNext(std::nullopt);
+        fixture.action("mnuFileArray_0")->trigger();
+        QCOMPARE(fixture.files.requests.size(), std::size_t{2});
+        QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
+        QCOMPARE(window.table().psFilePath, fixture.tablePath().toStdString());
+        QCOMPARE(window.table().pnQuantityCount, 7);
+        QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
+        // The table is still whole: a quantity picked now shows its units.
+        fixture.clickNode(10);
+        QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 3);
+        fixture.verifyQuiet();
+    }
+
+    void saveAsksFirstAndOnlyWithChanges() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        QAction* save = fixture.action("mnuFileArray_1");
+        fixture.refresh();
+        save->trigger();
+        QVERIFY(fixture.messages.shown.empty());
+
+        renameMeter(window, "metre");
+        fixture.messages.answerNext(NoticeAnswer::No);
+        save->trigger();
+        QCOMPARE(fixture.messages.shown.at(0).title, std::string(" Save"));
+        QCOMPARE(fixture.messages.shown.at(0).text, std::string("Do you really want to overwrite the existing file?"));
+        QVERIFY(!fileBytes(fixture.tablePath()).contains("metre"));
+        QVERIFY(window.table().pfTableChanged);
+
+        fixture.messages.answerNext(NoticeAnswer::Yes);
+        save->trigger();
+        QVERIFY(fileBytes(fixture.tablePath()).contains("1;metre;1;0;;;SI base unit"));
+        QVERIFY(!window.table().pfTableChanged);
+        QVERIFY(!(QFile::permissions(fixture.tablePath()) & QFile::WriteOwner));
+        fixture.verifyQuiet();
+    }
+
+    void saveAsTakesTheNewNameEverywhere() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        renameMeter(window, "metre");
+        const QString copy = fixture.folder() + QStringLiteral("/copy.dat");
+        fixture.files.chooseNext(copy);
+        QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(fixture.files.requests.at(0).title, QStringLiteral(" Save As"));
+        QVERIFY(fileBytes(copy).contains("metre"));
+        QCOMPARE(rootText(fixture), QStringLiteral("copy.dat"));
+        QVERIFY(!window.table().pfTableChanged);
+
+        renameMeter(window, "meter");
+        fixture.messages.answerNext(NoticeAnswer::Cancel);
+        QVERIFY(!fixture.close());
+        QCOMPARE(fixture.messages.shown.back().text,
+                 std::string("The file 'copy.dat' has changed.\nDo you want to save the changes?"));
+        fixture.verifyQuiet();
+    }
+
+    void aTableThatCannotBeWrittenKeepsItsChanges() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        renameMeter(window, "metre");
+        fixture.files.chooseNext(fixture.folder() + QStringLiteral("/no/such/folder/copy.dat"));
+        fixture.action("mnuFileArray_2")->trigger();
+        QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
+        QCOMPARE(fixture.messages.shown[0].icon, common::NoticeIcon::Critical);
+        QVERIFY(window.table().pfTableChanged);
+        QCOMPARE(window.table().psFilePath, fixture.tablePath().toStdString());
+        QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
+
+        // Leaving: Yes, then a file that cannot be written keeps the window open.
+        fixture.messages.answerNext(NoticeAnswer::Yes);
+        fixture.files.chooseNext(fixture.folder() + QStringLiteral("/no/such/folder/copy.dat"));
+        QVERIFY(!fixture.close());
+        QVERIFY(window.isVisible());
+        fixture.verifyQuiet();
+    }
+
+    void exitAsksAndFollowsEachAnswer() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        renameMeter(window, "metre");
+
+        fixture.messages.answerNext(NoticeAnswer::Cancel);
+        fixture.action("tbExit")->trigger();
+        QVERIFY(window.isVisible());
+        QCOMPARE(fixture.storedSetting("Form", "Width"), QStringLiteral("<missing>"));
+
+        fixture.messages.answerNext(NoticeAnswer::Yes);
+        fixture.files.chooseNext(std::nullopt);
+        fixture.action("mnuFileArray_8")->trigger();
+        QVERIFY(window.isVisible());
+
+        fixture.messages.answerNext(NoticeAnswer::No);
+        fixture.action("mnuFileArray_8")->trigger();
+        QVERIFY(!window.isVisible());
+        QCOMPARE(fixture.storedSetting("Form", "Width"), QStringLiteral("9600"));
+        QVERIFY(!fileBytes(fixture.tablePath()).contains("metre"));
+        fixture.verifyQuiet();
+    }
+
+    void exitWithYesSavesUnderTheChosenName() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        renameMeter(window, "metre");
+        const QString saved = fixture.folder() + QStringLiteral("/kept.dat");
+        fixture.messages.answerNext(NoticeAnswer::Yes);
+        fixture.files.chooseNext(saved);
+        QVERIFY(fixture.close());
+        QVERIFY(fileBytes(saved).contains("metre"));
+        QCOMPARE(fixture.storedSetting("File", "SaveFilePath"), saved);
+        fixture.verifyQuiet();
+    }
+};
+
+QUANTORA_WINDOW_TEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"

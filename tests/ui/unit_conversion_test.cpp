@@ -1,0 +1,332 @@
+// Picking units in the list and converting as the user types.
+
+#include "support/window_fixture.h"
+
+#include "converter/ui/hint_window.h"
+#include "converter/ui/quantity_views.h"
+#include "converter/ui/unit_list_view.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QMenu>
+#include <QTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTreeWidget>
+
+using uitest::WindowFixture;
+
+namespace {
+constexpr int kNumberSystemNode = 7;
+constexpr int kConstantsNode = 8;
+constexpr int kLengthNode = 9;
+constexpr int kTimeNode = 10;
+}  // namespace
+
+class UnitConversionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { uitest::FailOnUnexpectedWarnings(); }
+
+    void leftThenRightClickConvertsAndTypingFollows() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.start();
+        auto* input = fixture.find<QLineEdit>("txtInput");
+        input->setText(QStringLiteral("1"));
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
+        QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
+        QCOMPARE(fixture.output(), QString());
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("inch")), Qt::RightButton);
+        QCOMPARE(fixture.panel(4), QStringLiteral("inch"));
+        QCOMPARE(fixture.output(), QStringLiteral("39.3701"));
+        QVERIFY(input->hasFocus());
+        QCOMPARE(input->cursorPosition(), 0);
+        QCOMPARE(fixture.find<QLabel>("imgPoint")->toolTip(), QStringLiteral("Right-click here to swap the units."));
+
+        input->clear();
+        fixture.typeInput(QStringLiteral("2.5"));
+        QCOMPARE(fixture.output(), QStringLiteral("98.4252"));
+        QCOMPARE(fixture.find<QLineEdit>("txtDest")->text(), QStringLiteral("98.4252"));
+        fixture.typeInput(QStringLiteral("x"));
+        QCOMPARE(fixture.output(), QStringLiteral("Input error"));
+        input->setText(QStringLiteral("-"));
+        QCOMPARE(fixture.output(), QString());
+        QVERIFY(!fixture.action("mnuEditArray_0")->isEnabled());
+        input->setText(QStringLiteral("1"));
+        QVERIFY(fixture.action("mnuEditArray_0")->isEnabled());
+        QVERIFY(fixture.action("tbCopy")->isEnabled());
+        fixture.verifyQuiet();
+    }
+
+    void theSwapExchangesTheUnitsAndConvertsAgain() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::LeftButton);
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::RightButton);
+        QCOMPARE(fixture.output(), QStringLiteral("0.304800"));
+        QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
+        QCOMPARE(fixture.panel(4), QStringLiteral("foot"));
+        QCOMPARE(fixture.output(), QStringLiteral("3.28084"));
+        QCOMPARE(window.table().selection.pnConvFromIndex, 1);
+        QCOMPARE(window.table().selection.pnConvIntoIndex, 4);
+        fixture.verifyQuiet();
+    }
+
+    void aRightClickOnTheArrowOffersTheSwapOnlyWithBothUnits() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.start();
+        auto* arrow = fixture.find<QLabel>("imgPoint");
+        auto* swapMenu = fixture.find<QMenu>("mnuSwap");
+        QTest::mousePress(arrow, Qt::RightButton);
+        QVERIFY(!swapMenu->isVisible());
+        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("2"));
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("mile")), Qt::LeftButton);
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
+        QTest::mousePress(arrow, Qt::RightButton);
+        QVERIFY(swapMenu->isVisible());
+        fixture.action("mnuSwapArray_0")->trigger();
+        swapMenu->close();
+        QCOMPARE(fixture.panel(2), QStringLiteral("kilometer"));
+        QCOMPARE(fixture.output(), QStringLiteral("1.24274"));
+        fixture.verifyQuiet();
+    }
+
+    void anotherQuantityClearsTheUnitsAndTheSameOneKeepsThem() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("3"));
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        const QString result = fixture.output();
+        QVERIFY(!result.isEmpty());
+
+        fixture.clickNode(kLengthNode);
+        QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
+        QCOMPARE(fixture.output(), result);
+
+        fixture.clickNode(kTimeNode);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Time - Quantora 2000 "));
+        QCOMPARE(fixture.panel(2), QString());
+        QCOMPARE(fixture.panel(4), QString());
+        QCOMPARE(fixture.output(), QString());
+        QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 3);
+        QCOMPARE(window.table().selection.pnSelGroupIndex, 4);
+        fixture.verifyQuiet();
+    }
+
+    void theConstantsAreShownButNeverPicked() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.start();
+        fixture.clickNode(kConstantsNode);
+        auto* list = fixture.find<quantora::UnitListView>("ListView1");
+        QCOMPARE(list->itemCount(), 2);
+        auto* details = fixture.find<QTableView>("ListView1Details");
+        QCOMPARE(details->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Value"));
+        QCOMPARE(details->model()->index(0, 2).data().toString(), QStringLiteral("m/s"));
+        fixture.clickUnit(0, Qt::LeftButton);
+        fixture.clickUnit(1, Qt::RightButton);
+        QCOMPARE(fixture.panel(2), QString());
+        QCOMPARE(fixture.panel(4), QString());
+        // The unit can still be copied.
+        QVERIFY(fixture.action("mnuEditArray_1")->isEnabled());
+        fixture.verifyQuiet();
+    }
+
+    void numberSystemsConvertTheirOwnWay() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.start();
+        fixture.clickNode(kNumberSystemNode);
+        auto* details = fixture.find<QTableView>("ListView1Details");
+        QCOMPARE(details->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Numerical Notation"));
+        QCOMPARE(details->model()->index(3, 2).data().toString(), QStringLiteral("16"));
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("Hexadecimal")), Qt::LeftButton);
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("Decimal")), Qt::RightButton);
+        fixture.typeInput(QStringLiteral("FF"));
+        QCOMPARE(fixture.output(), QStringLiteral("255"));
+        fixture.typeInput(QStringLiteral("?"));
+        QCOMPARE(fixture.output(), QStringLiteral("Input error"));
+        fixture.verifyQuiet();
+    }
+
+    void enterAndShiftEnterPickUnitsFromTheKeyboard() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.start();
+        auto* list = fixture.find<quantora::UnitListView>("ListView1");
+        QAbstractItemView* view = list->activeView();
+        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
+        list->selectRow(fixture.rowOf(QStringLiteral("kilometer")));
+        QTest::keyClick(view, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(fixture.panel(2), QStringLiteral("kilometer"));
+        list->selectRow(fixture.rowOf(QStringLiteral("mile")));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(fixture.panel(4), QStringLiteral("mile"));
+        QCOMPARE(fixture.output(), QStringLiteral("0.621371"));
+        QVERIFY(fixture.find<QLineEdit>("txtInput")->hasFocus());
+
+        // Enter in the tree chooses the highlighted quantity.
+        auto* tree = fixture.find<QTreeWidget>("TreeView1");
+        tree->setCurrentItem(fixture.node(kTimeNode));
+        QTest::keyClick(tree, Qt::Key_Return);
+        QCOMPARE(fixture.window().table().selection.pnSelNodeIndex, kTimeNode);
+        QCOMPARE(list->currentRow(), std::optional<int>(0));
+        QCOMPARE(fixture.panel(2), QString());
+        fixture.verifyQuiet();
+    }
+
+    void listAndDetailsViewsFollowTheViewCommands() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.start();
+        auto* list = fixture.find<quantora::UnitListView>("ListView1");
+        QCOMPARE(list->viewStyle(), 3);
+        QVERIFY(list->gridLines());
+        fixture.action("tbList")->trigger();
+        QCOMPARE(list->viewStyle(), 2);
+        QVERIFY(fixture.action("mnuViewArray_0")->isChecked());
+        QVERIFY(!fixture.action("mnuViewArray_1")->isChecked());
+        QVERIFY(fixture.action("tbList")->isChecked());
+        QVERIFY(!fixture.action("tbDetails")->isChecked());
+        // Picking works the same in the list look.
+        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::LeftButton);
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::RightButton);
+        QCOMPARE(fixture.output(), QStringLiteral("1000.00"));
+        // Pressing the pressed button again keeps the view.
+        fixture.action("tbList")->trigger();
+        QVERIFY(fixture.action("tbList")->isChecked());
+        fixture.action("mnuViewArray_1")->trigger();
+        QCOMPARE(list->viewStyle(), 3);
+        QCOMPARE(fixture.window().settings().View, 3);
+        fixture.verifyQuiet();
+    }
+
+    void theFirstColumnTitleTurnsTheSortDirection() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.setSetting("View", "SortUnit", QStringLiteral("True"));
+        fixture.start();
+        auto* list = fixture.find<quantora::UnitListView>("ListView1");
+        QCOMPARE(list->nameOfRow(0), QStringLiteral("foot"));
+        auto* header = fixture.find<QTableView>("ListView1Details")->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 5, 5));
+        QCOMPARE(list->nameOfRow(0), QStringLiteral("mile"));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(1) + 5, 5));
+        QCOMPARE(list->nameOfRow(0), QStringLiteral("mile"));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 5, 5));
+        QCOMPARE(list->nameOfRow(0), QStringLiteral("foot"));
+        // A sorted list still picks the unit that was clicked.
+        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("mile")), Qt::LeftButton);
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
+        QCOMPARE(fixture.output(), QStringLiteral("1.60934"));
+        fixture.verifyQuiet();
+    }
+
+    void columnWidthsFollowTheListLayoutShown() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.setSetting("Form", "HeaderWidth00", QStringLiteral("100"));
+        fixture.start();
+        auto* details = fixture.find<QTableView>("ListView1Details");
+        // Below 240 twips a column gets 240.
+        QCOMPARE(details->columnWidth(0), 16);
+        details->setColumnWidth(1, 90);
+        fixture.clickNode(kConstantsNode);
+        QCOMPARE(details->columnWidth(0), 152);
+        fixture.clickNode(kTimeNode);
+        QCOMPARE(details->columnWidth(1), 90);
+        QVERIFY(fixture.close());
+        QCOMPARE(fixture.storedSetting("Form", "HeaderWidth01"), QStringLiteral("1350"));
+        fixture.verifyQuiet();
+    }
+
+    void aSeparatorThePlatformDoesNotUseRaisesTheHint() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.start();
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
+        fixture.typeInput(QStringLiteral("1,5"));
+        QCOMPARE(fixture.output(), QStringLiteral("0.00150000"));
+        auto* hint = fixture.find<QWidget>("frmHint");
+        QVERIFY(hint->isVisible());
+        QCOMPARE(hint->windowTitle(), QStringLiteral("Quantora 2000 "));
+        const QString text = hint->findChild<QLabel*>("lblHint")->text();
+        QVERIFY(text.startsWith(QStringLiteral("As it was detected your operating system uses a dot as decimal separator,")));
+        // Typing goes on in the convert-from box.
+        QVERIFY(fixture.find<QLineEdit>("txtInput")->hasFocus());
+        auto* checkBox = hint->findChild<QCheckBox*>("chkShow");
+        QCOMPARE(checkBox->text(), QStringLiteral(" Do not show this massage any more. "));
+        QTest::mouseClick(checkBox, Qt::LeftButton);
+        QTest::mouseClick(hint->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QVERIFY(!hint->isVisible());
+        fixture.typeInput(QStringLiteral("5"));
+        QVERIFY(!hint->isVisible());
+        QVERIFY(fixture.close());
+        QCOMPARE(fixture.storedSetting("Extra", "ShowMessage"), QStringLiteral("111110"));
+        fixture.verifyQuiet();
+    }
+
+    void theHintPictureLightsUpOnTimerTicks() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        window.hints().mShowHint(4);
+        auto* picture = window.hints().findChild<QLabel*>("imgMain");
+        const QImage dim = picture->pixmap().toImage();
+        for (int tick = 0; tick < 9; ++tick) window.hints().animationTick();
+        QCOMPARE(picture->pixmap().toImage(), dim);
+        window.hints().animationTick();
+        QVERIFY(picture->pixmap().toImage() != dim);
+        fixture.verifyQuiet();
+    }
+
+    void aRightClickOffersTheUnitMenuAfterTheDelay() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.setSetting("Extra", "ShowMenuDelay", QStringLiteral("300"));
+        quantora::MainWindow& window = fixture.start();
+        auto* delay = fixture.find<QTimer>("tmrDelay");
+        auto* menu = fixture.find<QMenu>("mnuEditUnit");
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        QCOMPARE(fixture.panel(4), QStringLiteral("foot"));
+        QVERIFY(delay->isActive());
+        // A left click before the delay ends cancels the menu.
+        fixture.clickUnit(0, Qt::LeftButton);
+        QVERIFY(!delay->isActive());
+        // So does typing a value.
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        fixture.typeInput(QStringLiteral("4"));
+        QVERIFY(!delay->isActive());
+
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        window.views().delayTick();
+        window.views().delayTick();
+        QVERIFY(!menu->isVisible());
+        window.views().delayTick();
+        QVERIFY(menu->isVisible());
+        QVERIFY(!delay->isActive());
+        QVERIFY(fixture.action("mnuEditUnitArray_0")->isEnabled());
+        QVERIFY(!fixture.action("mnuEditUnitArray_2")->isEnabled());
+        QCOMPARE(fixture.action("mnuEditUnitArray_2")->text(), QStringLiteral("&Insert..."));
+        fixture.action("mnuEditUnitArray_0")->trigger();
+        menu->close();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("foot 0.3048 0   12 inches"));
+        fixture.verifyQuiet();
+    }
+
+    void aSwitchedOffHintStaysHidden() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        fixture.setSetting("Extra", "ShowMessage", QStringLiteral("110111"));
+        quantora::MainWindow& window = fixture.start();
+        window.hints().mShowHint(2);
+        QVERIFY(!window.hints().isVisible());
+        window.hints().mShowHint(3);
+        QVERIFY(window.hints().isVisible());
+        fixture.verifyQuiet();
+    }
+};
+
+QUANTORA_WINDOW_TEST_MAIN(UnitConversionTest)
+#include "unit_conversion_test.moc"
