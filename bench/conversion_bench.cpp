@@ -43,7 +43,7 @@ ConversionTable makeTable() {
         Quantity& quantity = table.quantity(q);
         quantity.name = name;
         quantity.unitCount = static_cast<std::int16_t>(units.size());
-        for (std::size_t j = 0; j < units.size(); ++j) quantity.units[j + 1] = units[j];
+        for (std::size_t j = 0; j < units.size(); ++j) table.unit(q, static_cast<int>(j) + 1) = units[j];
         table.allocation(q) = {static_cast<std::int16_t>(q), 1};
     };
     set(1, "Number System", {unit("Decimal", "10", ""), unit("Hexadecimal", "16", "")});

@@ -138,10 +138,10 @@ std::string_view firstField(std::string_view line) {
     return common::TrimBlanks(line.substr(0, line.find(';')));
 }
 
-std::int16_t unitIndexByName(const Quantity& quantity, std::string_view name) {
-    const int count = std::min<int>(quantity.unitCount, static_cast<int>(quantity.units.size()) - 1);
+std::int16_t unitIndexByName(const ConversionTable& table, int group, std::string_view name) {
+    const int count = std::min<int>(table.quantity(group).unitCount, table.unitDimension());
     for (int j = 1; j <= count; ++j) {
-        if (quantity.units[static_cast<std::size_t>(j)].name == name) return static_cast<std::int16_t>(j);
+        if (table.unit(group, j).name == name) return static_cast<std::int16_t>(j);
     }
     return -1;
 }
@@ -226,7 +226,7 @@ BatchReadOutcome ReadBatchDataFile(const std::string& path, const ConversionTabl
         marker = "1113 1902 0307";
         // Only the quantity's own units: an empty name or a record left
         // beyond the unit count must not become the convert-from unit.
-        const std::int16_t unit = unitIndexByName(table.quantity(group), unitName);
+        const std::int16_t unit = unitIndexByName(table, group, unitName);
         if (unit < 1) {
             outcome.failure = BatchReadFailure("1113 1902 0308");
             return outcome;

@@ -59,12 +59,10 @@ common::Notice InvalidFactorsNotice() {
 std::optional<UnitPair> SelectedUnits(const ConversionTable& table) {
     const SelectionIndices& s = table.selection;
     if (s.pnSelGroupIndex < 1 || s.pnSelGroupIndex > table.pnQuantityCount) return std::nullopt;
-    const Quantity& quantity = table.quantity(s.pnSelGroupIndex);
-    const int count = std::min<int>(quantity.unitCount, static_cast<int>(quantity.units.size()) - 1);
+    const int count = std::min<int>(table.quantity(s.pnSelGroupIndex).unitCount, table.unitDimension());
     auto valid = [count](int j) { return j >= 1 && j <= count; };
     if (!valid(s.pnConvFromIndex) || !valid(s.pnConvIntoIndex)) return std::nullopt;
-    return UnitPair{&quantity.units[static_cast<std::size_t>(s.pnConvFromIndex)],
-                    &quantity.units[static_cast<std::size_t>(s.pnConvIntoIndex)]};
+    return UnitPair{&table.unit(s.pnSelGroupIndex, s.pnConvFromIndex), &table.unit(s.pnSelGroupIndex, s.pnConvIntoIndex)};
 }
 
 LinearFactors::LinearFactors(const UnitItem& from, const UnitItem& into)

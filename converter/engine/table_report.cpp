@@ -60,9 +60,9 @@ std::vector<std::string> ConversionTableReport(const ConversionTable& table) {
         lines.emplace_back("Unit Properties (Icon#, Name, Slope, Intercept, Slope Error, Intercept Error)");
         lines.emplace_back(77, '-');
         if (!quantity) continue;
-        const int units = std::min<int>(quantity->unitCount, static_cast<int>(quantity->units.size()) - 1);
+        const int units = std::min<int>(quantity->unitCount, table.unitDimension());
         for (int u = 1; u <= units; ++u) {
-            const UnitItem& unit = quantity->units[static_cast<std::size_t>(u)];
+            const UnitItem& unit = table.unit(q, u);
             lines.push_back(column(unit.icon, 3) + "  " + unit.name + "  " + unit.rate + "  " + unit.offset + "  " +
                             unit.rateError + "  " + unit.offsetError);
         }

@@ -4,6 +4,7 @@
 #include "common/text_rules.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace quantora {
 namespace {
@@ -23,22 +24,30 @@ void ConversionTable::create(TableLimits limits) {
     m_allocations.assign(static_cast<std::size_t>(std::max<int>(0, limits.maxQuantity)) + 1,
                          NodeAllocationEntry{});
     m_quantities.assign(static_cast<std::size_t>(std::max<int>(0, limits.maxQuantity)) + 1, Quantity{});
-    for (Quantity& q : m_quantities) {
-        sizeUnits(q);
-        q.references.assign(kMaxReferenceItems + 1, ReferenceItem{});
-    }
-}
-
-void ConversionTable::sizeUnits(Quantity& quantity) const {
-    quantity.units.resize(static_cast<std::size_t>(m_unitDimension) + 1);
+    for (Quantity& q : m_quantities) q.references.assign(kMaxReferenceItems + 1, ReferenceItem{});
 }
 
 void ConversionTable::setUnitCapacity(std::int16_t capacity) {
     m_unitCapacity = capacity;
-    const int dimension = std::max(5, capacity + 1);
-    if (dimension == m_unitDimension) return;
-    m_unitDimension = dimension;
-    for (Quantity& q : m_quantities) sizeUnits(q);
+    m_unitDimension = std::max(5, capacity + 1);
+    // Positions beyond the new dimension are gone, as in a re-sized array.
+    for (Quantity& q : m_quantities) {
+        if (q.units.size() > static_cast<std::size_t>(m_unitDimension) + 1) q.units.resize(static_cast<std::size_t>(m_unitDimension) + 1);
+    }
+}
+
+UnitItem& ConversionTable::unit(int q, int j) {
+    Quantity& quantity = m_quantities.at(static_cast<std::size_t>(q));
+    if (j < 0 || j > m_unitDimension) throw std::out_of_range("unit position beyond the unit dimension");
+    if (static_cast<std::size_t>(j) >= quantity.units.size()) quantity.units.resize(static_cast<std::size_t>(j) + 1);
+    return quantity.units[static_cast<std::size_t>(j)];
+}
+
+const UnitItem& ConversionTable::unit(int q, int j) const {
+    static const UnitItem kEmpty;
+    const Quantity& quantity = m_quantities.at(static_cast<std::size_t>(q));
+    if (j < 0 || j > m_unitDimension) throw std::out_of_range("unit position beyond the unit dimension");
+    return static_cast<std::size_t>(j) < quantity.units.size() ? quantity.units[static_cast<std::size_t>(j)] : kEmpty;
 }
 
 std::int16_t ConversionTable::pGetGroupIndex(std::string_view name) const {
@@ -53,7 +62,8 @@ void ConversionTable::pSetPixelRates(float twipsPerPixelX, float twipsPerPixelY)
     const std::string rateY = common::Trimmed(common::PlainSingleText(twipsPerPixelY));
     for (int q = 1; q <= pnQuantityCount; ++q) {
         Quantity& quantity = m_quantities.at(static_cast<std::size_t>(q));
-        for (int j = 1; j <= quantity.unitCount && j < static_cast<int>(quantity.units.size()); ++j) {
+        const int count = std::min<int>(quantity.unitCount, static_cast<int>(quantity.units.size()) - 1);
+        for (int j = 1; j <= count; ++j) {
             UnitItem& unit = quantity.units[static_cast<std::size_t>(j)];
             const std::string name = common::ToLowerAscii(common::TrimBlanks(unit.name));
             if (name == "pixel (x)" || name == "pixels (x)") {

@@ -64,8 +64,14 @@ struct Quantity {
     std::string name;
     std::int16_t unitCount = 0;
     std::int16_t refCount = 0;
-    std::vector<UnitItem> units;            // positions 0..unit dimension
     std::vector<ReferenceItem> references;  // positions 0..kMaxReferenceItems
+
+private:
+    // Positions 0..unit dimension, allocated as far as written: a table
+    // sized for 200 x 100 units mostly holds far fewer. Reached through
+    // ConversionTable::unit.
+    std::vector<UnitItem> units;
+    friend class ConversionTable;
 };
 
 struct NodeAllocationEntry {
@@ -112,8 +118,8 @@ public:
     const Category& category(int c) const { return m_categories.at(c); }
     Quantity& quantity(int q) { return m_quantities.at(q); }
     const Quantity& quantity(int q) const { return m_quantities.at(q); }
-    UnitItem& unit(int q, int j) { return m_quantities.at(q).units.at(j); }
-    const UnitItem& unit(int q, int j) const { return m_quantities.at(q).units.at(j); }
+    UnitItem& unit(int q, int j);
+    const UnitItem& unit(int q, int j) const;
     ReferenceItem& reference(int q, int i) { return m_quantities.at(q).references.at(i); }
     const ReferenceItem& reference(int q, int i) const { return m_quantities.at(q).references.at(i); }
     NodeAllocationEntry& allocation(int m) { return m_allocations.at(m); }
@@ -150,8 +156,6 @@ public:
     FileEncoding fileEncoding = FileEncoding::Windows1252;
 
 private:
-    void sizeUnits(Quantity& quantity) const;
-
     TableLimits m_limits;
     std::int16_t m_unitCapacity = 0;
     int m_unitDimension = 10;

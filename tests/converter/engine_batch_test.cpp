@@ -27,7 +27,7 @@ void setUnits(ConversionTable& table, int q, const char* name, const std::vector
     Quantity& quantity = table.quantity(q);
     quantity.name = name;
     quantity.unitCount = static_cast<std::int16_t>(units.size());
-    for (std::size_t j = 0; j < units.size(); ++j) quantity.units.at(j + 1) = units[j];
+    for (std::size_t j = 0; j < units.size(); ++j) table.unit(q, static_cast<int>(j) + 1) = units[j];
 }
 
 std::string goldenPath(const std::string& name) { return std::string(TEST_DATA_DIR) + "/batch/" + name; }

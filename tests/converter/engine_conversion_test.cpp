@@ -29,7 +29,7 @@ void setUnits(ConversionTable& table, int q, const char* name, const std::vector
     quantity.icon = 1;
     quantity.name = name;
     quantity.unitCount = static_cast<std::int16_t>(units.size());
-    for (std::size_t j = 0; j < units.size(); ++j) quantity.units.at(j + 1) = units[j];
+    for (std::size_t j = 0; j < units.size(); ++j) table.unit(q, static_cast<int>(j) + 1) = units[j];
 }
 
 // One category; Number System and Constants under the root (nodes 3 and 4),

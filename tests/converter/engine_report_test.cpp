@@ -49,8 +49,8 @@ TEST(EngineTableReport, ListsEveryQuantityAndUnitAsTheTableHoldsThem) {
     length.name = "Length";
     length.icon = 4;
     length.unitCount = 2;
-    length.units[1] = UnitItem{1, "m", "1", "0", "", "", "memo not printed"};
-    length.units[2] = UnitItem{12, "inch", "0,0254", "0", "0", "1e-9", ""};
+    table.unit(3, 1) = UnitItem{1, "m", "1", "0", "", "", "memo not printed"};
+    table.unit(3, 2) = UnitItem{12, "inch", "0,0254", "0", "0", "1e-9", ""};
     table.pnAllocationCount = 3;
     table.allocation(1) = {1, 1};
     table.allocation(2) = {2, 1};
