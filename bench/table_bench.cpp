@@ -39,25 +39,26 @@ std::string fullTablePath() {
     return path;
 }
 
+bool readFullTable(benchmark::State& state, ConversionTable& table) {
+    table.psFilePath = fullTablePath();
+    const TableReadOutcome outcome = pReadTable(table, {}, "", 15, 15);
+    if (outcome.result != 0) state.SkipWithError(outcome.notices.back().text.c_str());
+    return outcome.result == 0;
+}
+
 void BM_ReadFullTable(benchmark::State& state) {
-    const std::string path = fullTablePath();
     ConversionTable table;
     for (auto _ : state) {
-        table.psFilePath = path;
-        const TableReadOutcome outcome = pReadTable(table, {}, "", 15, 15);
-        if (outcome.result != 0) state.SkipWithError(outcome.notices.back().text.c_str());
+        if (!readFullTable(state, table)) break;
         benchmark::DoNotOptimize(table.pnQuantityCount);
     }
 }
 BENCHMARK(BM_ReadFullTable)->Unit(benchmark::kMillisecond);
 
 void BM_ReadAndSaveFullTable(benchmark::State& state) {
-    const std::string path = fullTablePath();
     ConversionTable table;
     for (auto _ : state) {
-        table.psFilePath = path;
-        const TableReadOutcome outcome = pReadTable(table, {}, "", 15, 15);
-        if (outcome.result != 0) state.SkipWithError(outcome.notices.back().text.c_str());
+        if (!readFullTable(state, table)) break;
         const TableWriteOutcome written = pSaveTable(table, [](int) { return std::optional<bool>(true); });
         if (!written.ok) state.SkipWithError(written.error.c_str());
     }

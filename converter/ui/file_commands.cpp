@@ -12,6 +12,23 @@
 namespace quantora {
 namespace {
 
+// Windows lose their topmost state while a file dialog or prompt is up, and
+// get it back on every way out.
+class TopmostPause {
+public:
+    explicit TopmostPause(const FileCommands::Hooks& hooks) : m_hooks(hooks) {
+        if (m_hooks.removeTopmost) m_hooks.removeTopmost();
+    }
+    ~TopmostPause() {
+        if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
+    }
+    TopmostPause(const TopmostPause&) = delete;
+    TopmostPause& operator=(const TopmostPause&) = delete;
+
+private:
+    const FileCommands::Hooks& m_hooks;
+};
+
 constexpr char kPromptTitle[] = "Quantora 2000 ";
 
 common::Notice writeFailure(const std::string& error) {
@@ -88,26 +105,22 @@ SavePrompt FileCommands::mAskSaveChanges() {
 }
 
 int FileCommands::open() {
+    const TopmostPause pause(m_hooks);
+    // The question about unsaved changes is asked once, however often the
+    // file dialog comes back after a file that failed to load.
+    bool changesSettled = !m_context.table.pfTableChanged;
     for (;;) {
-        if (m_context.table.pfTableChanged) {
-            if (m_hooks.removeTopmost) m_hooks.removeTopmost();
+        if (!changesSettled) {
             const SavePrompt answer = mAskSaveChanges();
-            if (answer == SavePrompt::Cancel || answer == SavePrompt::YesCancel) {
-                if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
-                return -1;
-            }
+            if (answer == SavePrompt::Cancel || answer == SavePrompt::YesCancel) return -1;
+            changesSettled = true;
         }
         FileDialogRequest request = mGetFileName(FileDialogRequest::Kind::Open, QStringLiteral(" Open"));
         request.hideReadOnly = true;
-        if (m_hooks.removeTopmost) m_hooks.removeTopmost();
         const std::optional<QString> path = m_chooser.choose(&m_window, request);
-        if (!path) {
-            if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
-            return -1;
-        }
-        m_context.table.pfTableChanged = false;
+        if (!path) return -1;
         // Read into a fresh table: a file that fails to load leaves the
-        // current table as it is, shown and saveable.
+        // current table as it is, shown, saveable and still marked changed.
         ConversionTable candidate(m_context.settings.limits);
         candidate.psFilePath = path->toStdString();
         const TableReadOutcome outcome = pReadTable(candidate, m_context.settings.limits,
@@ -131,7 +144,6 @@ int FileCommands::open() {
         // The units picked belong to the old table.
         m_boxes.pClearUnitSelection();
         m_context.loadFailed = false;
-        if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
         return 0;
     }
 }
@@ -147,15 +159,12 @@ void FileCommands::save() {
 }
 
 int FileCommands::saveAs() {
+    const TopmostPause pause(m_hooks);
     FileDialogRequest request = mGetFileName(FileDialogRequest::Kind::Save, QStringLiteral(" Save As"));
     request.confirmOverwrite = true;
     request.hideReadOnly = true;
-    if (m_hooks.removeTopmost) m_hooks.removeTopmost();
     const std::optional<QString> path = m_chooser.choose(&m_window, request);
-    if (!path) {
-        if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
-        return -1;
-    }
+    if (!path) return -1;
     ConversionTable& table = m_context.table;
     const std::string oldPath = table.psFilePath;
     const QString oldDirectory = m_context.tableDirectory;
@@ -163,11 +172,9 @@ int FileCommands::saveAs() {
     if (!writeTable()) {
         takeFileIdentity(QString::fromStdString(oldPath));
         m_context.tableDirectory = oldDirectory;
-        if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
         return -1;
     }
     m_views.setRootText(QString::fromStdString(table.psTableTitle));
-    if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
     return 0;
 }
 

@@ -143,6 +143,22 @@ private slots:
         fixture.verifyQuiet();
     }
 
+    void changesStayMarkedWhenNoOtherTableWasOpened() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        renameMeter(window, "metre");
+        const QString broken = fixture.copyData(QStringLiteral("broken.dat"), QStringLiteral("broken.dat"));
+        fixture.messages.answerNext(NoticeAnswer::No);
+        fixture.files.chooseNext(broken);
+        fixture.files.chooseNext(std::nullopt);
+        fixture.action("mnuFileArray_0")->trigger();
+        // Asked once; the edited table is still the one shown, and still unsaved.
+        QCOMPARE(fixture.files.requests.size(), std::size_t{2});
+        QCOMPARE(window.table().unit(3, 1).name, std::string("metre"));
+        QVERIFY(window.table().pfTableChanged);
+        fixture.verifyQuiet();
+    }
+
     void saveAsksFirstAndOnlyWithChanges() {
         WindowFixture fixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
