@@ -97,11 +97,17 @@ bool IsAscii(std::string_view bytes) {
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out += c;
-        } else if (b < 0xA0) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        // Runs of ASCII go across whole.
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
+        if (run > i) {
+            out.append(bytes.data() + i, run - i);
+            i = run;
+            if (i == bytes.size()) break;
+        }
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0xA0) {
             const char32_t cp = kHighControls[b - 0x80];
             appendUtf8(out, cp != 0 ? cp : 0xFFFD);
         } else {

@@ -39,7 +39,11 @@ void ConversionTable::setUnitCapacity(std::int16_t capacity) {
 UnitItem& ConversionTable::unit(int q, int j) {
     Quantity& quantity = m_quantities.at(static_cast<std::size_t>(q));
     if (j < 0 || j > m_unitDimension) throw std::out_of_range("unit position beyond the unit dimension");
-    if (static_cast<std::size_t>(j) >= quantity.units.size()) quantity.units.resize(static_cast<std::size_t>(j) + 1);
+    if (static_cast<std::size_t>(j) >= quantity.units.size()) {
+        // One allocation for the whole dimension once a quantity is written to.
+        quantity.units.reserve(static_cast<std::size_t>(m_unitDimension) + 1);
+        quantity.units.resize(static_cast<std::size_t>(j) + 1);
+    }
     return quantity.units[static_cast<std::size_t>(j)];
 }
 

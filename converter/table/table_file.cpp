@@ -36,9 +36,9 @@ struct ReadFailure {
 // when it runs off the end or past the line bound.
 class LineCursor {
 public:
-    LineCursor(const std::vector<std::string>& lines, int bound) : m_lines(lines), m_bound(bound) {}
+    LineCursor(const std::vector<std::string_view>& lines, int bound) : m_lines(lines), m_bound(bound) {}
 
-    const std::string& current(const std::string& message) const {
+    std::string_view current(const std::string& message) const {
         if (m_pos >= m_lines.size()) throw ReadFailure{message};
         return m_lines[m_pos];
     }
@@ -49,7 +49,7 @@ public:
     }
 
 private:
-    const std::vector<std::string>& m_lines;
+    const std::vector<std::string_view>& m_lines;
     int m_bound;
     std::size_t m_pos = 0;
 };
@@ -67,12 +67,13 @@ std::int16_t lenientField(std::string_view line, int n, int count, const std::st
 }
 
 // Splits on CR LF, LF or a lone CR; drops lines that are blank after trimming.
-std::vector<std::string> nonBlankLines(const std::string& text) {
-    std::vector<std::string> lines;
+// The lines point into text.
+std::vector<std::string_view> nonBlankLines(const std::string& text) {
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     auto take = [&](std::size_t end) {
         std::string_view line(text.data() + start, end - start);
-        if (!common::TrimBlanks(line).empty()) lines.emplace_back(line);
+        if (!common::TrimBlanks(line).empty()) lines.push_back(line);
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n' || text[i] == '\r') {
@@ -89,7 +90,7 @@ void readCategories(ConversionTable& table, LineCursor& cursor) {
     const std::string message = limitText("categories", table.limits().maxCategory);
     int count = 0;
     for (;;) {
-        const std::string& line = cursor.current(message);
+        const std::string_view line = cursor.current(message);
         if (isTerminator(line)) break;
         ++count;
         if (count > table.limits().maxCategory) throw ReadFailure{message};
@@ -125,7 +126,7 @@ void readAllocation(ConversionTable& table, LineCursor& cursor) {
     const std::string message = limitText("groups", table.limits().maxQuantity);
     int count = 0;
     for (;;) {
-        const std::string& line = cursor.current(message);
+        const std::string_view line = cursor.current(message);
         if (isTerminator(line)) break;
         ++count;
         if (count > table.limits().maxQuantity) throw ReadFailure{message};
@@ -140,7 +141,7 @@ void readAllocation(ConversionTable& table, LineCursor& cursor) {
     cursor.advance();
 }
 
-void readReferences(ConversionTable& table, int k, const std::string& line, const std::string& message,
+void readReferences(ConversionTable& table, int k, std::string_view line, const std::string& message,
                     common::Notices& notices) {
     const int z = pCountFields(line);
     if (z < 8) return;
@@ -160,7 +161,7 @@ void readQuantities(ConversionTable& table, LineCursor& cursor, common::Notices&
     const int maxUnit = table.limits().maxUnit;
     const std::string message = limitText("unit items", maxUnit);
     for (int k = 1; k <= table.pnQuantityCount; ++k) {
-        const std::string& header = cursor.current(message);
+        const std::string_view header = cursor.current(message);
         Quantity& quantity = table.quantity(k);
         quantity.icon = strictField(header, 1, 3, message);
         quantity.name = pGetField(header, 2, 3);
@@ -171,7 +172,7 @@ void readQuantities(ConversionTable& table, LineCursor& cursor, common::Notices&
         cursor.advance();
 
         for (int j = 1;; ++j) {
-            const std::string& line = cursor.current(message);
+            const std::string_view line = cursor.current(message);
             if (isTerminator(line)) break;
             if (j > maxUnit || j > table.unitDimension()) throw ReadFailure{message};
             UnitItem& unit = table.unit(k, j);
@@ -238,12 +239,14 @@ TableReadOutcome pReadTable(ConversionTable& table, const TableLimits& limits, s
         std::string bytes;
         if (!common::fileio::ReadAll(path, bytes)) throw ReadFailure{message};
         message = "PRTB01";
-        const bool utf8 = !common::IsAscii(bytes) && common::IsValidUtf8(bytes);
+        const bool ascii = common::IsAscii(bytes);
+        const bool utf8 = !ascii && common::IsValidUtf8(bytes);
         table.fileEncoding = utf8 ? ConversionTable::FileEncoding::Utf8 : ConversionTable::FileEncoding::Windows1252;
-        const std::vector<std::string> lines = nonBlankLines(utf8 ? bytes : common::Windows1252ToUtf8(bytes));
+        if (!ascii && !utf8) bytes = common::Windows1252ToUtf8(bytes);
+        const std::vector<std::string_view> lines = nonBlankLines(bytes);
 
         int terminators = 0;
-        for (const std::string& line : lines) {
+        for (const std::string_view line : lines) {
             if (isTerminator(line)) ++terminators;
         }
         const int quantityCount = terminators - 2;
