@@ -10,17 +10,18 @@ namespace {
 
 // Reads to_chars' "d.ddde[+-]xx" into digits and point position.
 void readScientific(const char* p, const char* end, DecimalDigits& form) {
-    form.count = 0;
+    int count = 0;
     for (; p < end && *p != 'e'; ++p) {
-        if (*p != '.') form.digits[form.count++] = *p;
+        if (*p != '.') form.digits[count++] = *p;
     }
     ++p;  // 'e'
     const bool negativeExponent = p < end && *p == '-';
     if (p < end && (*p == '-' || *p == '+')) ++p;
     int exponent = 0;
-    std::from_chars(p, end, exponent);
+    for (; p < end; ++p) exponent = exponent * 10 + (*p - '0');
     form.pointPos = (negativeExponent ? -exponent : exponent) + 1;
-    while (form.count > 0 && form.digits[form.count - 1] == '0') --form.count;
+    while (count > 0 && form.digits[count - 1] == '0') --count;
+    form.count = count;
 }
 
 // Keeps the first `keep` digits, rounding half away from zero on the next one.
@@ -142,7 +143,10 @@ std::string format(DecimalDigits form, const Pattern& p) {
         intDigits = std::max(form.pointPos, 0);
     }
     // Written in place: this runs for every value a batch run writes.
-    std::string out(static_cast<std::size_t>(std::max(intDigits, p.intMin) + p.fracMax + p.expDigits + 12), '\0');
+    // Sized exactly enough: short results stay in the string's own buffer.
+    const int length = 1 + std::max(intDigits, p.intMin) + (p.hasPoint ? 1 + p.fracMax : 0) +
+                       (p.scientific ? 2 + std::max(p.expDigits, 5) : 0);
+    std::string out(static_cast<std::size_t>(length), '\0');
     char* w = out.data();
     if (form.negative && form.count > 0) *w++ = '-';
     for (int k = intDigits; k < p.intMin; ++k) *w++ = '0';
@@ -207,6 +211,27 @@ std::string FormatPattern(const DecimalDigits& digits, std::string_view pattern)
     if (std::isnan(digits.value)) return "nan";
     if (std::isinf(digits.value)) return digits.value < 0 ? "-inf" : "inf";
     return format(digits, parsePattern(pattern));
+}
+
+std::string FormatFixedPattern(const DecimalDigits& digits, int decimals) {
+    if (!std::isfinite(digits.value)) return FormatPattern(digits, "0.");
+    Pattern p;
+    p.intMin = p.intPlaces = 1;
+    p.hasPoint = true;
+    p.fracMin = p.fracMax = std::max(decimals, 0);
+    return format(digits, p);
+}
+
+std::string FormatScientificPattern(const DecimalDigits& digits, int decimals) {
+    if (!std::isfinite(digits.value)) return FormatPattern(digits, "0.E+00");
+    Pattern p;
+    p.intMin = p.intPlaces = 1;
+    p.hasPoint = true;
+    p.fracMin = p.fracMax = std::max(decimals, 0);
+    p.scientific = true;
+    p.expSignAlways = true;
+    p.expDigits = 2;
+    return format(digits, p);
 }
 
 std::string FormatPattern(double value, std::string_view pattern) { return FormatPattern(decimalForm(value), pattern); }

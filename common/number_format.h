@@ -50,4 +50,9 @@ std::string PlainNumberTrimmed(double value);
 std::string FormatPattern(double value, std::string_view pattern);
 std::string FormatPattern(const DecimalDigits& digits, std::string_view pattern);
 
+// The two patterns results are written with, without parsing a pattern text:
+// "0." followed by `decimals` zeros, and the same followed by "E+00".
+std::string FormatFixedPattern(const DecimalDigits& digits, int decimals);
+std::string FormatScientificPattern(const DecimalDigits& digits, int decimals);
+
 }  // namespace common

@@ -21,25 +21,27 @@ void commaToDot(std::string& text) { std::replace(text.begin(), text.end(), ',',
 
 }  // namespace
 
-std::string pFormatSci(double value, int digits) {
-    std::string pattern = "0.";
-    if (digits > 1) pattern.append(static_cast<std::size_t>(digits - 1), '0');
-    pattern += "E+00";
-    std::string text = common::FormatPattern(value, pattern);
+namespace {
+
+// "0." followed by N - 1 zeros and "E+00".
+std::string formatSci(const common::DecimalDigits& decimal, int digits) {
+    std::string text = common::FormatScientificPattern(decimal, std::max(digits - 1, 0));
     commaToDot(text);
     return text;
 }
 
+}  // namespace
+
+std::string pFormatSci(double value, int digits) { return formatSci(common::DecimalDigitsOf(value), digits); }
+
 std::string pFormatFixed(double value, int digits) {
     // The exponent of the value at three significant digits, as its
-    // "#.##E+000" form shows it; one decimal form serves both steps.
+    // "#.##E+000" form shows it; one decimal form serves every step.
     const common::DecimalDigits decimal = common::DecimalDigitsOf(value);
     const int exponent = decimal.exponentAt(3);
-    if (digits < exponent + 1) return pFormatSci(value, digits);
-    const int decimals = digits - exponent - 1;
-    std::string pattern = "0.";
-    pattern.append(static_cast<std::size_t>(decimals), '0');
-    std::string text = common::FormatPattern(decimal, pattern);
+    if (digits < exponent + 1) return formatSci(decimal, digits);
+    // "0." followed by D zeros; "0." alone leaves the separator to drop.
+    std::string text = common::FormatFixedPattern(decimal, digits - exponent - 1);
     if (!text.empty() && (text.back() == '.' || text.back() == ',')) text.pop_back();
     commaToDot(text);
     return text;
