@@ -56,7 +56,7 @@ const ConverterSettings kDefaults{};
 
 // One key of the store: where it lives, its default, the marker of its read
 // step, and how its text becomes the in-memory value and back.
-struct KeySpec {
+struct SettingKey {
     std::string_view section;
     std::string key;
     std::string_view marker;
@@ -66,7 +66,7 @@ struct KeySpec {
 };
 
 template <typename Access>
-KeySpec measureKey(std::string_view section, std::string key, std::string_view marker, Access access) {
+SettingKey measureKey(std::string_view section, std::string key, std::string_view marker, Access access) {
     const std::string def = numberText(access(kDefaults));
     return {section, std::move(key), marker, def,
             [access](ConverterSettings& s, const std::string& t) { access(s) = toMeasure(t); },
@@ -74,7 +74,7 @@ KeySpec measureKey(std::string_view section, std::string key, std::string_view m
 }
 
 template <typename Access>
-KeySpec int16Key(std::string_view section, std::string key, std::string_view marker, Access access) {
+SettingKey int16Key(std::string_view section, std::string key, std::string_view marker, Access access) {
     const std::string def = numberText(access(kDefaults));
     return {section, std::move(key), marker, def,
             [access](ConverterSettings& s, const std::string& t) { access(s) = toInt16(t); },
@@ -82,7 +82,7 @@ KeySpec int16Key(std::string_view section, std::string key, std::string_view mar
 }
 
 template <typename Access>
-KeySpec int32Key(std::string_view section, std::string key, std::string_view marker, Access access) {
+SettingKey int32Key(std::string_view section, std::string key, std::string_view marker, Access access) {
     const std::string def = numberText(access(kDefaults));
     return {section, std::move(key), marker, def,
             [access](ConverterSettings& s, const std::string& t) { access(s) = toInt32(t); },
@@ -90,14 +90,14 @@ KeySpec int32Key(std::string_view section, std::string key, std::string_view mar
 }
 
 template <typename Access>
-KeySpec booleanKey(std::string_view section, std::string key, std::string_view marker, Access access) {
+SettingKey booleanKey(std::string_view section, std::string key, std::string_view marker, Access access) {
     return {section, std::move(key), marker, "False",
             [access](ConverterSettings& s, const std::string& t) { access(s) = toBoolean(t); },
             [access](const ConverterSettings& s) { return std::string(access(s) ? "True" : "False"); }};
 }
 
 template <typename Access>
-KeySpec textKey(std::string_view section, std::string key, std::string_view marker, Access access) {
+SettingKey textKey(std::string_view section, std::string key, std::string_view marker, Access access) {
     const std::string def = access(kDefaults);
     return {section, std::move(key), marker, def,
             [access](ConverterSettings& s, const std::string& t) { access(s) = t; },
@@ -105,14 +105,14 @@ KeySpec textKey(std::string_view section, std::string key, std::string_view mark
 }
 
 template <typename Access>
-KeySpec dimKey(std::string key, Access access) {
+SettingKey dimKey(std::string key, Access access) {
     const std::string def = numberText(access(kDefaults));
     return {"Dim", std::move(key), "PRCG14", def,
             [access](ConverterSettings& s, const std::string& t) { access(s) = toStrictInt16(t); },
             [access](const ConverterSettings& s) { return numberText(access(s)); }};
 }
 
-KeySpec hintFlagsKey() {
+SettingKey hintFlagsKey() {
     return {"Extra", "ShowMessage", "PRCG14", "111111",
             [](ConverterSettings& s, const std::string& t) {
                 if (t.size() < kHintCount) throw ConversionFault{};
@@ -128,9 +128,9 @@ KeySpec hintFlagsKey() {
 std::string digit(int n) { return std::to_string(n); }
 
 // Every key, in the order it is read and written.
-std::vector<KeySpec> buildKeys() {
-    std::vector<KeySpec> keys;
-    auto add = [&keys](KeySpec spec) { keys.push_back(std::move(spec)); };
+std::vector<SettingKey> buildKeys() {
+    std::vector<SettingKey> keys;
+    auto add = [&keys](SettingKey entry) { keys.push_back(std::move(entry)); };
 
     add(int16Key("Form", "State", "PRCG01", [](auto& s) -> auto& { return s.State; }));
     add(measureKey("Form", "Left", "PRCG01", [](auto& s) -> auto& { return s.window.left; }));
@@ -224,8 +224,8 @@ std::vector<KeySpec> buildKeys() {
     return keys;
 }
 
-const std::vector<KeySpec>& allKeys() {
-    static const std::vector<KeySpec> keys = buildKeys();
+const std::vector<SettingKey>& allKeys() {
+    static const std::vector<SettingKey> keys = buildKeys();
     return keys;
 }
 
@@ -249,12 +249,12 @@ double ConverterSettings::upperLimit() const { return std::pow(10.0, SciDigits >
 
 ReadCfgOutcome pReadCfg(const common::SettingsStore& store) {
     ReadCfgOutcome outcome;
-    for (const KeySpec& spec : allKeys()) {
-        const std::string text = store.read(kConverterApp, spec.section, spec.key, spec.defaultText);
+    for (const SettingKey& entry : allKeys()) {
+        const std::string text = store.read(kConverterApp, entry.section, entry.key, entry.defaultText);
         try {
-            spec.load(outcome.settings, text);
+            entry.load(outcome.settings, text);
         } catch (const ConversionFault&) {
-            outcome.fault = common::ErrorCodeNotice("Quantora 2000", spec.marker);
+            outcome.fault = common::ErrorCodeNotice("Quantora 2000", entry.marker);
             break;
         }
     }
@@ -267,7 +267,7 @@ ReadCfgOutcome pReadCfg(const common::SettingsStore& store) {
 }
 
 void pSaveCfg(common::SettingsStore& store, const ConverterSettings& settings) {
-    for (const KeySpec& spec : allKeys()) store.write(kConverterApp, spec.section, spec.key, spec.save(settings));
+    for (const SettingKey& entry : allKeys()) store.write(kConverterApp, entry.section, entry.key, entry.save(settings));
     store.sync();
 }
 
