@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 namespace {
 using namespace quantora;
@@ -386,5 +387,58 @@ TEST(TableLimitsRoundTrip, FullTableSavesAndLoadsBack) {
     EXPECT_EQ(outcome.result, 0);
     EXPECT_EQ(reread.quantity(200).unitCount, 100);
     EXPECT_EQ(reread.unit(200, 100).name, "u100");
+}
+}  // namespace
+
+namespace {
+using namespace quantora;
+
+// Damaged files of every kind load or fail with a notice; none throws or
+// leaves the table in a state the rest of the program cannot walk.
+TEST(TableReadRobustness, MutatedFilesNeverEscapeTheReader) {
+    std::mt19937 random(7);
+    const std::vector<std::string> base = tabletest::smallTableLines();
+    const std::vector<std::string> pieces{";E;", ";", "", "-5", "99999", "1e9", "&HFFFF", "\xB1", "\xC3", " ", "x;y;z",
+                                          ";;;;;;;;;;", "0", "-1"};
+    tabletest::TempFolder folder;
+    for (int round = 0; round < 1500; ++round) {
+        std::vector<std::string> lines = base;
+        const int edits = 1 + static_cast<int>(random() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = random() % lines.size();
+            const std::string& piece = pieces[random() % pieces.size()];
+            switch (random() % 4) {
+            case 0: lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at)); break;
+            case 1: lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), lines[at]); break;
+            case 2: lines[at] = piece + ";" + lines[at]; break;
+            default: lines[at].insert(random() % (lines[at].size() + 1), piece); break;
+            }
+            if (lines.empty()) lines.push_back(piece);
+        }
+        const std::string path = folder.file("damaged.dat");
+        std::error_code ec;
+        std::filesystem::remove(path, ec);
+        tabletest::writeBytes(path, tabletest::joinCrlf(lines));
+        ConversionTable table;
+        table.psFilePath = path;
+        TableReadOutcome outcome;
+        ASSERT_NO_THROW(outcome = pReadTable(table, {}, folder.path(), 15, 15)) << tabletest::joinCrlf(lines);
+        if (outcome.result != 0) {
+            ASSERT_FALSE(outcome.notices.empty());
+            continue;
+        }
+        // What loaded is walkable: every allocation names a quantity, every unit is reachable.
+        for (int m = 1; m <= table.pnAllocationCount; ++m) {
+            const NodeAllocationEntry& entry = table.allocation(m);
+            ASSERT_GE(entry.QuantityNo, 1);
+            ASSERT_LE(entry.QuantityNo, table.pnQuantityCount);
+            ASSERT_LE(entry.ParentNode, table.pnCategoryCount + 1);
+        }
+        for (int k = 1; k <= table.pnQuantityCount; ++k) {
+            ASSERT_GE(table.quantity(k).unitCount, 0);
+            for (int j = 1; j <= table.quantity(k).unitCount; ++j) ASSERT_NO_THROW(table.unit(k, j));
+        }
+        ASSERT_TRUE(pSaveTable(table, {}).ok);
+    }
 }
 }  // namespace
