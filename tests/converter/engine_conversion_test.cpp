@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -259,6 +260,29 @@ TEST_F(EngineConversion, DriverArithmeticFaults) {
     EXPECT_EQ(overflow.output, "");
     EXPECT_EQ(overflow.dest, "");
     EXPECT_EQ(overflow.notices, common::Notices{InvalidFactorsNotice()});
+}
+
+// Whatever is typed, the convert-into box shows a number, "Input error" or
+// nothing, in every quantity and unit pair.
+TEST_F(EngineConversion, AnyTypedTextGivesANumberOrInputError) {
+    std::mt19937 random(11);
+    const std::string alphabet = "0123456789.,+-eEdD? &HhOx;\t";
+    const std::vector<std::pair<int, int>> quantities{{kNumbers, 4}, {kLength, 8}, {kTemperature, 4}, {kOdd, 4}};
+    for (int round = 0; round < 4000; ++round) {
+        std::string typed;
+        const std::size_t length = random() % 12;
+        for (std::size_t k = 0; k < length; ++k) typed += alphabet[random() % alphabet.size()];
+        const auto [quantity, units] = quantities[random() % quantities.size()];
+        select(quantity, 1 + static_cast<int>(random() % units), 1 + static_cast<int>(random() % units));
+        ConversionOutcome outcome;
+        ASSERT_NO_THROW(outcome = run(typed, random() % 2 == 0)) << typed;
+        const std::string& shown = outcome.output;
+        const bool plausible = shown.empty() || shown == "Input error" ||
+                               shown.find_first_of("0123456789") != std::string::npos;
+        EXPECT_TRUE(plausible) << "'" << typed << "' gave '" << shown << "'";
+        EXPECT_EQ(shown.find("nan"), std::string::npos) << typed;
+        EXPECT_EQ(shown.find("inf"), std::string::npos) << typed;
+    }
 }
 
 }  // namespace
