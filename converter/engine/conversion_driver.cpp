@@ -10,18 +10,13 @@ namespace {
 
 bool isSignOnly(std::string_view text) { return text.empty() || text == "-" || text == "+"; }
 
-// The value part of the shown text: what stands before the blank ahead of
-// "±", blanks trimmed. The copy and calculator commands read it.
-std::string bareValue(const std::string& output, bool showError) {
-    std::string_view value = output;
-    if (showError && !output.empty()) {
-        const auto sign = value.find(common::kPlusMinus);
-        if (sign != std::string_view::npos) value = value.substr(0, sign);
-    }
-    return common::Trimmed(value);
-}
-
 }  // namespace
+
+std::string BareResult(std::string_view output) {
+    const auto sign = output.find(common::kPlusMinus);
+    if (sign != std::string_view::npos) output = output.substr(0, sign);
+    return common::Trimmed(output);
+}
 
 ConversionOutcome pExecConversion(const ConversionRequest& request) {
     ConversionOutcome outcome;
@@ -83,7 +78,7 @@ ConversionOutcome pExecConversion(const ConversionRequest& request) {
         outcome.output += ' ';
         outcome.output += pDotToComma(errorText, request.pnDecimalSep);
     }
-    outcome.dest = bareValue(outcome.output, request.ShowError);
+    outcome.dest = request.ShowError ? BareResult(outcome.output) : common::Trimmed(outcome.output);
     return outcome;
 }
 

@@ -46,4 +46,9 @@ struct ConversionOutcome {
 // empty (the output then ends in one blank).
 ConversionOutcome pExecConversion(const ConversionRequest& request);
 
+// The value part of a shown result: what stands before the blank ahead of
+// its first "±" (the whole text without one), blanks trimmed. txtDest holds
+// it; the copy command puts it on the clipboard.
+std::string BareResult(std::string_view output);
+
 }  // namespace quantora

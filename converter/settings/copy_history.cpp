@@ -3,6 +3,7 @@
 #include "common/numeric_text.h"
 #include "common/text_encoding.h"
 #include "common/text_rules.h"
+#include "converter/engine/conversion_driver.h"
 
 #include <algorithm>
 
@@ -18,13 +19,6 @@ const std::string& CopyHistory::entry(int slot) const {
     static const std::string kEmpty;
     if (slot < 0 || slot >= m_count) return kEmpty;
     return m_slots[static_cast<std::size_t>(slot)];
-}
-
-std::string BareResult(std::string_view output) {
-    const auto sign = output.find(common::kPlusMinus);
-    if (sign == std::string_view::npos) return std::string(output);
-    // The blank before the sign goes too.
-    return std::string(output.substr(0, sign == 0 ? 0 : sign - 1));
 }
 
 CopyTexts ConversionResultCopy(std::string_view input, std::string_view fromUnit, std::string_view output,

@@ -42,10 +42,6 @@ struct CopyTexts {
 CopyTexts ConversionResultCopy(std::string_view input, std::string_view fromUnit, std::string_view output,
                                std::string_view intoUnit, bool showError);
 
-// The result text up to the blank before its first "±"; the whole text when
-// it holds none.
-std::string BareResult(std::string_view output);
-
 // Copying unit properties: Name, Rate, Offset, RateError and OffsetError each
 // followed by one blank, then the Memo; trimmed. The same text for both.
 CopyTexts UnitPropertiesCopy(const UnitItem& unit);

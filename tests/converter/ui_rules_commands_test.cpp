@@ -2,6 +2,7 @@
 // the commands, the Tools menu and the hint texts.
 
 #include "converter/settings/command_state.h"
+#include "converter/engine/conversion_driver.h"
 #include "converter/settings/copy_history.h"
 #include "converter/settings/hint_texts.h"
 
