@@ -213,21 +213,25 @@ std::string FormatPattern(const DecimalDigits& digits, std::string_view pattern)
     return format(digits, parsePattern(pattern));
 }
 
-std::string FormatFixedPattern(const DecimalDigits& digits, int decimals) {
-    if (!std::isfinite(digits.value)) return FormatPattern(digits, "0.");
+namespace {
+// "0." followed by `decimals` zeros.
+Pattern decimalsPattern(int decimals) {
     Pattern p;
     p.intMin = p.intPlaces = 1;
     p.hasPoint = true;
     p.fracMin = p.fracMax = std::max(decimals, 0);
-    return format(digits, p);
+    return p;
+}
+}  // namespace
+
+std::string FormatFixedPattern(const DecimalDigits& digits, int decimals) {
+    if (!std::isfinite(digits.value)) return FormatPattern(digits, "0.");
+    return format(digits, decimalsPattern(decimals));
 }
 
 std::string FormatScientificPattern(const DecimalDigits& digits, int decimals) {
     if (!std::isfinite(digits.value)) return FormatPattern(digits, "0.E+00");
-    Pattern p;
-    p.intMin = p.intPlaces = 1;
-    p.hasPoint = true;
-    p.fracMin = p.fracMax = std::max(decimals, 0);
+    Pattern p = decimalsPattern(decimals);
     p.scientific = true;
     p.expSignAlways = true;
     p.expDigits = 2;
