@@ -20,68 +20,62 @@ namespace {
 
 // The calculator's syntax: degrees, sqr, exp, argument values, named constants.
 constexpr std::array<std::string_view, 8> kExpressions{
-    "1+2*3",
-    "sin(30)*2+sqr(16)/4",
-    "(1.5e3-2)/7^2",
-    "log10(12345)*exp(1.5)",
-    "x^2+2*x+1:3",
-    "2*pi*$in/3",
-    "atan(1)*4-cos(60)",
-    "((2+3)*(4-1))^2/5",
+    "1+2*3",       "sin(30)*2+sqr(16)/4", "(1.5e3-2)/7^2",     "log10(12345)*exp(1.5)",
+    "x^2+2*x+1:3", "2*pi*$in/3",          "atan(1)*4-cos(60)", "((2+3)*(4-1))^2/5",
 };
 
-void BM_TallixFullCycle(benchmark::State& state) {
+void bmTallixFullCycle(benchmark::State& state) {
     tallix::Calculator calculator;
     for (auto _ : state) {
         for (const std::string_view expression : kExpressions) {
-            tallix::CycleOutcome outcome = calculator.Run(expression);
+            tallix::CycleOutcome outcome = calculator.run(expression);
             benchmark::DoNotOptimize(outcome);
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kExpressions.size()));
 }
-BENCHMARK(BM_TallixFullCycle);
+BENCHMARK(bmTallixFullCycle);
 
-void BM_TallixPreProc(benchmark::State& state) {
-    const tallix::NamedConstantTable constants = tallix::MakeNamedConstants(tallix::Evaluator::kPi);
+void bmTallixPreProc(benchmark::State& state) {
+    const tallix::NamedConstantTable constants = tallix::makeNamedConstants(tallix::Evaluator::kPi);
     for (auto _ : state) {
         for (const std::string_view expression : kExpressions) {
-            auto text = tallix::PreProc(expression, constants);
+            auto text = tallix::preProc(expression, constants);
             benchmark::DoNotOptimize(text);
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kExpressions.size()));
 }
-BENCHMARK(BM_TallixPreProc);
+BENCHMARK(bmTallixPreProc);
 
-void BM_TallixEvaluator(benchmark::State& state) {
-    const tallix::NamedConstantTable constants = tallix::MakeNamedConstants(tallix::Evaluator::kPi);
+void bmTallixEvaluator(benchmark::State& state) {
+    const tallix::NamedConstantTable constants = tallix::makeNamedConstants(tallix::Evaluator::kPi);
     std::array<std::string, kExpressions.size()> texts;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        texts[i] = *tallix::PreProc(kExpressions[i], constants);
+        texts[i] = *tallix::preProc(kExpressions[i], constants);
     }
     tallix::Evaluator evaluator;
     for (auto _ : state) {
         for (const std::string& text : texts) {
-            benchmark::DoNotOptimize(evaluator.Evaluate(text));
+            benchmark::DoNotOptimize(evaluator.evaluate(text));
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kExpressions.size()));
 }
-BENCHMARK(BM_TallixEvaluator);
+BENCHMARK(bmTallixEvaluator);
 
-void BM_TallixNotation(benchmark::State& state) {
+void bmTallixNotation(benchmark::State& state) {
     constexpr std::array<double, 8> kValues{7, 3, 30.571428571428573, 390.23, 16, 0.0532, 2.64, 45};
     const tallix::NotationOptions options;
     for (auto _ : state) {
         for (const double value : kValues) {
-            std::string text = tallix::FormatResult(value, options);
+            std::string text = tallix::formatResult(value, options);
             benchmark::DoNotOptimize(text);
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kValues.size()));
 }
-BENCHMARK(BM_TallixNotation);
+BENCHMARK(bmTallixNotation);
 
 #ifdef HAVE_MUPARSER
 // The same expressions in muparser's syntax (radians, sqrt, a variable x).

@@ -43,7 +43,8 @@ ConversionTable makeTable() {
         Quantity& quantity = table.quantity(q);
         quantity.name = name;
         quantity.unitCount = static_cast<std::int16_t>(units.size());
-        for (std::size_t j = 0; j < units.size(); ++j) table.unit(q, static_cast<int>(j) + 1) = units[j];
+        for (std::size_t j = 0; j < units.size(); ++j)
+            table.unit(q, static_cast<int>(j) + 1) = units[j];
         table.allocation(q) = {static_cast<std::int16_t>(q), 1};
     };
     set(1, "Number System", {unit("Decimal", "10", ""), unit("Hexadecimal", "16", "")});
@@ -51,8 +52,8 @@ ConversionTable makeTable() {
     set(3, "Length", {unit("m", "1", "0"), unit("ft", "0.3048", "0"), unit("inch", "0.0254", "0")});
     set(4, "Temperature",
         {unit("K", "1", "0"), unit("C", "1", "273.15"), unit("F", "0.555555555555556", "255.372222222222")});
-    table.pnQuantityCount = 4;
-    table.pnAllocationCount = 4;
+    table.quantityCount = 4;
+    table.allocationCount = 4;
     return table;
 }
 
@@ -74,15 +75,19 @@ std::string makeDataFile() {
         const double mantissa = 1.0 + static_cast<double>(r % 900000) / 100000.0;
         const int exponent = static_cast<int>((r >> 20) % 17) - 7;
         double value = mantissa;
-        for (int k = 0; k < exponent; ++k) value *= 10;
-        for (int k = 0; k > exponent; --k) value /= 10;
-        if ((r >> 40) % 3 == 0) value = -value;
+        for (int k = 0; k < exponent; ++k)
+            value *= 10;
+        for (int k = 0; k > exponent; --k)
+            value /= 10;
+        if ((r >> 40) % 3 == 0)
+            value = -value;
         auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
         (void)ec;
         std::string number(buffer, end);
         if ((r >> 50) % 5 == 0) {
             const auto dot = number.find('.');
-            if (dot != std::string::npos) number[dot] = ',';
+            if (dot != std::string::npos)
+                number[dot] = ',';
         }
         text += number;
         text += "\r\n";
@@ -93,7 +98,8 @@ std::string makeDataFile() {
 void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
 }
 
 struct BenchFiles {
@@ -121,7 +127,7 @@ BenchFiles& files() {
     return instance;
 }
 
-void BM_BatchConversion(benchmark::State& state) {
+void bmBatchConversion(benchmark::State& state) {
     BenchFiles& f = files();
     ConversionTable table = makeTable();
     std::size_t converted = 0;
@@ -129,15 +135,15 @@ void BM_BatchConversion(benchmark::State& state) {
         state.PauseTiming();
         writeBytes(f.data, f.original);
         state.ResumeTiming();
-        BatchReadOutcome read = ReadBatchDataFile(f.data, table);
+        BatchReadOutcome read = readBatchDataFile(f.data, table);
         if (!read.data) {
             state.SkipWithError("reading failed");
             break;
         }
-        table.selection.pnSelGroupIndex = read.data->pnSelGroupIndex;
-        table.selection.pnConvFromIndex = read.data->pnConvFromIndex;
-        table.selection.pnConvIntoIndex = 1;
-        const BatchRunOutcome run = RunBatchConversion(*read.data, table, NotationOptions{}, 0);
+        table.selection.quantity = read.data->quantity;
+        table.selection.convertFrom = read.data->convertFrom;
+        table.selection.convertInto = 1;
+        const BatchRunOutcome run = runBatchConversion(*read.data, table, NotationOptions{}, 0);
         if (!run.completed) {
             state.SkipWithError("run failed");
             break;
@@ -149,7 +155,7 @@ void BM_BatchConversion(benchmark::State& state) {
 
 // The yardstick: the same conversion (ft into m) with the standard library's
 // own number text, reading and writing in blocks.
-void BM_PlainLoopBaseline(benchmark::State& state) {
+void bmPlainLoopBaseline(benchmark::State& state) {
     BenchFiles& f = files();
     const double rateFrom = 0.3048, offsetFrom = 0, rateInto = 1, offsetInto = 0;
     std::size_t converted = 0;
@@ -167,7 +173,8 @@ void BM_PlainLoopBaseline(benchmark::State& state) {
         char number[64];
         char result[32];
         auto handleLine = [&](std::string_view line) {
-            if (line.empty()) return;
+            if (line.empty())
+                return;
             ++lineNo;
             output.append(line);
             if (lineNo == 2) {
@@ -175,11 +182,13 @@ void BM_PlainLoopBaseline(benchmark::State& state) {
             } else if (lineNo > 2) {
                 const std::string_view field = line.substr(0, line.find(';'));
                 const std::size_t n = std::min(field.size(), sizeof number);
-                for (std::size_t i = 0; i < n; ++i) number[i] = field[i] == ',' ? '.' : field[i];
+                for (std::size_t i = 0; i < n; ++i)
+                    number[i] = field[i] == ',' ? '.' : field[i];
                 double x = 0;
                 std::from_chars(number, number + n, x);
                 const double y = (rateFrom * x + offsetFrom - offsetInto) / rateInto;
-                auto [end, ec] = std::to_chars(result, result + sizeof result, y, std::chars_format::general, 6);
+                auto [end, ec] =
+                    std::to_chars(result, result + sizeof result, y, std::chars_format::general, 6);
                 (void)ec;
                 output += ' ';
                 output.append(result, end);
@@ -198,13 +207,15 @@ void BM_PlainLoopBaseline(benchmark::State& state) {
             const std::string_view got(block.data(), static_cast<std::size_t>(in.gcount()));
             std::size_t start = 0;
             for (std::size_t i = 0; i < got.size(); ++i) {
-                if (got[i] != '\n') continue;
+                if (got[i] != '\n')
+                    continue;
                 std::string_view line = got.substr(start, i - start);
                 if (!carry.empty()) {
                     carry.append(line);
                     line = carry;
                 }
-                if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+                if (!line.empty() && line.back() == '\r')
+                    line.remove_suffix(1);
                 handleLine(line);
                 carry.clear();
                 start = i + 1;
@@ -222,24 +233,24 @@ void BM_PlainLoopBaseline(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(converted));
 }
 
-void BM_ExecConversion(benchmark::State& state) {
+void bmExecConversion(benchmark::State& state) {
     ConversionTable table = makeTable();
-    table.selection.pnSelNodeIndex = static_cast<std::int16_t>(table.allocationNode(3));
-    table.selection.pnSelGroupIndex = 3;
-    table.selection.pnConvFromIndex = 3;  // inch
-    table.selection.pnConvIntoIndex = 2;  // ft
+    table.selection.node = static_cast<std::int16_t>(table.allocationNode(3));
+    table.selection.quantity = 3;
+    table.selection.convertFrom = 3;  // inch
+    table.selection.convertInto = 2;  // ft
     const bool showError = state.range(0) != 0;
     const ConversionRequest request{table, "123.456", NotationOptions{}, showError, 0};
     for (auto _ : state) {
-        ConversionOutcome outcome = pExecConversion(request);
+        ConversionOutcome outcome = runConversion(request);
         benchmark::DoNotOptimize(outcome);
     }
     state.SetItemsProcessed(state.iterations());
 }
 
-BENCHMARK(BM_BatchConversion)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_PlainLoopBaseline)->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_ExecConversion)->Arg(0)->Arg(1)->ArgName("ShowError");
+BENCHMARK(bmBatchConversion)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(bmPlainLoopBaseline)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(bmExecConversion)->Arg(0)->Arg(1)->ArgName("ShowError");
 
 }  // namespace
 

@@ -30,9 +30,9 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <QSettings>
-#include "common/qt/qsettings_store.h"
 #include <QTemporaryDir>
 #include <QWindow>
+#include "common/qt/qsettings_store.h"
 
 #include <sys/resource.h>
 
@@ -53,14 +53,17 @@ public:
 
 class NoFiles final : public quantora::FileChooser {
 public:
-    std::optional<QString> choose(QWidget*, const quantora::FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> choose(QWidget*, const quantora::FileDialogRequest&) override {
+        return std::nullopt;
+    }
 };
 
 bool waitExposed(QWidget& widget) {
     QElapsedTimer clock;
     clock.start();
     while (!(widget.windowHandle() && widget.windowHandle()->isExposed())) {
-        if (clock.elapsed() > 5000) return false;
+        if (clock.elapsed() > 5000)
+            return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return true;
@@ -71,18 +74,19 @@ void closeAndSettle(QWidget& widget) {
     QCoreApplication::processEvents();
 }
 
-void BareWindowShowClose(benchmark::State& state) {
+void bareWindowShowClose(benchmark::State& state) {
     for (auto _ : state) {
         QMainWindow window;
         window.resize(640, 480);
         window.show();
-        if (!waitExposed(window)) state.SkipWithError("the window was not exposed");
+        if (!waitExposed(window))
+            state.SkipWithError("the window was not exposed");
         closeAndSettle(window);
     }
 }
-BENCHMARK(BareWindowShowClose)->Unit(benchmark::kMillisecond);
+BENCHMARK(bareWindowShowClose)->Unit(benchmark::kMillisecond);
 
-void ConverterStartup(benchmark::State& state) {
+void converterStartup(benchmark::State& state) {
     const QString bundled = QStringLiteral(BUNDLED_DATA_DIR "/DEFAULT.DAT");
     if (!QFile::exists(bundled)) {
         state.SkipWithError("no bundled table");
@@ -98,19 +102,22 @@ void ConverterStartup(benchmark::State& state) {
         common::MemorySettingsStore store;
         quantora::MainWindow window(store, messages, files, folder.path());
         window.start();
-        if (!waitExposed(window)) state.SkipWithError("the window was not exposed");
+        if (!waitExposed(window))
+            state.SkipWithError("the window was not exposed");
         closeAndSettle(window);
     }
-    if (messages.shown != 0) state.SkipWithError("a message box appeared");
+    if (messages.shown != 0)
+        state.SkipWithError("a message box appeared");
 }
-BENCHMARK(ConverterStartup)->Unit(benchmark::kMillisecond);
+BENCHMARK(converterStartup)->Unit(benchmark::kMillisecond);
 
 // A table at the default limits: 30 categories, 200 quantities of 20 units.
 void writeFullTable(const std::string& path) {
     std::ofstream out(path, std::ios::binary);
     constexpr int kCategories = 30;
     constexpr int kQuantities = 200;
-    for (int c = 1; c <= kCategories; ++c) out << (c % 4 + 1) << ";Category " << c << ";1\r\n";
+    for (int c = 1; c <= kCategories; ++c)
+        out << (c % 4 + 1) << ";Category " << c << ";1\r\n";
     out << ";E;\r\n1;1;Number System\r\n2;1;Constants\r\n";
     for (int q = 3; q <= kQuantities; ++q) {
         const int parent = 2 + (q - 3) * kCategories / (kQuantities - 2);
@@ -119,12 +126,13 @@ void writeFullTable(const std::string& path) {
     out << ";E;\r\n";
     for (int q = 1; q <= kQuantities; ++q) {
         out << (q % 4 + 1) << ";Quantity " << q << ";20\r\n";
-        for (int u = 1; u <= 20; ++u) out << "1;unit " << u << ';' << u << ";0;;;memo\r\n";
+        for (int u = 1; u <= 20; ++u)
+            out << "1;unit " << u << ';' << u << ";0;;;memo\r\n";
         out << ";E;\r\n";
     }
 }
 
-void TreeRebuild(benchmark::State& state) {
+void treeRebuild(benchmark::State& state) {
     QTemporaryDir folder;
     writeFullTable(folder.filePath(QStringLiteral("DEFAULT.DAT")).toStdString());
     common::MemorySettingsStore store;
@@ -132,18 +140,18 @@ void TreeRebuild(benchmark::State& state) {
     NoFiles files;
     quantora::MainWindow window(store, messages, files, folder.path());
     window.start();
-    if (window.loadFailed() || window.table().pnQuantityCount != 200) {
+    if (window.loadFailed() || window.table().quantityCount != 200) {
         state.SkipWithError("the full table did not load");
         return;
     }
     waitExposed(window);
     for (auto _ : state) {
-        window.views().pUpdateTreeView();
+        window.views().updateTreeView();
         // Until the tree has laid itself out again.
         QCoreApplication::processEvents();
     }
 }
-BENCHMARK(TreeRebuild)->Unit(benchmark::kMillisecond);
+BENCHMARK(treeRebuild)->Unit(benchmark::kMillisecond);
 
 double childCpuSeconds() {
     rusage usage{};
@@ -165,14 +173,16 @@ void runChild(benchmark::State& state, const QStringList& arguments) {
             return;
         }
     }
-    state.counters["child_cpu_ms"] =
-        benchmark::Counter((childCpuSeconds() - cpuBefore) * 1000.0 / static_cast<double>(state.iterations()));
+    state.counters["child_cpu_ms"] = benchmark::Counter((childCpuSeconds() - cpuBefore) * 1000.0 /
+                                                        static_cast<double>(state.iterations()));
 }
 
-void BareProgram(benchmark::State& state) { runChild(state, {QStringLiteral("--bare-child")}); }
-BENCHMARK(BareProgram)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
+void bareProgram(benchmark::State& state) {
+    runChild(state, {QStringLiteral("--bare-child")});
+}
+BENCHMARK(bareProgram)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
 
-void ConverterProgram(benchmark::State& state) {
+void converterProgram(benchmark::State& state) {
     const QString bundled = QStringLiteral(BUNDLED_DATA_DIR "/DEFAULT.DAT");
     if (!QFile::exists(bundled)) {
         state.SkipWithError("no bundled table");
@@ -180,18 +190,20 @@ void ConverterProgram(benchmark::State& state) {
     }
     QTemporaryDir folder;
     QFile::copy(bundled, folder.filePath(QStringLiteral("DEFAULT.DAT")));
-    QFile::setPermissions(folder.filePath(QStringLiteral("DEFAULT.DAT")), QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(folder.filePath(QStringLiteral("DEFAULT.DAT")),
+                          QFile::ReadOwner | QFile::WriteOwner);
     QTemporaryDir settings;
     runChild(state, {QStringLiteral("--converter-child"), folder.path(), settings.path()});
 }
-BENCHMARK(ConverterProgram)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
+BENCHMARK(converterProgram)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
 
 int bareChild(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QMainWindow window;
     window.resize(640, 480);
     window.show();
-    if (!waitExposed(window)) return 1;
+    if (!waitExposed(window))
+        return 1;
     closeAndSettle(window);
     return 0;
 }
@@ -205,7 +217,8 @@ int converterChild(int argc, char* argv[], const QString& tableFolder, const QSt
     NoFiles files;
     quantora::MainWindow window(store, messages, files, tableFolder);
     window.start();
-    if (!waitExposed(window) || window.loadFailed() || messages.shown != 0) return 1;
+    if (!waitExposed(window) || window.loadFailed() || messages.shown != 0)
+        return 1;
     closeAndSettle(window);
     return 0;
 }
@@ -213,8 +226,10 @@ int converterChild(int argc, char* argv[], const QString& tableFolder, const QSt
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc >= 2 && std::string(argv[1]) == "--bare-child") return bareChild(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc >= 2 && std::string(argv[1]) == "--bare-child")
+        return bareChild(argc, argv);
     if (argc >= 4 && std::string(argv[1]) == "--converter-child") {
         return converterChild(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }

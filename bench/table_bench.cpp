@@ -13,23 +13,29 @@ using namespace quantora;
 
 // Quantities 1 and 2 hang from the root; the others spread over the
 // categories in non-decreasing parent order, as the file requires.
-int parentOf(int k) { return k <= 2 ? 1 : 2 + (k - 3) * 30 / 198; }
+int parentOf(int k) {
+    return k <= 2 ? 1 : 2 + (k - 3) * 30 / 198;
+}
 
 std::string fullTablePath() {
     static const std::string path = [] {
-        const std::string file = (std::filesystem::temp_directory_path() / "quantora-bench-full.dat").string();
+        const std::string file =
+            (std::filesystem::temp_directory_path() / "quantora-bench-full.dat").string();
         std::error_code ec;
         std::filesystem::remove(file, ec);
         std::ofstream out(file, std::ios::binary);
-        for (int c = 1; c <= 30; ++c) out << "1;Category " << c << ";1\r\n";
+        for (int c = 1; c <= 30; ++c)
+            out << "1;Category " << c << ";1\r\n";
         out << ";E;\r\n";
-        for (int k = 1; k <= 200; ++k) out << k << ";" << parentOf(k) << ";Quantity " << k << "\r\n";
+        for (int k = 1; k <= 200; ++k)
+            out << k << ";" << parentOf(k) << ";Quantity " << k << "\r\n";
         out << ";E;\r\n";
         for (int k = 1; k <= 200; ++k) {
             out << "1;Quantity " << k << ";100\r\n";
             for (int j = 1; j <= 100; ++j) {
                 out << "1;unit number " << j << " (u" << j << ");" << 1.0 / (j + k) << ";0;;;a short memo";
-                if (j == 1) out << ";Typical value;12.5;Another value;3.25E+07";
+                if (j == 1)
+                    out << ";Typical value;12.5;Another value;3.25E+07";
                 out << "\r\n";
             }
             out << ";E;\r\n";
@@ -40,30 +46,34 @@ std::string fullTablePath() {
 }
 
 bool readFullTable(benchmark::State& state, ConversionTable& table) {
-    table.psFilePath = fullTablePath();
-    const TableReadOutcome outcome = pReadTable(table, {}, "", 15, 15);
-    if (outcome.result != 0) state.SkipWithError(outcome.notices.back().text.c_str());
+    table.filePath = fullTablePath();
+    const TableReadOutcome outcome = readTable(table, {}, "", 15, 15);
+    if (outcome.result != 0)
+        state.SkipWithError(outcome.notices.back().text.c_str());
     return outcome.result == 0;
 }
 
-void BM_ReadFullTable(benchmark::State& state) {
+void bmReadFullTable(benchmark::State& state) {
     ConversionTable table;
     for (auto _ : state) {
-        if (!readFullTable(state, table)) break;
-        benchmark::DoNotOptimize(table.pnQuantityCount);
+        if (!readFullTable(state, table))
+            break;
+        benchmark::DoNotOptimize(table.quantityCount);
     }
 }
-BENCHMARK(BM_ReadFullTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmReadFullTable)->Unit(benchmark::kMillisecond);
 
-void BM_ReadAndSaveFullTable(benchmark::State& state) {
+void bmReadAndSaveFullTable(benchmark::State& state) {
     ConversionTable table;
     for (auto _ : state) {
-        if (!readFullTable(state, table)) break;
-        const TableWriteOutcome written = pSaveTable(table, [](int) { return std::optional<bool>(true); });
-        if (!written.ok) state.SkipWithError(written.error.c_str());
+        if (!readFullTable(state, table))
+            break;
+        const TableWriteOutcome written = saveTable(table, [](int) { return std::optional<bool>(true); });
+        if (!written.ok)
+            state.SkipWithError(written.error.c_str());
     }
 }
-BENCHMARK(BM_ReadAndSaveFullTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(bmReadAndSaveFullTable)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

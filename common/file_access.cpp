@@ -8,33 +8,37 @@
 namespace common::fileio {
 namespace fs = std::filesystem;
 
-bool CanRead(const std::string& path) {
+bool canRead(const std::string& path) {
     std::error_code ec;
-    if (path.empty() || fs::is_directory(path, ec)) return false;
+    if (path.empty() || fs::is_directory(path, ec))
+        return false;
     std::ifstream in(path, std::ios::binary);
     return in.is_open();
 }
 
-bool ReadAll(const std::string& path, std::string& bytes) {
+bool readAll(const std::string& path, std::string& bytes) {
     std::error_code ec;
-    if (path.empty() || fs::is_directory(path, ec)) return false;
+    if (path.empty() || fs::is_directory(path, ec))
+        return false;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
-    if (size < 0) return false;
+    if (size < 0)
+        return false;
     in.seekg(0, std::ios::beg);
     bytes.resize(static_cast<std::size_t>(size));
     in.read(bytes.data(), size);
     return in.gcount() == size;
 }
 
-void MakeWritable(const std::string& path) {
+void makeWritable(const std::string& path) {
     std::error_code ec;
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
-void MakeReadOnly(const std::string& path) {
+void makeReadOnly(const std::string& path) {
     std::error_code ec;
     fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove, ec);
@@ -48,7 +52,7 @@ std::string temporaryName(const std::string& path) {
 }
 }  // namespace
 
-bool ReplaceFile(const std::string& path, const std::string& bytes, std::string& error, bool keepReadOnly) {
+bool replaceFile(const std::string& path, const std::string& bytes, std::string& error, bool keepReadOnly) {
     std::error_code ec;
     if (fs::is_directory(path, ec)) {
         error = "'" + path + "' is a folder.";

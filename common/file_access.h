@@ -9,19 +9,19 @@
 namespace common::fileio {
 
 // True when the file exists and can be opened for reading.
-bool CanRead(const std::string& path);
+bool canRead(const std::string& path);
 
 // Reads the whole file as bytes; false when it cannot be read.
-bool ReadAll(const std::string& path, std::string& bytes);
+bool readAll(const std::string& path, std::string& bytes);
 
 // Writes bytes to path through a temporary file. The result is read-only when
 // keepReadOnly is set. On failure the old file is untouched and error says why.
-bool ReplaceFile(const std::string& path, const std::string& bytes, std::string& error,
+bool replaceFile(const std::string& path, const std::string& bytes, std::string& error,
                  bool keepReadOnly = true);
 
 // Owner write permission restored (the file's "attributes cleared").
-void MakeWritable(const std::string& path);
+void makeWritable(const std::string& path);
 // Every write permission bit cleared.
-void MakeReadOnly(const std::string& path);
+void makeReadOnly(const std::string& path);
 
 }  // namespace common::fileio

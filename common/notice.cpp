@@ -2,7 +2,7 @@
 
 namespace common {
 
-Notice ErrorCodeNotice(std::string_view title, std::string_view marker) {
+Notice errorCodeNotice(std::string_view title, std::string_view marker) {
     return Notice{NoticeIcon::Critical, std::string(title), "Error Code = " + std::string(marker)};
 }
 

@@ -22,6 +22,6 @@ using Notices = std::vector<Notice>;
 
 // "Error Code = " followed by a position marker, the report of a fault caught
 // at a procedure's boundary.
-Notice ErrorCodeNotice(std::string_view title, std::string_view marker);
+Notice errorCodeNotice(std::string_view title, std::string_view marker);
 
 }  // namespace common

@@ -12,15 +12,19 @@ namespace {
 void readScientific(const char* p, const char* end, DecimalDigits& form) {
     int count = 0;
     for (; p < end && *p != 'e'; ++p) {
-        if (*p != '.') form.digits[count++] = *p;
+        if (*p != '.')
+            form.digits[count++] = *p;
     }
     ++p;  // 'e'
     const bool negativeExponent = p < end && *p == '-';
-    if (p < end && (*p == '-' || *p == '+')) ++p;
+    if (p < end && (*p == '-' || *p == '+'))
+        ++p;
     int exponent = 0;
-    for (; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+    for (; p < end; ++p)
+        exponent = exponent * 10 + (*p - '0');
     form.pointPos = (negativeExponent ? -exponent : exponent) + 1;
-    while (count > 0 && form.digits[count - 1] == '0') --count;
+    while (count > 0 && form.digits[count - 1] == '0')
+        --count;
     form.count = count;
 }
 
@@ -31,12 +35,14 @@ void roundToDigits(DecimalDigits& form, int keep) {
         form.pointPos = 0;
         return;
     }
-    if (form.count <= keep) return;
+    if (form.count <= keep)
+        return;
     const bool roundUp = form.digits[keep] >= '5';
     form.count = keep;
     if (roundUp) {
         int i = keep - 1;
-        while (i >= 0 && form.digits[i] == '9') --i;
+        while (i >= 0 && form.digits[i] == '9')
+            --i;
         if (i >= 0) {
             ++form.digits[i];
             form.count = i + 1;
@@ -47,15 +53,18 @@ void roundToDigits(DecimalDigits& form, int keep) {
             ++form.pointPos;
         }
     }
-    while (form.count > 0 && form.digits[form.count - 1] == '0') --form.count;
-    if (form.count == 0) form.pointPos = 0;
+    while (form.count > 0 && form.digits[form.count - 1] == '0')
+        --form.count;
+    if (form.count == 0)
+        form.pointPos = 0;
 }
 
 DecimalDigits decimalForm(double value, int significant = 15) {
     DecimalDigits form;
     form.value = value;
     form.negative = std::signbit(value);
-    if (value == 0.0 || !std::isfinite(value)) return form;
+    if (value == 0.0 || !std::isfinite(value))
+        return form;
     const double magnitude = std::fabs(value);
     char buffer[40];
     // The shortest text that reads back as the value is much cheaper than
@@ -66,7 +75,8 @@ DecimalDigits decimalForm(double value, int significant = 15) {
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
     (void)ec;
     readScientific(buffer, end, form);
-    if (form.count <= significant) return form;
+    if (form.count <= significant)
+        return form;
     if (form.count == significant + 1 && form.digits[significant] == '5') {
         auto [exactEnd, exactEc] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                                  std::chars_format::scientific, significant - 1);
@@ -94,13 +104,15 @@ Pattern parsePattern(std::string_view text) {
     std::size_t i = 0;
     for (; i < text.size() && (text[i] == '0' || text[i] == '#'); ++i) {
         ++p.intPlaces;
-        if (text[i] == '0') ++p.intMin;
+        if (text[i] == '0')
+            ++p.intMin;
     }
     if (i < text.size() && text[i] == '.') {
         p.hasPoint = true;
         for (++i; i < text.size() && (text[i] == '0' || text[i] == '#'); ++i) {
             ++p.fracMax;
-            if (text[i] == '0') p.fracMin = p.fracMax;
+            if (text[i] == '0')
+                p.fracMin = p.fracMax;
         }
     }
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
@@ -110,7 +122,8 @@ Pattern parsePattern(std::string_view text) {
             p.expSignAlways = text[i] == '+';
             ++i;
         }
-        for (; i < text.size() && text[i] == '0'; ++i) ++p.expDigits;
+        for (; i < text.size() && text[i] == '0'; ++i)
+            ++p.expDigits;
     }
     return p;
 }
@@ -126,8 +139,10 @@ char* writeExponent(char* w, int exponent, bool signAlways, int minDigits) {
     char buffer[8];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, std::abs(exponent));
     (void)ec;
-    for (auto width = end - buffer; width < minDigits; ++width) *w++ = '0';
-    for (const char* p = buffer; p < end; ++p) *w++ = *p;
+    for (auto width = end - buffer; width < minDigits; ++width)
+        *w++ = '0';
+    for (const char* p = buffer; p < end; ++p)
+        *w++ = *p;
     return w;
 }
 
@@ -148,40 +163,52 @@ std::string format(DecimalDigits form, const Pattern& p) {
                        (p.scientific ? 2 + std::max(p.expDigits, 5) : 0);
     std::string out(static_cast<std::size_t>(length), '\0');
     char* w = out.data();
-    if (form.negative && form.count > 0) *w++ = '-';
-    for (int k = intDigits; k < p.intMin; ++k) *w++ = '0';
-    for (int k = 0; k < intDigits; ++k) *w++ = form.at(k);
+    if (form.negative && form.count > 0)
+        *w++ = '-';
+    for (int k = intDigits; k < p.intMin; ++k)
+        *w++ = '0';
+    for (int k = 0; k < intDigits; ++k)
+        *w++ = form.at(k);
     if (p.hasPoint) {
         // Decimals, trailing zeros dropped down to the pattern's required ones.
         const int first = p.scientific ? intDigits : form.pointPos;
         int shown = p.fracMax;
-        while (shown > p.fracMin && form.at(first + shown - 1) == '0') --shown;
+        while (shown > p.fracMin && form.at(first + shown - 1) == '0')
+            --shown;
         *w++ = '.';
-        for (int k = 0; k < shown; ++k) *w++ = form.at(first + k);
+        for (int k = 0; k < shown; ++k)
+            *w++ = form.at(first + k);
     }
-    if (p.scientific) w = writeExponent(w, exponent, p.expSignAlways, p.expDigits);
+    if (p.scientific)
+        w = writeExponent(w, exponent, p.expSignAlways, p.expDigits);
     out.resize(static_cast<std::size_t>(w - out.data()));
     return out;
 }
 
 std::string plainText(double value, int significant) {
-    if (std::isnan(value)) return "NaN";
-    if (std::isinf(value)) return value < 0 ? "-Inf" : " Inf";
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value < 0 ? "-Inf" : " Inf";
     const DecimalDigits form = decimalForm(value, significant);
-    if (form.count == 0) return " 0";
+    if (form.count == 0)
+        return " 0";
     std::string text(1, form.negative ? '-' : ' ');
     // Digits the fixed form needs: integer places, or leading zeros plus digits.
-    const int fixedDigits = form.pointPos > 0 ? std::max(form.pointPos, form.count) : form.count - form.pointPos;
+    const int fixedDigits =
+        form.pointPos > 0 ? std::max(form.pointPos, form.count) : form.count - form.pointPos;
     if (fixedDigits <= significant) {
         if (form.pointPos <= 0) {
             text += '.';
             text.append(static_cast<std::size_t>(-form.pointPos), '0');
             text.append(form.digits, static_cast<std::size_t>(form.count));
         } else {
-            for (int k = 0; k < form.pointPos; ++k) text += form.at(k);
+            for (int k = 0; k < form.pointPos; ++k)
+                text += form.at(k);
             if (form.count > form.pointPos) {
                 text += '.';
-                text.append(form.digits + form.pointPos, static_cast<std::size_t>(form.count - form.pointPos));
+                text.append(form.digits + form.pointPos,
+                            static_cast<std::size_t>(form.count - form.pointPos));
             }
         }
         return text;
@@ -199,7 +226,9 @@ std::string plainText(double value, int significant) {
 
 }  // namespace
 
-DecimalDigits DecimalDigitsOf(double value) { return decimalForm(value); }
+DecimalDigits decimalDigitsOf(double value) {
+    return decimalForm(value);
+}
 
 int DecimalDigits::exponentAt(int significant) const {
     DecimalDigits rounded = *this;
@@ -207,9 +236,11 @@ int DecimalDigits::exponentAt(int significant) const {
     return rounded.count == 0 ? 0 : rounded.pointPos - 1;
 }
 
-std::string FormatPattern(const DecimalDigits& digits, std::string_view pattern) {
-    if (std::isnan(digits.value)) return "nan";
-    if (std::isinf(digits.value)) return digits.value < 0 ? "-inf" : "inf";
+std::string formatPattern(const DecimalDigits& digits, std::string_view pattern) {
+    if (std::isnan(digits.value))
+        return "nan";
+    if (std::isinf(digits.value))
+        return digits.value < 0 ? "-inf" : "inf";
     return format(digits, parsePattern(pattern));
 }
 
@@ -224,13 +255,15 @@ Pattern decimalsPattern(int decimals) {
 }
 }  // namespace
 
-std::string FormatFixedPattern(const DecimalDigits& digits, int decimals) {
-    if (!std::isfinite(digits.value)) return FormatPattern(digits, "0.");
+std::string formatFixedPattern(const DecimalDigits& digits, int decimals) {
+    if (!std::isfinite(digits.value))
+        return formatPattern(digits, "0.");
     return format(digits, decimalsPattern(decimals));
 }
 
-std::string FormatScientificPattern(const DecimalDigits& digits, int decimals) {
-    if (!std::isfinite(digits.value)) return FormatPattern(digits, "0.E+00");
+std::string formatScientificPattern(const DecimalDigits& digits, int decimals) {
+    if (!std::isfinite(digits.value))
+        return formatPattern(digits, "0.E+00");
     Pattern p = decimalsPattern(decimals);
     p.scientific = true;
     p.expSignAlways = true;
@@ -238,15 +271,22 @@ std::string FormatScientificPattern(const DecimalDigits& digits, int decimals) {
     return format(digits, p);
 }
 
-std::string FormatPattern(double value, std::string_view pattern) { return FormatPattern(decimalForm(value), pattern); }
+std::string formatPattern(double value, std::string_view pattern) {
+    return formatPattern(decimalForm(value), pattern);
+}
 
-std::string PlainNumberText(double value) { return plainText(value, 15); }
+std::string plainNumberText(double value) {
+    return plainText(value, 15);
+}
 
-std::string PlainSingleText(float value) { return plainText(value, 7); }
+std::string plainSingleText(float value) {
+    return plainText(value, 7);
+}
 
-std::string PlainNumberTrimmed(double value) {
-    std::string text = PlainNumberText(value);
-    if (!text.empty() && text.front() == ' ') text.erase(text.begin());
+std::string plainNumberTrimmed(double value) {
+    std::string text = plainNumberText(value);
+    if (!text.empty() && text.front() == ' ')
+        text.erase(text.begin());
     return text;
 }
 

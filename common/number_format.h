@@ -26,19 +26,19 @@ struct DecimalDigits {
     int exponentAt(int significant) const;
 };
 
-DecimalDigits DecimalDigitsOf(double value);
+DecimalDigits decimalDigitsOf(double value);
 
 // The plain number-to-text conversion: up to 15 significant digits, no zero
 // before the point below 1 (" .0254"), a leading blank for non-negative values,
 // "-" for negative ones. Exponent form ("E+15", "E-02") when the fixed form
 // would need more than 15 digits, leading zeros after the point included.
-std::string PlainNumberText(double value);
+std::string plainNumberText(double value);
 
 // The same rule for a single-precision value: 7 significant digits.
-std::string PlainSingleText(float value);
+std::string plainSingleText(float value);
 
 // PlainNumberText without its leading blank: the form settings are written in.
-std::string PlainNumberTrimmed(double value);
+std::string plainNumberTrimmed(double value);
 
 // Pattern formatting. A pattern is an integer part of "0" (digit always shown)
 // and "#" (digit shown when significant), an optional "." followed by "0" and
@@ -47,12 +47,12 @@ std::string PlainNumberTrimmed(double value);
 // exponent digits). Examples: "0.00", "0.", "0", "0.00000E+00", "#.##E+000".
 // Halves are rounded away from zero; a result that rounds to zero has no sign.
 // Non-finite values give "inf", "-inf" or "nan".
-std::string FormatPattern(double value, std::string_view pattern);
-std::string FormatPattern(const DecimalDigits& digits, std::string_view pattern);
+std::string formatPattern(double value, std::string_view pattern);
+std::string formatPattern(const DecimalDigits& digits, std::string_view pattern);
 
 // The two patterns results are written with, without parsing a pattern text:
 // "0." followed by `decimals` zeros, and the same followed by "E+00".
-std::string FormatFixedPattern(const DecimalDigits& digits, int decimals);
-std::string FormatScientificPattern(const DecimalDigits& digits, int decimals);
+std::string formatFixedPattern(const DecimalDigits& digits, int decimals);
+std::string formatScientificPattern(const DecimalDigits& digits, int decimals);
 
 }  // namespace common

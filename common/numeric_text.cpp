@@ -8,13 +8,20 @@
 namespace common {
 namespace {
 
-bool isSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isSkippedBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int digitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return 99;
 }
 
@@ -45,9 +52,11 @@ double radixValue(std::string_view text, std::size_t pos, int radix) {
     double value = 0.0;
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
-        if (isSkippedBlank(c)) continue;
+        if (isSkippedBlank(c))
+            continue;
         const int d = digitValue(c);
-        if (d >= radix) break;
+        if (d >= radix)
+            break;
         value = value * radix + d;
     }
     return value;
@@ -55,22 +64,26 @@ double radixValue(std::string_view text, std::size_t pos, int radix) {
 
 }  // namespace
 
-double NumericTextValue(std::string_view text) {
+double numericTextValue(std::string_view text) {
     // Collect the significant characters, skipping blanks wherever they stand.
     std::size_t pos = 0;
     auto skip = [&] {
-        while (pos < text.size() && isSkippedBlank(text[pos])) ++pos;
+        while (pos < text.size() && isSkippedBlank(text[pos]))
+            ++pos;
     };
     skip();
     if (pos + 1 < text.size() && text[pos] == '&') {
         const char kind = text[pos + 1];
-        if (kind == 'H' || kind == 'h') return radixValue(text, pos + 2, 16);
-        if (kind == 'O' || kind == 'o') return radixValue(text, pos + 2, 8);
+        if (kind == 'H' || kind == 'h')
+            return radixValue(text, pos + 2, 16);
+        if (kind == 'O' || kind == 'o')
+            return radixValue(text, pos + 2, 8);
     }
 
     std::string number;
     if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        if (text[pos] == '-') number += '-';
+        if (text[pos] == '-')
+            number += '-';
         ++pos;
     }
     bool anyDigit = false;
@@ -78,7 +91,8 @@ double NumericTextValue(std::string_view text) {
     std::string mantissa;
     for (;; ++pos) {
         skip();
-        if (pos >= text.size()) break;
+        if (pos >= text.size())
+            break;
         const char c = text[pos];
         if (isDigit(c)) {
             mantissa += c;
@@ -90,7 +104,8 @@ double NumericTextValue(std::string_view text) {
             break;
         }
     }
-    if (!anyDigit) return 0.0;
+    if (!anyDigit)
+        return 0.0;
     number += mantissa;
 
     skip();
@@ -101,16 +116,20 @@ double NumericTextValue(std::string_view text) {
             std::string exponent;
             skip();
             if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-                if (text[pos] == '-') exponent += '-';
+                if (text[pos] == '-')
+                    exponent += '-';
                 ++pos;
             }
             std::string digits;
             for (;; ++pos) {
                 skip();
-                if (pos >= text.size() || !isDigit(text[pos])) break;
+                if (pos >= text.size() || !isDigit(text[pos]))
+                    break;
                 // Leading zeros add nothing; a long run only needs to stay huge.
-                if (digits.empty() && text[pos] == '0') continue;
-                if (digits.size() < 6) digits += text[pos];
+                if (digits.empty() && text[pos] == '0')
+                    continue;
+                if (digits.size() < 6)
+                    digits += text[pos];
             }
             number += 'e' + exponent + (digits.empty() ? std::string("0") : digits);
         }
@@ -118,15 +137,18 @@ double NumericTextValue(std::string_view text) {
     return parseNormalised(number);
 }
 
-std::optional<double> StrictDecimalValue(std::string_view text) {
+std::optional<double> strictDecimalValue(std::string_view text) {
     std::string_view t = text;
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
 
     std::size_t pos = 0;
     std::string number;
     if (pos < t.size() && (t[pos] == '-' || t[pos] == '+')) {
-        if (t[pos] == '-') number += '-';
+        if (t[pos] == '-')
+            number += '-';
         ++pos;
     }
     bool anyDigit = false;
@@ -142,63 +164,78 @@ std::optional<double> StrictDecimalValue(std::string_view text) {
         }
         number += c;
     }
-    if (!anyDigit) return std::nullopt;
+    if (!anyDigit)
+        return std::nullopt;
     if (pos < t.size() && (t[pos] == 'e' || t[pos] == 'E')) {
         ++pos;
         std::string exponent = "e";
         if (pos < t.size() && (t[pos] == '-' || t[pos] == '+')) {
-            if (t[pos] == '-') exponent += '-';
+            if (t[pos] == '-')
+                exponent += '-';
             ++pos;
         }
         const std::size_t digitsStart = pos;
-        while (pos < t.size() && isDigit(t[pos])) ++pos;
-        if (pos == digitsStart) return std::nullopt;
+        while (pos < t.size() && isDigit(t[pos]))
+            ++pos;
+        if (pos == digitsStart)
+            return std::nullopt;
         std::string_view digits = t.substr(digitsStart, pos - digitsStart);
-        while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
-        if (digits.size() > 6) digits = "999999";
+        while (digits.size() > 1 && digits.front() == '0')
+            digits.remove_prefix(1);
+        if (digits.size() > 6)
+            digits = "999999";
         number += exponent;
         number += digits;
     }
-    if (pos != t.size()) return std::nullopt;
+    if (pos != t.size())
+        return std::nullopt;
     const double value = parseNormalised(number);
-    if (!std::isfinite(value)) return std::nullopt;
+    if (!std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
-double RoundHalfEven(double value) {
+double roundHalfEven(double value) {
     return std::nearbyint(value);  // the default rounding mode is to nearest, ties to even
 }
 
 namespace {
 std::optional<std::int16_t> toInt16(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    const double rounded = RoundHalfEven(value);
-    if (rounded < -32768.0 || rounded > 32767.0) return std::nullopt;
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double rounded = roundHalfEven(value);
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
     return static_cast<std::int16_t>(rounded);
 }
 }  // namespace
 
-std::optional<std::int16_t> StrictWholeNumber(std::string_view text) {
-    const auto value = StrictDecimalValue(text);
-    if (!value) return std::nullopt;
+std::optional<std::int16_t> strictWholeNumber(std::string_view text) {
+    const auto value = strictDecimalValue(text);
+    if (!value)
+        return std::nullopt;
     return toInt16(*value);
 }
 
-std::optional<std::int16_t> LenientWholeNumber(std::string_view text) {
-    return toInt16(NumericTextValue(text));
+std::optional<std::int16_t> lenientWholeNumber(std::string_view text) {
+    return toInt16(numericTextValue(text));
 }
 
-std::optional<long long> StrictIntegerValue(std::string_view text) {
+std::optional<long long> strictIntegerValue(std::string_view text) {
     std::string_view t = text;
-    while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-    while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    while (!t.empty() && (t.front() == ' ' || t.front() == '\t'))
+        t.remove_prefix(1);
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+        t.remove_suffix(1);
+    if (!t.empty() && t.front() == '+')
+        t.remove_prefix(1);
     if (t.empty() || t.front() == '+' || (t.front() == '-' && text.find('+') != std::string_view::npos)) {
         return std::nullopt;
     }
     long long value = 0;
     auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-    if (ec != std::errc() || ptr != t.data() + t.size()) return std::nullopt;
+    if (ec != std::errc() || ptr != t.data() + t.size())
+        return std::nullopt;
     return value;
 }
 

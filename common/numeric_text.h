@@ -19,24 +19,24 @@ namespace common {
 // exponent ("e", "E", "d" or "D", optional sign and digits). "&H" and "&O"
 // introduce hexadecimal and octal integers. Space, tab and line feed are skipped
 // wherever they stand. A magnitude beyond the double range gives +-infinity.
-double NumericTextValue(std::string_view text);
+double numericTextValue(std::string_view text);
 
 // Strict conversion: blanks around allowed; optional sign; digits with at most
 // one "." and at least one digit; optional exponent "e"/"E" with optional sign
 // and at least one digit. Anything else, or an empty text, gives no value.
 // A finite result is guaranteed.
-std::optional<double> StrictDecimalValue(std::string_view text);
+std::optional<double> strictDecimalValue(std::string_view text);
 
 // Rounds to the nearest integer, halves to even.
-double RoundHalfEven(double value);
+double roundHalfEven(double value);
 
 // A strict number rounded half to even; no value outside -32768..32767.
-std::optional<std::int16_t> StrictWholeNumber(std::string_view text);
+std::optional<std::int16_t> strictWholeNumber(std::string_view text);
 
 // NumericTextValue rounded half to even; no value outside -32768..32767.
-std::optional<std::int16_t> LenientWholeNumber(std::string_view text);
+std::optional<std::int16_t> lenientWholeNumber(std::string_view text);
 
 // A strict integer text (blanks around, optional sign, decimal digits only).
-std::optional<long long> StrictIntegerValue(std::string_view text);
+std::optional<long long> strictIntegerValue(std::string_view text);
 
 }  // namespace common

@@ -15,11 +15,13 @@ std::string MemorySettingsStore::read(std::string_view application, std::string_
     return it == m_values.end() ? std::string(defaultValue) : it->second;
 }
 
-void MemorySettingsStore::write(std::string_view application, std::string_view section,
-                                std::string_view key, std::string_view value) {
-    const auto [it, inserted] = m_values.insert_or_assign(Address{application, section, key}, std::string(value));
+void MemorySettingsStore::write(std::string_view application, std::string_view section, std::string_view key,
+                                std::string_view value) {
+    const auto [it, inserted] =
+        m_values.insert_or_assign(Address{application, section, key}, std::string(value));
     (void)it;
-    if (inserted) m_writeOrder.push_back(joined(application, section, key));
+    if (inserted)
+        m_writeOrder.push_back(joined(application, section, key));
 }
 
 void MemorySettingsStore::remove(std::string_view application, std::string_view section,

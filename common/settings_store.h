@@ -16,12 +16,11 @@ public:
     virtual ~SettingsStore() = default;
 
     // The stored text, or defaultValue when the key is missing.
-    virtual std::string read(std::string_view application, std::string_view section,
-                             std::string_view key, std::string_view defaultValue) const = 0;
-    virtual void write(std::string_view application, std::string_view section,
-                       std::string_view key, std::string_view value) = 0;
-    virtual void remove(std::string_view application, std::string_view section,
-                        std::string_view key) = 0;
+    virtual std::string read(std::string_view application, std::string_view section, std::string_view key,
+                             std::string_view defaultValue) const = 0;
+    virtual void write(std::string_view application, std::string_view section, std::string_view key,
+                       std::string_view value) = 0;
+    virtual void remove(std::string_view application, std::string_view section, std::string_view key) = 0;
     // Makes writes visible to other processes now.
     virtual void sync() {}
 };
@@ -29,15 +28,13 @@ public:
 // A store held in memory: for tests and for runs without a settings file.
 class MemorySettingsStore final : public SettingsStore {
 public:
-    std::string read(std::string_view application, std::string_view section,
-                     std::string_view key, std::string_view defaultValue) const override;
-    void write(std::string_view application, std::string_view section,
-               std::string_view key, std::string_view value) override;
-    void remove(std::string_view application, std::string_view section,
-                std::string_view key) override;
+    std::string read(std::string_view application, std::string_view section, std::string_view key,
+                     std::string_view defaultValue) const override;
+    void write(std::string_view application, std::string_view section, std::string_view key,
+               std::string_view value) override;
+    void remove(std::string_view application, std::string_view section, std::string_view key) override;
 
-    bool contains(std::string_view application, std::string_view section,
-                  std::string_view key) const;
+    bool contains(std::string_view application, std::string_view section, std::string_view key) const;
     std::size_t size() const { return m_values.size(); }
     // Keys in the order they were first written (tests check write order).
     const std::vector<std::string>& writeOrder() const { return m_writeOrder; }

@@ -9,10 +9,9 @@ namespace {
 
 // Code points of bytes 0x80..0x9F; 0 marks the five undefined bytes.
 constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -49,62 +48,72 @@ std::size_t decodeUtf8(std::string_view bytes, std::size_t pos, char32_t& cp) {
     } else {
         return 0;
     }
-    if (pos + length > bytes.size()) return 0;
+    if (pos + length > bytes.size())
+        return 0;
     for (std::size_t k = 1; k < length; ++k) {
         const auto b = static_cast<unsigned char>(bytes[pos + k]);
-        if ((b & 0xC0) != 0x80) return 0;
+        if ((b & 0xC0) != 0x80)
+            return 0;
         cp = (cp << 6) | (b & 0x3F);
     }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
     return length;
 }
 
 int windows1252Byte(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
     for (std::size_t k = 0; k < kHighControls.size(); ++k) {
-        if (kHighControls[k] != 0 && kHighControls[k] == cp) return static_cast<int>(0x80 + k);
+        if (kHighControls[k] != 0 && kHighControls[k] == cp)
+            return static_cast<int>(0x80 + k);
     }
     return -1;
 }
 
 }  // namespace
 
-bool IsValidUtf8(std::string_view bytes) {
+bool isValidUtf8(std::string_view bytes) {
     char32_t cp = 0;
     for (std::size_t pos = 0; pos < bytes.size();) {
         const std::size_t length = decodeUtf8(bytes, pos, cp);
-        if (length == 0) return false;
+        if (length == 0)
+            return false;
         pos += length;
     }
     return true;
 }
 
-bool IsAscii(std::string_view bytes) {
+bool isAscii(std::string_view bytes) {
     // Eight bytes at a time: batch files run to tens of megabytes.
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
     std::size_t i = 0;
     for (; i + 8 <= bytes.size(); i += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, bytes.data() + i, 8);
-        if (word & kHighBits) return false;
+        if (word & kHighBits)
+            return false;
     }
     for (; i < bytes.size(); ++i) {
-        if (static_cast<unsigned char>(bytes[i]) >= 0x80) return false;
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+            return false;
     }
     return true;
 }
 
-std::string Windows1252ToUtf8(std::string_view bytes) {
+std::string windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         // Runs of ASCII go across whole.
         std::size_t run = i;
-        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80)
+            ++run;
         if (run > i) {
             out.append(bytes.data() + i, run - i);
             i = run;
-            if (i == bytes.size()) break;
+            if (i == bytes.size())
+                break;
         }
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0xA0) {
@@ -117,7 +126,7 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string Utf8ToWindows1252(std::string_view text) {
+std::string utf8ToWindows1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     char32_t cp = 0;
@@ -134,11 +143,12 @@ std::string Utf8ToWindows1252(std::string_view text) {
     return out;
 }
 
-bool FitsWindows1252(std::string_view text) {
+bool fitsWindows1252(std::string_view text) {
     char32_t cp = 0;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t length = decodeUtf8(text, pos, cp);
-        if (length == 0 || windows1252Byte(cp) < 0) return false;
+        if (length == 0 || windows1252Byte(cp) < 0)
+            return false;
         pos += length;
     }
     return true;

@@ -10,17 +10,17 @@ namespace common {
 // The sign that prefixes an error estimate (byte 177 in Windows-1252).
 inline constexpr std::string_view kPlusMinus = "\xC2\xB1";
 
-bool IsValidUtf8(std::string_view bytes);
-bool IsAscii(std::string_view bytes);
+bool isValidUtf8(std::string_view bytes);
+bool isAscii(std::string_view bytes);
 
 // Every byte is one character; the five undefined bytes map to U+FFFD.
-std::string Windows1252ToUtf8(std::string_view bytes);
+std::string windows1252ToUtf8(std::string_view bytes);
 
 // Characters without a Windows-1252 byte become "?". Invalid UTF-8 bytes are
 // taken as Windows-1252 bytes unchanged.
-std::string Utf8ToWindows1252(std::string_view text);
+std::string utf8ToWindows1252(std::string_view text);
 
 // True when every character of the UTF-8 text has a Windows-1252 byte.
-bool FitsWindows1252(std::string_view text);
+bool fitsWindows1252(std::string_view text);
 
 }  // namespace common

@@ -19,10 +19,10 @@ struct ButtonColors {
 // colour must be resolved to its RGB value first. The contrast colour has each
 // component 255 minus the background's. Hover and pressed are computed on the
 // packed numbers, rounded half to even, then limited to at most 16777215 and
-// at least the background's blue component.
-ButtonColors pSetButtonColors(std::int32_t textColor, std::int32_t backColor);
+// at least the background's blue component (pSetButtonColors).
+ButtonColors setButtonColors(std::int32_t textColor, std::int32_t backColor);
 
 // The fonts dialog's size: the number in the size box limited to 8..24.
-std::int16_t DialogFontSize(std::string_view sizeText);
+std::int16_t dialogFontSize(std::string_view sizeText);
 
 }  // namespace tallix

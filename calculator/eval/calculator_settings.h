@@ -61,7 +61,7 @@ struct CalculatorOptions {
     std::int16_t stayTop = 1;
     std::int16_t toolTip = 1;
 
-    NotationOptions Notation() const { return {digits, integer, notation}; }
+    NotationOptions notationOptions() const { return {digits, integer, notation}; }
     friend bool operator==(const CalculatorOptions&, const CalculatorOptions&) = default;
 };
 
@@ -79,14 +79,14 @@ struct CalculatorSettings {
     History history;
     std::vector<std::string> customFunctions;  // pnCustomFunc entries
 
-    FontArea& Area(int index) { return areas[static_cast<std::size_t>(index - kFirstArea)]; }
-    const FontArea& Area(int index) const { return areas[static_cast<std::size_t>(index - kFirstArea)]; }
+    FontArea& area(int index) { return areas[static_cast<std::size_t>(index - kFirstArea)]; }
+    const FontArea& area(int index) const { return areas[static_cast<std::size_t>(index - kFirstArea)]; }
     friend bool operator==(const CalculatorSettings&, const CalculatorSettings&) = default;
 };
 
 // The key of history entry or custom function i: the plain number text of the
 // index with its leading blank (" 0", " 1", ..., " 11").
-std::string IndexKey(int index);
+std::string indexKey(int index);
 
 struct SettingsReadResult {
     CalculatorSettings settings;
@@ -98,21 +98,20 @@ struct SettingsReadResult {
 
 // Reads every setting; a missing key takes its default, a non-number reads as 0.
 // Digits is clamped to 6..15, the history count to 0..11, a negative function
-// count reads as 0.
-SettingsReadResult mGetSettins(const common::SettingsStore& store);
+// count reads as 0 (mGetSettins).
+SettingsReadResult readCalculatorSettings(const common::SettingsStore& store);
 
 // Writes every setting in the read order (history entries and custom functions
 // trimmed, the input trimmed). A failure of the store stops the save and gives
 // "Error Code = MSST0n".
-std::optional<common::Notice> SaveSettings(common::SettingsStore& store,
-                                           const CalculatorSettings& settings);
+std::optional<common::Notice> saveSettings(common::SettingsStore& store, const CalculatorSettings& settings);
 
 // "History"/"Result": the result box's text, published at every change and
 // synced at once for the converter.
-void PublishResult(common::SettingsStore& store, std::string_view resultText);
+void publishResult(common::SettingsStore& store, std::string_view resultText);
 // "Form"/"Run": "1" while the window is up, "0" when minimised or ended.
-void PublishRun(common::SettingsStore& store, bool running);
+void publishRun(common::SettingsStore& store, bool running);
 // On exit: "History"/"Result" = "" and "Form"/"Run" = "0".
-void PublishExit(common::SettingsStore& store);
+void publishExit(common::SettingsStore& store);
 
 }  // namespace tallix

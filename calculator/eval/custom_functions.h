@@ -15,7 +15,7 @@
 namespace tallix {
 
 // The expression part of an entry: the text after its first ":", else all of it.
-std::string_view CustomFunctionExpression(std::string_view entry);
+std::string_view customFunctionExpression(std::string_view entry);
 
 class CustomFunctionEditor {
 public:
@@ -23,21 +23,21 @@ public:
     // adding is the calculator input trimmed and cut before its first ":".
     CustomFunctionEditor(const std::vector<std::string>& functions, std::string_view calculatorInput);
 
-    const std::vector<std::string>& Entries() const { return m_entries; }
-    int Selected() const { return m_selected; }  // -1 when nothing is selected
-    const std::string& Text() const { return m_text; }
+    const std::vector<std::string>& entries() const { return m_entries; }
+    int selected() const { return m_selected; }  // -1 when nothing is selected
+    const std::string& text() const { return m_text; }
 
-    bool AddEnabled() const { return !m_text.empty(); }
-    bool RemoveEnabled() const { return !m_entries.empty() && m_selected >= 0; }
+    bool addEnabled() const { return !m_text.empty(); }
+    bool removeEnabled() const { return !m_entries.empty() && m_selected >= 0; }
 
     // List click: the text becomes the entry.
-    void Select(int index);
+    void select(int index);
     // The text box changed.
-    void SetText(std::string text);
+    void setText(std::string text);
     // Appends the text, trimmed (duplicates allowed, nothing validated).
-    void Add();
+    void add();
     // Removes the selected entry; the selection is gone afterwards.
-    void Remove();
+    void remove();
 
     struct Accepted {
         std::vector<std::string> functions;  // the new stored list
@@ -45,7 +45,7 @@ public:
         std::optional<std::string> input;
     };
     // OK. Cancel is simply not calling this: the stored list stays as it was.
-    Accepted Ok() const;
+    Accepted ok() const;
 
 private:
     std::vector<std::string> m_entries;

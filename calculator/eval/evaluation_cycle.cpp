@@ -10,9 +10,9 @@
 
 namespace tallix {
 
-CalcResult mCalculate(std::string_view text, Evaluator& evaluator, const NamedConstantTable& constants) {
+CalcResult calculate(std::string_view text, Evaluator& evaluator, const NamedConstantTable& constants) {
     CalcResult result;
-    const std::optional<std::string> t = PreProc(common::TrimBlanks(text), constants);
+    const std::optional<std::string> t = preProc(common::trimBlanks(text), constants);
     if (!t) {
         result.escaped = true;
         return result;
@@ -27,14 +27,14 @@ CalcResult mCalculate(std::string_view text, Evaluator& evaluator, const NamedCo
         result.message = kTooManyRight;
         return result;
     }
-    evaluator.Evaluate(*t, false);
-    if (evaluator.Escaped()) {
+    evaluator.evaluate(*t, false);
+    if (evaluator.escaped()) {
         result.escaped = true;
         return result;
     }
-    const std::string& m = evaluator.Message();
-    if (IsNumericText(m, 0)) {
-        result.value = common::NumericTextValue(pCommaToDot(m));
+    const std::string& m = evaluator.message();
+    if (isNumericText(m, common::DecimalSeparator::Dot)) {
+        result.value = common::numericTextValue(common::commaToDot(m));
         if (!std::isfinite(result.value)) {
             result.escaped = true;  // the read-back overflows
         }
@@ -44,7 +44,7 @@ CalcResult mCalculate(std::string_view text, Evaluator& evaluator, const NamedCo
     return result;
 }
 
-double AngleFactorFor(int trig, double current) {
+double angleFactorFor(int trig, double current) {
     if (trig == 0) {
         return Evaluator::kDegreeFactor;
     }
@@ -54,122 +54,141 @@ double AngleFactorFor(int trig, double current) {
     return current;
 }
 
-std::string TitleText(int trig) {
+std::string titleText(int trig) {
     std::string title = "Tallix - Math Expression Evaluator";
     title += trig == 1 ? " (radian)" : " (degree)";
     return title;
 }
 
-Calculator::Calculator(CalculatorSettings settings, int decimalSep)
+Calculator::Calculator(CalculatorSettings settings, common::DecimalSeparator separator)
     : m_settings(std::move(settings)),
-      m_decimalSep(decimalSep),
-      m_angleFactor(AngleFactorFor(m_settings.options.trig, Evaluator::kDegreeFactor)),
-      m_constants(MakeNamedConstants(Evaluator::kPi)) {
-    if (m_settings.history.Entry(0).empty()) {
-        m_settings.history.SetEntry(0, std::string(kEmptyHistoryEntry));
+      m_separator(separator),
+      m_angleFactor(angleFactorFor(m_settings.options.trig, Evaluator::kDegreeFactor)),
+      m_constants(makeNamedConstants(Evaluator::kPi)) {
+    if (m_settings.history.entry(0).empty()) {
+        m_settings.history.setEntry(0, std::string(kEmptyHistoryEntry));
     }
-    m_clearEnabled = m_settings.history.ListCount() > 0;
+    m_clearEnabled = m_settings.history.listCount() > 0;
 }
 
-CycleOutcome Calculator::Run(std::string_view inputText) {
+CycleOutcome Calculator::run(std::string_view inputText) {
     CycleOutcome outcome;
     if (m_dialogOpen > 0) {
         return outcome;
     }
-    const std::string_view s = common::TrimBlanks(inputText);
+    const std::string_view s = common::trimBlanks(inputText);
     if (s.empty()) {
         outcome.kind = CycleOutcome::Kind::Cleared;
         return outcome;
     }
     if (!m_fromHistory) {
-        m_settings.history.Add(std::string(s));
+        m_settings.history.add(std::string(s));
     }
     m_clearEnabled = true;
 
     if (!m_evaluator) {
         m_evaluator.emplace(m_angleFactor);
     }
-    m_evaluator->SetAngleFactor(m_angleFactor);
-    const CalcResult calc = mCalculate(pCommaToDot(inputText), *m_evaluator, m_constants);
+    m_evaluator->setAngleFactor(m_angleFactor);
+    const CalcResult calc = calculate(common::commaToDot(inputText), *m_evaluator, m_constants);
     if (calc.escaped) {
         outcome.kind = CycleOutcome::Kind::Escaped;
     } else if (calc.message.empty()) {
         outcome.kind = CycleOutcome::Kind::Number;
-        outcome.resultText = pDotToComma(FormatResult(calc.value, m_settings.options.Notation()), m_decimalSep);
+        outcome.resultText =
+            common::dotToComma(formatResult(calc.value, m_settings.options.notationOptions()), m_separator);
     } else {
         outcome.kind = CycleOutcome::Kind::Message;
-        outcome.resultText = common::Trimmed(calc.message);
+        outcome.resultText = common::trimmed(calc.message);
     }
     return outcome;
 }
 
-std::string Calculator::PickFromHistory(int index) const {
-    return History::PickedInput(m_settings.history.Entry(index));
+std::string Calculator::pickFromHistory(int index) const {
+    return History::pickedInput(m_settings.history.entry(index));
 }
 
-CycleOutcome Calculator::RunFromHistory(int index) {
+CycleOutcome Calculator::runFromHistory(int index) {
     if (m_dialogOpen > 0) {
         return {};
     }
-    const std::string input = PickFromHistory(index);
+    const std::string input = pickFromHistory(index);
     m_fromHistory = true;
-    CycleOutcome outcome = Run(input);
+    CycleOutcome outcome = run(input);
     m_fromHistory = false;
     return outcome;
 }
 
-bool Calculator::ClearHistory() {
-    if (!m_settings.history.Clear()) {
+bool Calculator::clearHistory() {
+    if (!m_settings.history.clear()) {
         return false;
     }
     m_clearEnabled = false;
     return true;
 }
 
-void Calculator::SelectDigits(int index) {
+void Calculator::selectDigits(int index) {
     m_settings.options.digits = static_cast<std::int16_t>(6 + std::clamp(index, 0, 9));
     m_settings.options.integer = 0;
 }
 
-void Calculator::SelectNotation(int index) {
+void Calculator::selectNotation(int index) {
     CalculatorOptions& o = m_settings.options;
     switch (index) {
-    case 0:
-        o.integer = 0;
-        o.notation = 0;
-        break;
-    case 1:
-        o.integer = 0;
-        o.notation = 1;
-        break;
-    case 2:
-        o.integer = 1;
-        break;
-    default:
-        break;
+        case 0:
+            o.integer = 0;
+            o.notation = 0;
+            break;
+        case 1:
+            o.integer = 0;
+            o.notation = 1;
+            break;
+        case 2:
+            o.integer = 1;
+            break;
+        default:
+            break;
     }
 }
 
-void Calculator::SelectTrig(int index) {
+void Calculator::selectTrig(int index) {
     m_settings.options.trig = static_cast<std::int16_t>(index);
-    m_angleFactor = AngleFactorFor(index, m_angleFactor);
+    m_angleFactor = angleFactorFor(index, m_angleFactor);
 }
 
-void Calculator::ToggleStayTop() { m_settings.options.stayTop = m_settings.options.stayTop == 1 ? 0 : 1; }
+void Calculator::toggleStayTop() {
+    m_settings.options.stayTop = m_settings.options.stayTop == 1 ? 0 : 1;
+}
 
-void Calculator::ToggleToolTip() {
+void Calculator::toggleToolTip() {
     m_settings.options.toolTip = static_cast<std::int16_t>(1 - m_settings.options.toolTip);
 }
 
 const std::array<std::string_view, 24> kPasterCaptions{
-    "sqr(x): square root",     "cur(x): cubic root",       "log(x): natural logarithm",
-    "log10(x): common logarithm", "exp(x): exponent",      "",
-    "sin(x): sine",            "cos(x): cosine",           "tan(x): tangent",
-    "cot(x): cotangent",       "sec(x): secant",           "cosec(x): cosecant",
-    "",                        "asin(x): arc sine",        "acos(x): arc cosine",
-    "atan(x): arc tangent",    "acot(x): arc cotangent",   "asec(x): arc secant",
-    "acosec(x): arc cosecant", "",                         "",
-    "",                        "",                         "",
+    "sqr(x): square root",
+    "cur(x): cubic root",
+    "log(x): natural logarithm",
+    "log10(x): common logarithm",
+    "exp(x): exponent",
+    "",
+    "sin(x): sine",
+    "cos(x): cosine",
+    "tan(x): tangent",
+    "cot(x): cotangent",
+    "sec(x): secant",
+    "cosec(x): cosecant",
+    "",
+    "asin(x): arc sine",
+    "acos(x): arc cosine",
+    "atan(x): arc tangent",
+    "acot(x): arc cotangent",
+    "asec(x): arc secant",
+    "acosec(x): arc cosecant",
+    "",
+    "",
+    "",
+    "",
+    "",
 };
 
 const std::array<std::string_view, 13> kPasterHypCaptions{
@@ -188,12 +207,12 @@ const std::array<std::string_view, 13> kPasterHypCaptions{
     "acosech(x): hyperbolic arc cosecant",
 };
 
-std::string PasterName(std::string_view caption) {
-    const std::string text = common::pReplaceAll(caption, "(x)", "(");
+std::string pasterName(std::string_view caption) {
+    const std::string text = common::replaceAll(caption, "(x)", "(");
     return text.substr(0, text.find(':'));
 }
 
-std::string ReplaceSelection(std::string_view text, std::size_t start, std::size_t length,
+std::string replaceSelection(std::string_view text, std::size_t start, std::size_t length,
                              std::string_view insert) {
     start = std::min(start, text.size());
     length = std::min(length, text.size() - start);

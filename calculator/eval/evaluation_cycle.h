@@ -27,7 +27,7 @@ namespace tallix {
 inline constexpr std::string_view kTooManyLeft = "Too many left bracket(s)";
 inline constexpr std::string_view kTooManyRight = "Too many right bracket(s)";
 
-// mCalculate's outcome: a value when message is empty, else the message.
+// calculate's outcome: a value when message is empty, else the message.
 struct CalcResult {
     double value = 0.0;
     std::string message;
@@ -38,15 +38,15 @@ struct CalcResult {
 };
 
 // Pre-processes the text (blanks around it removed), compares the bracket
-// counts and evaluates. The value passes through the evaluator's 15-digit text.
-CalcResult mCalculate(std::string_view text, Evaluator& evaluator, const NamedConstantTable& constants);
+// counts and evaluates. The value passes through the evaluator's 15-digit text (mCalculate).
+CalcResult calculate(std::string_view text, Evaluator& evaluator, const NamedConstantTable& constants);
 
 // pdAngleFactor for a trigonometric unit: pi/180 for 0 (degree), 1 for 1
 // (radian); any other value keeps the current factor.
-double AngleFactorFor(int trig, double current);
+double angleFactorFor(int trig, double current);
 
 // "Tallix - Math Expression Evaluator (degree)" or "... (radian)".
-std::string TitleText(int trig);
+std::string titleText(int trig);
 
 struct CycleOutcome {
     enum class Kind {
@@ -62,48 +62,52 @@ struct CycleOutcome {
 
 class Calculator {
 public:
-    // Start-up: the settings read by mGetSettins; decimalSep is the platform's
+    // Start-up: the settings read by readCalculatorSettings; the separator is the platform's
     // decimal separator (0 dot, 1 comma). An empty history entry 0 becomes "Empty".
-    explicit Calculator(CalculatorSettings settings = {}, int decimalSep = 0);
+    explicit Calculator(CalculatorSettings settings = {},
+                        common::DecimalSeparator separator = common::DecimalSeparator::Dot);
 
     // The evaluation cycle (Enter in the input, the evaluate button).
-    CycleOutcome Run(std::string_view inputText);
+    CycleOutcome run(std::string_view inputText);
     // Picking history entry index: the input text it gives ("Empty" gives ""),
     // re-evaluated without being added to the history again.
-    std::string PickFromHistory(int index) const;
-    CycleOutcome RunFromHistory(int index);
-    bool FromHistory() const { return m_fromHistory; }
+    std::string pickFromHistory(int index) const;
+    CycleOutcome runFromHistory(int index);
+    bool fromHistory() const { return m_fromHistory; }
 
     // Clear History; true when something was cleared (the menu item is then
     // disabled). The menu item is enabled by every evaluation.
-    bool ClearHistory();
-    bool ClearEnabled() const { return m_clearEnabled; }
+    bool clearHistory();
+    bool clearEnabled() const { return m_clearEnabled; }
 
     // Menu choices; the window re-runs the cycle afterwards.
-    void SelectDigits(int index);    // Digits = 6 + index, Integer = 0
-    void SelectNotation(int index);  // 0 regular, 1 scientific, 2 integer
-    void SelectTrig(int index);      // 0 degree, 1 radian
-    void ToggleStayTop();
-    void ToggleToolTip();
+    void selectDigits(int index);    // Digits = 6 + index, Integer = 0
+    void selectNotation(int index);  // 0 regular, 1 scientific, 2 integer
+    void selectTrig(int index);      // 0 degree, 1 radian
+    void toggleStayTop();
+    void toggleToolTip();
 
     // pnDialogOpen: the window is inert while a dialog is open.
-    void DialogOpened() { ++m_dialogOpen; }
-    void DialogClosed() { if (m_dialogOpen > 0) --m_dialogOpen; }
-    int DialogOpen() const { return m_dialogOpen; }
+    void dialogOpened() { ++m_dialogOpen; }
+    void dialogClosed() {
+        if (m_dialogOpen > 0)
+            --m_dialogOpen;
+    }
+    int dialogOpen() const { return m_dialogOpen; }
 
-    double AngleFactor() const { return m_angleFactor; }
-    int DecimalSep() const { return m_decimalSep; }
-    void SetDecimalSep(int decimalSep) { m_decimalSep = decimalSep; }
-    std::string Title() const { return TitleText(m_settings.options.trig); }
+    double angleFactor() const { return m_angleFactor; }
+    common::DecimalSeparator decimalSeparator() const { return m_separator; }
+    void setDecimalSeparator(common::DecimalSeparator separator) { m_separator = separator; }
+    std::string title() const { return titleText(m_settings.options.trig); }
 
-    const CalculatorSettings& Settings() const { return m_settings; }
-    CalculatorSettings& Settings() { return m_settings; }
-    const History& GetHistory() const { return m_settings.history; }
-    const NamedConstantTable& Constants() const { return m_constants; }
+    const CalculatorSettings& settings() const { return m_settings; }
+    CalculatorSettings& settings() { return m_settings; }
+    const History& getHistory() const { return m_settings.history; }
+    const NamedConstantTable& constants() const { return m_constants; }
 
 private:
     CalculatorSettings m_settings;
-    int m_decimalSep = 0;
+    common::DecimalSeparator m_separator = common::DecimalSeparator::Dot;
     int m_dialogOpen = 0;
     bool m_fromHistory = false;
     bool m_clearEnabled = false;
@@ -119,11 +123,11 @@ extern const std::array<std::string_view, 13> kPasterHypCaptions;
 
 // The text a paster item inserts: "(x)" replaced by "(", cut before the first
 // ":" ("sqr(x): square root" gives "sqr(").
-std::string PasterName(std::string_view caption);
+std::string pasterName(std::string_view caption);
 
 // text with the selection [start, start + length) replaced by insert; positions
 // are byte offsets, clamped to the text.
-std::string ReplaceSelection(std::string_view text, std::size_t start, std::size_t length,
+std::string replaceSelection(std::string_view text, std::size_t start, std::size_t length,
                              std::string_view insert);
 
 }  // namespace tallix

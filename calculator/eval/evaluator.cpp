@@ -23,25 +23,62 @@ struct RaisedFailure {};
 // platform does when its stack runs out: as a raised failure.
 constexpr int kMaxDepth = 256;
 
-inline double Checked(double value) {
+inline double checked(double value) {
     if (!std::isfinite(value)) {
         throw RaisedFailure{};
     }
     return value;
 }
 
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-inline double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+inline double sgn(double x) {
+    return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
+}
 
 // The power operation: a negative base with a fractional exponent, zero to a
 // negative power and overflow are failures.
-inline double Power(double base, double exponent) { return Checked(std::pow(base, exponent)); }
+inline double power(double base, double exponent) {
+    return checked(std::pow(base, exponent));
+}
 
 enum class Func {
-    Abs, Atan, Cos, Exp, Int, Log, Rnd, Sgn, Sin, Sqr, Tan, Log10, Cur, Cot, Sec, Cosec, Asin,
-    Acos, Acot, Asec, Acosec, Sinh, Cosh, Tanh, Coth, Sech, Cosech, Asinh, Acosh, Atanh, Acoth,
-    Asech, Acosech, Unknown
+    Abs,
+    Atan,
+    Cos,
+    Exp,
+    Int,
+    Log,
+    Rnd,
+    Sgn,
+    Sin,
+    Sqr,
+    Tan,
+    Log10,
+    Cur,
+    Cot,
+    Sec,
+    Cosec,
+    Asin,
+    Acos,
+    Acot,
+    Asec,
+    Acosec,
+    Sinh,
+    Cosh,
+    Tanh,
+    Coth,
+    Sech,
+    Cosech,
+    Asinh,
+    Acosh,
+    Atanh,
+    Acoth,
+    Asech,
+    Acosech,
+    Unknown
 };
 
 struct FuncName {
@@ -50,20 +87,18 @@ struct FuncName {
 };
 
 constexpr std::array<FuncName, 33> kFunctions{{
-    {"ABS", Func::Abs},       {"ATAN", Func::Atan},       {"COS", Func::Cos},
-    {"E_P", Func::Exp},       {"INT", Func::Int},         {"LOG", Func::Log},
-    {"RND", Func::Rnd},       {"SGN", Func::Sgn},         {"SIN", Func::Sin},
-    {"SQR", Func::Sqr},       {"TAN", Func::Tan},         {"LOG10", Func::Log10},
-    {"CUR", Func::Cur},       {"COT", Func::Cot},         {"SEC", Func::Sec},
-    {"COSEC", Func::Cosec},   {"ASIN", Func::Asin},       {"ACOS", Func::Acos},
-    {"ACOT", Func::Acot},     {"ASEC", Func::Asec},       {"ACOSEC", Func::Acosec},
-    {"SINH", Func::Sinh},     {"COSH", Func::Cosh},       {"TANH", Func::Tanh},
-    {"COTH", Func::Coth},     {"SECH", Func::Sech},       {"COSECH", Func::Cosech},
-    {"ASINH", Func::Asinh},   {"ACOSH", Func::Acosh},     {"ATANH", Func::Atanh},
-    {"ACOTH", Func::Acoth},   {"ASECH", Func::Asech},     {"ACOSECH", Func::Acosech},
+    {"ABS", Func::Abs},         {"ATAN", Func::Atan},   {"COS", Func::Cos},       {"E_P", Func::Exp},
+    {"INT", Func::Int},         {"LOG", Func::Log},     {"RND", Func::Rnd},       {"SGN", Func::Sgn},
+    {"SIN", Func::Sin},         {"SQR", Func::Sqr},     {"TAN", Func::Tan},       {"LOG10", Func::Log10},
+    {"CUR", Func::Cur},         {"COT", Func::Cot},     {"SEC", Func::Sec},       {"COSEC", Func::Cosec},
+    {"ASIN", Func::Asin},       {"ACOS", Func::Acos},   {"ACOT", Func::Acot},     {"ASEC", Func::Asec},
+    {"ACOSEC", Func::Acosec},   {"SINH", Func::Sinh},   {"COSH", Func::Cosh},     {"TANH", Func::Tanh},
+    {"COTH", Func::Coth},       {"SECH", Func::Sech},   {"COSECH", Func::Cosech}, {"ASINH", Func::Asinh},
+    {"ACOSH", Func::Acosh},     {"ATANH", Func::Atanh}, {"ACOTH", Func::Acoth},   {"ASECH", Func::Asech},
+    {"ACOSECH", Func::Acosech},
 }};
 
-Func LookUpFunction(std::string_view name) {
+Func lookUpFunction(std::string_view name) {
     for (const FuncName& entry : kFunctions) {
         if (entry.name == name) {
             return entry.func;
@@ -117,15 +152,15 @@ private:
     std::size_t m_count = 0;
 };
 
-bool IsExponentMark(std::string_view text, std::size_t i) {
+bool isExponentMark(std::string_view text, std::size_t i) {
     if (i <= 1 || i > text.size()) {
         return false;
     }
     const char c = text[i - 1];
-    return (c == 'e' || c == 'E') && IsDigit(text[i - 2]);
+    return (c == 'e' || c == 'E') && isDigit(text[i - 2]);
 }
 
-bool IsExponentSign(std::string_view text, std::size_t i) {
+bool isExponentSign(std::string_view text, std::size_t i) {
     if (i <= 2 || i > text.size()) {
         return false;
     }
@@ -136,14 +171,14 @@ bool IsExponentSign(std::string_view text, std::size_t i) {
 
 Evaluator::Evaluator(double angleFactor) : m_angleFactor(angleFactor) {}
 
-std::string Evaluator::ReplaceText(std::string_view sourceText, std::string_view strToReplace,
+std::string Evaluator::replaceText(std::string_view sourceText, std::string_view strToReplace,
                                    std::string_view strToInsert) {
     if (strToReplace.empty()) {
         return std::string(sourceText);
     }
     if (strToInsert.find(strToReplace) != std::string_view::npos) {
         // Restarting at the first character would never end: resume after the insertion.
-        return common::pReplaceAll(sourceText, strToReplace, strToInsert);
+        return common::replaceAll(sourceText, strToReplace, strToInsert);
     }
     std::string text(sourceText);
     std::size_t pos = text.find(strToReplace);
@@ -157,19 +192,21 @@ std::string Evaluator::ReplaceText(std::string_view sourceText, std::string_view
     return text;
 }
 
-std::string Evaluator::StripSpaces(std::string_view text) { return ReplaceText(text, " ", ""); }
-
-void Evaluator::SetExpression(std::string_view newExpr) {
-    m_expression = ReplaceText(common::ToUpperAscii(StripSpaces(newExpr)), ".", ",");
+std::string Evaluator::stripSpaces(std::string_view text) {
+    return replaceText(text, " ", "");
 }
 
-double Evaluator::Result() {
+void Evaluator::setExpression(std::string_view newExpr) {
+    m_expression = replaceText(common::toUpperAscii(stripSpaces(newExpr)), ".", ",");
+}
+
+double Evaluator::result() {
     m_error = kEvalOk;
     m_escaped = false;
     m_depth = 0;
     double value = 0.0;
     try {
-        value = EvalSum(m_expression);
+        value = evalSum(m_expression);
     } catch (const RaisedFailure&) {
         m_escaped = true;
         m_assigned = false;
@@ -180,58 +217,58 @@ double Evaluator::Result() {
     return value;
 }
 
-double Evaluator::Evaluate(std::string_view expressn, bool silent) {
-    SetExpression(expressn);
-    Result();
+double Evaluator::evaluate(std::string_view expressn, bool silent) {
+    setExpression(expressn);
+    result();
     if (m_escaped) {
         return m_result;
     }
     if (!silent) {
         switch (m_error) {
-        case kEvalOk:
-            m_message = common::PlainNumberText(m_result);
-            break;
-        case kEvalFunctionFailure:
-            m_message = kErroneousArgument;
-            break;
-        default:
-            m_message = kErroneousExpression;
-            break;
+            case kEvalOk:
+                m_message = common::plainNumberText(m_result);
+                break;
+            case kEvalFunctionFailure:
+                m_message = kErroneousArgument;
+                break;
+            default:
+                m_message = kErroneousExpression;
+                break;
         }
     }
     return m_result;
 }
 
-double Evaluator::EvalSum(std::string_view text) {
+double Evaluator::evalSum(std::string_view text) {
     DepthGuard guard(m_depth);
     PartList parts;
-    SplitTerms(text, '+', '-', parts);
+    splitTerms(text, '+', '-', parts);
     double sum = 0.0;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         // An overflow here is caught by the nearest enclosing product or function,
         // or by no one at all in the outermost sum.
-        sum = Checked(sum + EvalProduct(parts[i]));
+        sum = checked(sum + evalProduct(parts[i]));
     }
     return sum;
 }
 
-void Evaluator::SplitTerms(std::string_view text, char op1, char op2, PartList& parts) {
+void Evaluator::splitTerms(std::string_view text, char op1, char op2, PartList& parts) {
     std::string_view rest = text;
-    std::size_t pos = FindOperator(rest, op1, op2, 1);
+    std::size_t pos = findOperator(rest, op1, op2, 1);
     while (pos != 0) {
         parts.push_back(rest.substr(0, pos - 1));
         rest.remove_prefix(pos - 1);
-        pos = FindOperator(rest, op1, op2, 1);
+        pos = findOperator(rest, op1, op2, 1);
     }
     parts.push_back(rest);
 }
 
-std::size_t Evaluator::FindOperator(std::string_view text, char op1, char op2, std::size_t start) {
+std::size_t Evaluator::findOperator(std::string_view text, char op1, char op2, std::size_t start) {
     int depth = 0;
     for (std::size_t i = start; i <= text.size(); ++i) {
         const char c = text[i - 1];
         if (c == op1 || c == op2) {
-            if (!IsExponentSign(text, i) && depth == 0 && i > 1) {
+            if (!isExponentSign(text, i) && depth == 0 && i > 1) {
                 return i;
             }
         } else if (c == '(') {
@@ -247,29 +284,29 @@ std::size_t Evaluator::FindOperator(std::string_view text, char op1, char op2, s
     return 0;
 }
 
-double Evaluator::EvalProduct(std::string_view text) {
+double Evaluator::evalProduct(std::string_view text) {
     if (m_error != kEvalOk) {
         return 0.0;
     }
     try {
         double acc = 0.0;
         PartList parts;
-        SplitTerms(text, '*', '/', parts);
+        splitTerms(text, '*', '/', parts);
         char op = '+';
         for (std::size_t i = 0; i < parts.size(); ++i) {
-            const double v = EvalFactor(parts[i], op);
+            const double v = evalFactor(parts[i], op);
             switch (op) {
-            case '+':
-                acc = Checked(acc + v);
-                break;
-            case '*':
-                acc = Checked(acc * v);
-                break;
-            case '/':
-                acc = Checked(acc / v);
-                break;
-            default:
-                break;
+                case '+':
+                    acc = checked(acc + v);
+                    break;
+                case '*':
+                    acc = checked(acc * v);
+                    break;
+                case '/':
+                    acc = checked(acc / v);
+                    break;
+                default:
+                    break;
             }
         }
         return acc;
@@ -279,7 +316,7 @@ double Evaluator::EvalProduct(std::string_view text) {
     }
 }
 
-double Evaluator::EvalFactor(std::string_view text, char& op) {
+double Evaluator::evalFactor(std::string_view text, char& op) {
     if (m_error != kEvalOk) {
         return 0.0;
     }
@@ -288,26 +325,26 @@ double Evaluator::EvalFactor(std::string_view text, char& op) {
         if (!work.empty() && work.front() == '(') {
             return Kind::Bracket;
         }
-        if (work.empty() || !IsDigit(work.front())) {
+        if (work.empty() || !isDigit(work.front())) {
             return Kind::Function;
         }
         return Kind::Number;
     };
     const auto read = [this](Kind kind, std::string_view& work) {
         switch (kind) {
-        case Kind::Bracket: {
-            const std::string_view inner = ExtractBracket(work);
-            return EvalSum(inner);
+            case Kind::Bracket: {
+                const std::string_view inner = extractBracket(work);
+                return evalSum(inner);
+            }
+            case Kind::Function: {
+                std::string_view arg;
+                const std::string_view name = extractFunction(work, arg);
+                return applyFunction(name, arg);
+            }
+            case Kind::Number:
+                break;
         }
-        case Kind::Function: {
-            std::string_view arg;
-            const std::string_view name = ExtractFunction(work, arg);
-            return ApplyFunction(name, arg);
-        }
-        case Kind::Number:
-            break;
-        }
-        return ExtractNumber(work);
+        return extractNumber(work);
     };
 
     op = '+';
@@ -315,7 +352,7 @@ double Evaluator::EvalFactor(std::string_view text, char& op) {
     std::string_view work = text;
     const char c = work.empty() ? '\0' : work.front();
     Kind kind = Kind::Function;
-    if (IsDigit(c)) {
+    if (isDigit(c)) {
         kind = Kind::Number;
     } else if (c == '-') {
         negate = true;
@@ -337,7 +374,7 @@ double Evaluator::EvalFactor(std::string_view text, char& op) {
         const double e = read(choose(work), work);
         if (o == '^') {
             try {
-                v = Power(v, e);
+                v = power(v, e);
             } catch (const RaisedFailure&) {
                 m_error = kEvalArithmeticFailure;
                 return 0.0;
@@ -352,14 +389,14 @@ double Evaluator::EvalFactor(std::string_view text, char& op) {
     return negate ? -v : v;
 }
 
-double Evaluator::ExtractNumber(std::string_view& work) {
+double Evaluator::extractNumber(std::string_view& work) {
     // At most the whole text; the separator "," is written as ".".
     std::string num;
     num.reserve(work.size());
     bool seenSep = false;
     for (std::size_t i = 1; i <= work.size(); ++i) {
         const char c = work[i - 1];
-        if (IsDigit(c) || IsExponentMark(work, i) || IsExponentSign(work, i)) {
+        if (isDigit(c) || isExponentMark(work, i) || isExponentSign(work, i)) {
             num.push_back(c);
         } else if (c == ',') {
             if (seenSep) {
@@ -378,10 +415,10 @@ double Evaluator::ExtractNumber(std::string_view& work) {
     }
     work.remove_prefix(num.size());
     // A number beyond the double range overflows like the platform's conversion.
-    return Checked(common::NumericTextValue(num));
+    return checked(common::numericTextValue(num));
 }
 
-std::string_view Evaluator::ExtractBracket(std::string_view& work) {
+std::string_view Evaluator::extractBracket(std::string_view& work) {
     int depth = 1;
     for (std::size_t i = 2; i <= work.size(); ++i) {
         const char c = work[i - 1];
@@ -400,7 +437,7 @@ std::string_view Evaluator::ExtractBracket(std::string_view& work) {
     return {};
 }
 
-std::string_view Evaluator::ExtractFunction(std::string_view& work, std::string_view& arg) {
+std::string_view Evaluator::extractFunction(std::string_view& work, std::string_view& arg) {
     const std::size_t p = work.find('(');
     if (p == std::string_view::npos) {
         m_error = kEvalSyntax;
@@ -408,11 +445,11 @@ std::string_view Evaluator::ExtractFunction(std::string_view& work, std::string_
     }
     const std::string_view name = work.substr(0, p);
     work.remove_prefix(p);
-    arg = ExtractBracket(work);
+    arg = extractBracket(work);
     return name;
 }
 
-double Evaluator::Rnd(double x) {
+double Evaluator::rnd(double x) {
     // The platform's generator: a 24-bit linear congruential sequence; a negative
     // argument seeds it from the bits of its single-precision value.
     if (std::fabs(x) > FLT_MAX) {
@@ -430,88 +467,88 @@ double Evaluator::Rnd(double x) {
     return static_cast<double>(static_cast<float>(m_rndSeed / 16777216.0));
 }
 
-double Evaluator::ApplyFunction(std::string_view name, std::string_view argText) {
+double Evaluator::applyFunction(std::string_view name, std::string_view argText) {
     if (m_error != kEvalOk) {
         return 0.0;
     }
     try {
-        const double x = EvalSum(argText);
+        const double x = evalSum(argText);
         const double k = m_angleFactor;
-        const auto c = Checked;
+        const auto c = checked;
         const double atan1 = std::atan(1.0);
-        switch (LookUpFunction(name)) {
-        case Func::Abs:
-            return std::fabs(x);
-        case Func::Atan:
-            return c(std::atan(x) / k);
-        case Func::Cos:
-            return c(std::cos(c(k * x)));
-        case Func::Exp:
-            return c(std::exp(x));
-        case Func::Int:
-            return std::floor(x);
-        case Func::Log:
-            return c(std::log(x));
-        case Func::Rnd:
-            return Rnd(x);
-        case Func::Sgn:
-            return Sgn(x);
-        case Func::Sin:
-            return c(std::sin(c(k * x)));
-        case Func::Sqr:
-            return c(std::sqrt(x));
-        case Func::Tan:
-            return c(std::tan(c(k * x)));
-        case Func::Log10:
-            return c(c(std::log(x)) / std::log(10.0));
-        case Func::Cur:
-            return Power(x, 1.0 / 3.0);
-        case Func::Cot:
-            return c(1.0 / c(std::tan(c(k * x))));
-        case Func::Sec:
-            return c(1.0 / c(std::cos(c(k * x))));
-        case Func::Cosec:
-            return c(1.0 / c(std::sin(c(k * x))));
-        case Func::Asin:
-            return c(std::atan(c(x / c(std::sqrt(c(1.0 - c(x * x)))))) / k);
-        case Func::Acos: {
-            const double t = std::atan(c(c(std::sqrt(c(1.0 - c(x * x)))) / x));
-            return c(c(t - 2.0 * (Sgn(x) - 1.0) * atan1) / k);
-        }
-        case Func::Acot:
-            return c(c(2.0 * atan1 - std::atan(x)) / k);
-        case Func::Asec: {
-            const double t = std::atan(c(std::sqrt(c(c(x * x) - 1.0)))) * Sgn(x);
-            return c(c(t - 2.0 * (Sgn(x) - 1.0) * atan1) / k);
-        }
-        case Func::Acosec:
-            return c(std::atan(c(1.0 / c(std::sqrt(c(c(x * x) - 1.0))))) * Sgn(x) / k);
-        case Func::Sinh:
-            return c(c(c(std::exp(x)) - c(std::exp(-x))) / 2.0);
-        case Func::Cosh:
-            return c(c(c(std::exp(x)) + c(std::exp(-x))) / 2.0);
-        case Func::Tanh:
-            return c(c(c(std::exp(x)) - c(std::exp(-x))) / c(c(std::exp(-x)) + c(std::exp(x))));
-        case Func::Coth:
-            return c(c(c(std::exp(x)) + c(std::exp(-x))) / c(c(std::exp(x)) - c(std::exp(-x))));
-        case Func::Sech:
-            return c(2.0 / c(c(std::exp(-x)) + c(std::exp(x))));
-        case Func::Cosech:
-            return c(2.0 / c(c(std::exp(x)) - c(std::exp(-x))));
-        case Func::Asinh:
-            return c(std::log(c(c(std::sqrt(c(c(x * x) + 1.0))) + x)));
-        case Func::Acosh:
-            return c(std::log(c(c(std::sqrt(c(c(x * x) - 1.0))) + x)));
-        case Func::Atanh:
-            return c(c(std::log(c(c(x + 1.0) / c(1.0 - x)))) / 2.0);
-        case Func::Acoth:
-            return c(c(std::log(c(c(x + 1.0) / c(x - 1.0)))) / 2.0);
-        case Func::Asech:
-            return c(std::log(c(c(c(std::sqrt(c(1.0 - c(x * x)))) + 1.0) / x)));
-        case Func::Acosech:
-            return c(std::log(c(c(c(Sgn(x) * c(std::sqrt(c(c(x * x) + 1.0)))) + 1.0) / x)));
-        case Func::Unknown:
-            break;
+        switch (lookUpFunction(name)) {
+            case Func::Abs:
+                return std::fabs(x);
+            case Func::Atan:
+                return c(std::atan(x) / k);
+            case Func::Cos:
+                return c(std::cos(c(k * x)));
+            case Func::Exp:
+                return c(std::exp(x));
+            case Func::Int:
+                return std::floor(x);
+            case Func::Log:
+                return c(std::log(x));
+            case Func::Rnd:
+                return rnd(x);
+            case Func::Sgn:
+                return sgn(x);
+            case Func::Sin:
+                return c(std::sin(c(k * x)));
+            case Func::Sqr:
+                return c(std::sqrt(x));
+            case Func::Tan:
+                return c(std::tan(c(k * x)));
+            case Func::Log10:
+                return c(c(std::log(x)) / std::log(10.0));
+            case Func::Cur:
+                return power(x, 1.0 / 3.0);
+            case Func::Cot:
+                return c(1.0 / c(std::tan(c(k * x))));
+            case Func::Sec:
+                return c(1.0 / c(std::cos(c(k * x))));
+            case Func::Cosec:
+                return c(1.0 / c(std::sin(c(k * x))));
+            case Func::Asin:
+                return c(std::atan(c(x / c(std::sqrt(c(1.0 - c(x * x)))))) / k);
+            case Func::Acos: {
+                const double t = std::atan(c(c(std::sqrt(c(1.0 - c(x * x)))) / x));
+                return c(c(t - 2.0 * (sgn(x) - 1.0) * atan1) / k);
+            }
+            case Func::Acot:
+                return c(c(2.0 * atan1 - std::atan(x)) / k);
+            case Func::Asec: {
+                const double t = std::atan(c(std::sqrt(c(c(x * x) - 1.0)))) * sgn(x);
+                return c(c(t - 2.0 * (sgn(x) - 1.0) * atan1) / k);
+            }
+            case Func::Acosec:
+                return c(std::atan(c(1.0 / c(std::sqrt(c(c(x * x) - 1.0))))) * sgn(x) / k);
+            case Func::Sinh:
+                return c(c(c(std::exp(x)) - c(std::exp(-x))) / 2.0);
+            case Func::Cosh:
+                return c(c(c(std::exp(x)) + c(std::exp(-x))) / 2.0);
+            case Func::Tanh:
+                return c(c(c(std::exp(x)) - c(std::exp(-x))) / c(c(std::exp(-x)) + c(std::exp(x))));
+            case Func::Coth:
+                return c(c(c(std::exp(x)) + c(std::exp(-x))) / c(c(std::exp(x)) - c(std::exp(-x))));
+            case Func::Sech:
+                return c(2.0 / c(c(std::exp(-x)) + c(std::exp(x))));
+            case Func::Cosech:
+                return c(2.0 / c(c(std::exp(x)) - c(std::exp(-x))));
+            case Func::Asinh:
+                return c(std::log(c(c(std::sqrt(c(c(x * x) + 1.0))) + x)));
+            case Func::Acosh:
+                return c(std::log(c(c(std::sqrt(c(c(x * x) - 1.0))) + x)));
+            case Func::Atanh:
+                return c(c(std::log(c(c(x + 1.0) / c(1.0 - x)))) / 2.0);
+            case Func::Acoth:
+                return c(c(std::log(c(c(x + 1.0) / c(x - 1.0)))) / 2.0);
+            case Func::Asech:
+                return c(std::log(c(c(c(std::sqrt(c(1.0 - c(x * x)))) + 1.0) / x)));
+            case Func::Acosech:
+                return c(std::log(c(c(c(sgn(x) * c(std::sqrt(c(c(x * x) + 1.0)))) + 1.0) / x)));
+            case Func::Unknown:
+                break;
         }
         m_error = kEvalSyntax;
         return 0.0;

@@ -35,9 +35,9 @@ class PartList;
 
 // 1-based positions, as in the pre-processing rules that share them.
 // True when i > 1, the character at i is "e" or "E" and the one before is a digit.
-bool IsExponentMark(std::string_view text, std::size_t i);
+bool isExponentMark(std::string_view text, std::size_t i);
 // True when i > 2, the character at i is "+" or "-" and the one before is "e" or "E".
-bool IsExponentSign(std::string_view text, std::size_t i);
+bool isExponentSign(std::string_view text, std::size_t i);
 
 enum EvalError : std::int32_t {
     kEvalOk = 0,
@@ -62,52 +62,52 @@ public:
     static constexpr double kDegreeFactor = kPi / 180.0;
 
     // Stores the text without blanks, upper-cased, every "." turned into ",".
-    void SetExpression(std::string_view newExpr);
-    const std::string& Expression() const { return m_expression; }
-    std::int32_t Error() const { return m_error; }
-    const std::string& Message() const { return m_message; }
+    void setExpression(std::string_view newExpr);
+    const std::string& expression() const { return m_expression; }
+    std::int32_t error() const { return m_error; }
+    const std::string& message() const { return m_message; }
 
     // Computes the stored expression: Error is reset to 0, the value is stored
     // and returned, Assigned becomes (Error == 0). After an escaped failure the
     // stored value is left as it was and Assigned is false.
-    double Result();
-    bool Assigned() const { return m_assigned; }
+    double result();
+    bool assigned() const { return m_assigned; }
 
     // Assigns the expression and computes it. Unless silent, Message becomes the
     // value as plain number text ("." as decimal point; the window localises it)
     // when Error is 0, else "Erroneous argument" for 16 and "Erroneous
     // expression" for any other code. An escaped failure leaves Message alone.
     // Returns the stored value; callers read Error, Message and Escaped.
-    double Evaluate(std::string_view expressn, bool silent = false);
+    double evaluate(std::string_view expressn, bool silent = false);
 
     // True when the last computation ended with an arithmetic failure in the
     // additions of the outermost sum, which no code covers: the platform raised
     // it to the caller of Evaluate (the evaluation cycle clears the result box).
-    bool Escaped() const { return m_escaped; }
+    bool escaped() const { return m_escaped; }
 
-    void SetAngleFactor(double factor) { m_angleFactor = factor; }
-    double AngleFactor() const { return m_angleFactor; }
+    void setAngleFactor(double factor) { m_angleFactor = factor; }
+    double angleFactor() const { return m_angleFactor; }
 
     // Every occurrence of strToReplace replaced by strToInsert; after each
     // replacement the search starts again at the first character. When the
     // insertion contains the search text the search resumes after the inserted
     // text instead, so it always ends; an empty search text changes nothing.
-    static std::string ReplaceText(std::string_view sourceText, std::string_view strToReplace = {},
+    static std::string replaceText(std::string_view sourceText, std::string_view strToReplace = {},
                                    std::string_view strToInsert = {});
 
 private:
-    static std::string StripSpaces(std::string_view text);
-    double EvalSum(std::string_view text);
-    void SplitTerms(std::string_view text, char op1, char op2, PartList& parts);
-    double EvalProduct(std::string_view text);
-    double EvalFactor(std::string_view text, char& op);
-    double ExtractNumber(std::string_view& work);
+    static std::string stripSpaces(std::string_view text);
+    double evalSum(std::string_view text);
+    void splitTerms(std::string_view text, char op1, char op2, PartList& parts);
+    double evalProduct(std::string_view text);
+    double evalFactor(std::string_view text, char& op);
+    double extractNumber(std::string_view& work);
     // 1-based position of the first top-level op1/op2 at or after start, 0 for none.
-    std::size_t FindOperator(std::string_view text, char op1, char op2, std::size_t start);
-    std::string_view ExtractBracket(std::string_view& work);
-    std::string_view ExtractFunction(std::string_view& work, std::string_view& arg);
-    double ApplyFunction(std::string_view name, std::string_view argText);
-    double Rnd(double x);
+    std::size_t findOperator(std::string_view text, char op1, char op2, std::size_t start);
+    std::string_view extractBracket(std::string_view& work);
+    std::string_view extractFunction(std::string_view& work, std::string_view& arg);
+    double applyFunction(std::string_view name, std::string_view argText);
+    double rnd(double x);
 
     std::string m_expression;
     bool m_assigned = false;

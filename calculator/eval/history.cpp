@@ -5,9 +5,11 @@
 
 namespace tallix {
 
-History::History() { m_entries[0] = std::string(kEmptyHistoryEntry); }
+History::History() {
+    m_entries[0] = std::string(kEmptyHistoryEntry);
+}
 
-void History::Add(std::string s) {
+void History::add(std::string s) {
     for (int i = kSize - 2; i >= 0; --i) {
         m_entries[i + 1] = std::move(m_entries[i]);
     }
@@ -17,7 +19,7 @@ void History::Add(std::string s) {
     m_entries[0] = std::move(s);
 }
 
-bool History::Clear() {
+bool History::clear() {
     if (m_listCount <= 0) {
         return false;
     }
@@ -29,7 +31,7 @@ bool History::Clear() {
     return true;
 }
 
-const std::string& History::Entry(int index) const {
+const std::string& History::entry(int index) const {
     static const std::string s_none;
     if (index < 0 || index >= kSize) {
         return s_none;
@@ -37,23 +39,25 @@ const std::string& History::Entry(int index) const {
     return m_entries[index];
 }
 
-void History::SetEntry(int index, std::string text) {
+void History::setEntry(int index, std::string text) {
     if (index >= 0 && index < kSize) {
         m_entries[index] = std::move(text);
     }
 }
 
-void History::SetListCount(int count) { m_listCount = std::clamp(count, 0, kMaxListCount); }
-
-bool History::VisibleInList(int index) const {
-    const std::string& entry = Entry(index);
-    if (entry.empty()) {
-        return false;
-    }
-    return !(entry == kEmptyHistoryEntry && index != 0);
+void History::setListCount(int count) {
+    m_listCount = std::clamp(count, 0, kMaxListCount);
 }
 
-std::string History::PickedInput(std::string_view caption) {
+bool History::visibleInList(int index) const {
+    const std::string& text = entry(index);
+    if (text.empty()) {
+        return false;
+    }
+    return !(text == kEmptyHistoryEntry && index != 0);
+}
+
+std::string History::pickedInput(std::string_view caption) {
     if (caption == kEmptyHistoryEntry) {
         return {};
     }

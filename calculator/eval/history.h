@@ -19,22 +19,22 @@ public:
 
     // Shifts every entry down one place (the oldest falls out), raises the count
     // while it is below 11 and puts s at entry 0.
-    void Add(std::string s);
+    void add(std::string s);
     // When the count is above 0: entries 1 to count emptied, entry 0 "Empty",
     // count 0; returns true. Otherwise nothing changes and it returns false.
-    bool Clear();
+    bool clear();
 
     // Empty text for an index outside 0..11.
-    const std::string& Entry(int index) const;
-    void SetEntry(int index, std::string text);
+    const std::string& entry(int index) const;
+    void setEntry(int index, std::string text);
     // pnListCount: entries in use beyond the newest, 0 to 11.
-    int ListCount() const { return m_listCount; }
-    void SetListCount(int count);
+    int listCount() const { return m_listCount; }
+    void setListCount(int count);
 
     // A list item is hidden when its entry is empty, or "Empty" below the top.
-    bool VisibleInList(int index) const;
+    bool visibleInList(int index) const;
     // The input text a picked entry gives ("Empty" gives an empty input).
-    static std::string PickedInput(std::string_view caption);
+    static std::string pickedInput(std::string_view caption);
 
     friend bool operator==(const History&, const History&) = default;
 

@@ -20,6 +20,6 @@ using NamedConstantTable = std::array<NamedConstant, 20>;
 
 // Builds the table once at start-up; the five computed values are written as
 // plain number text without blanks (pi, pi/180, 1852/3600, 4414.353687362081/4.1868, 5/9).
-NamedConstantTable MakeNamedConstants(double pi);
+NamedConstantTable makeNamedConstants(double pi);
 
 }  // namespace tallix

@@ -9,24 +9,26 @@ namespace tallix {
 
 namespace {
 
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-// pReplaceAll, skipped when there is nothing to replace (the common case).
-void ReplaceAll(std::string& text, std::string_view search, std::string_view replacement) {
+// replaceAll, skipped when there is nothing to replace (the common case).
+void replaceAll(std::string& text, std::string_view search, std::string_view replacement) {
     if (text.find(search) != std::string::npos) {
-        text = common::pReplaceAll(text, search, replacement);
+        text = common::replaceAll(text, search, replacement);
     }
 }
 
-std::string ArgumentValue(std::string_view value) {
-    std::string trimmed = common::Trimmed(value);
-    if (common::StartsWith(trimmed, "-")) {
+std::string argumentValue(std::string_view value) {
+    std::string trimmed = common::trimmed(value);
+    if (common::startsWith(trimmed, "-")) {
         return "(" + trimmed + ")";
     }
     return trimmed;
 }
 
-bool IsSignedOperandPair(std::string_view text, std::size_t pos) {
+bool isSignedOperandPair(std::string_view text, std::size_t pos) {
     // 1-based pos; the six operator-sign pairs.
     if (pos + 1 > text.size()) {
         return false;
@@ -38,7 +40,7 @@ bool IsSignedOperandPair(std::string_view text, std::size_t pos) {
 
 }  // namespace
 
-std::optional<ArgumentSplit> SplitExpr(std::string_view text) {
+std::optional<ArgumentSplit> splitExpr(std::string_view text) {
     ArgumentSplit split;
     const std::size_t p = text.find(':');
     if (p == std::string_view::npos) {
@@ -57,7 +59,7 @@ std::optional<ArgumentSplit> SplitExpr(std::string_view text) {
             return std::nullopt;  // a fourth value
         }
         const std::size_t next = rest.find(':');
-        *values[index++] = ArgumentValue(rest.substr(0, next));
+        *values[index++] = argumentValue(rest.substr(0, next));
         if (next == std::string_view::npos) {
             break;
         }
@@ -66,22 +68,22 @@ std::optional<ArgumentSplit> SplitExpr(std::string_view text) {
     return split;
 }
 
-std::string ProcSubseq(std::string_view source) {
+std::string procSubseq(std::string_view source) {
     std::string text(source);
     std::size_t start = 2;
     while (start <= text.size()) {
         std::size_t pos = start;
-        while (pos < text.size() && !IsSignedOperandPair(text, pos)) {
+        while (pos < text.size() && !isSignedOperandPair(text, pos)) {
             ++pos;
         }
         if (pos >= text.size()) {
             break;  // no pair at or after start
         }
         text.insert(pos, 1, '(');  // after the operator
-        std::size_t j = pos + 3;  // the first character after the sign
+        std::size_t j = pos + 3;   // the first character after the sign
         while (j <= text.size()) {
             const char c = text[j - 1];
-            if (c == '.' || IsDigit(c) || IsExponentMark(text, j) || IsExponentSign(text, j)) {
+            if (c == '.' || isDigit(c) || isExponentMark(text, j) || isExponentSign(text, j)) {
                 ++j;
             } else {
                 break;
@@ -97,25 +99,25 @@ std::string ProcSubseq(std::string_view source) {
     return text;
 }
 
-std::optional<std::string> PreProc(std::string_view source, const NamedConstantTable& constants) {
+std::optional<std::string> preProc(std::string_view source, const NamedConstantTable& constants) {
     std::string text(source);
-    ReplaceAll(text, "{", "(");
-    ReplaceAll(text, "[", "(");
-    ReplaceAll(text, "}", ")");
-    ReplaceAll(text, "]", ")");
-    ReplaceAll(text, " ", "");
-    text = common::ToLowerAscii(text);
-    ReplaceAll(text, "exp", "e_p");
+    replaceAll(text, "{", "(");
+    replaceAll(text, "[", "(");
+    replaceAll(text, "}", ")");
+    replaceAll(text, "]", ")");
+    replaceAll(text, " ", "");
+    text = common::toLowerAscii(text);
+    replaceAll(text, "exp", "e_p");
 
     if (text.find(':') != std::string::npos) {
-        std::optional<ArgumentSplit> split = SplitExpr(text);
+        std::optional<ArgumentSplit> split = splitExpr(text);
         if (!split) {
             return std::nullopt;
         }
         text = std::move(split->expression);
-        text = common::pReplaceAll(text, "x", split->x);
-        text = common::pReplaceAll(text, "y", split->y);
-        text = common::pReplaceAll(text, "z", split->z);
+        text = common::replaceAll(text, "x", split->x);
+        text = common::replaceAll(text, "y", split->y);
+        text = common::replaceAll(text, "z", split->z);
     }
 
     const bool hasDollar = text.find('$') != std::string::npos;
@@ -123,20 +125,20 @@ std::optional<std::string> PreProc(std::string_view source, const NamedConstantT
         if (!hasDollar && constant.name.front() == '$') {
             continue;  // nothing to find, and inserted texts hold no "$"
         }
-        ReplaceAll(text, constant.name, constant.text);
+        replaceAll(text, constant.name, constant.text);
     }
 
     if (!text.empty() && text.front() == '.') {
         text.insert(0, 1, '0');
     }
     for (std::size_t i = 2; i <= text.size(); ++i) {
-        if (text[i - 1] == '.' && !IsDigit(text[i - 2])) {
+        if (text[i - 1] == '.' && !isDigit(text[i - 2])) {
             text.insert(i - 1, 1, '0');
             ++i;  // continue after the "."
         }
     }
 
-    return ProcSubseq(text);
+    return procSubseq(text);
 }
 
 }  // namespace tallix

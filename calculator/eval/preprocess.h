@@ -6,7 +6,7 @@
 //   "expr:x:y:z" -> values substituted for x, y, z
 //   named constants -> numeric text   ".5" -> "0.5"   "2*-3" -> "2*(-3)"
 //
-// Replacements resume after the inserted text (common::pReplaceAll), so an
+// Replacements resume after the inserted text (common::replaceAll), so an
 // argument value that contains the letter it replaces (a y value holding
 // "$yd") is inserted once and the substitution always ends.
 
@@ -25,14 +25,14 @@ struct ArgumentSplit {
 
 // Splits "expression:x:y:z". Fewer values are allowed (missing ones are empty).
 // A fourth value gives no result: the failure escapes to the evaluation cycle.
-std::optional<ArgumentSplit> SplitExpr(std::string_view text);
+std::optional<ArgumentSplit> splitExpr(std::string_view text);
 
 // Brackets a sign and the number after "^", "*" or "/": 2*-3 -> 2*(-3),
 // 2^-1 -> 2^(-1). Only a plain number can follow the sign.
-std::string ProcSubseq(std::string_view text);
+std::string procSubseq(std::string_view text);
 
 // The whole pre-processing. No result when SplitExpr fails (more than three
 // argument values).
-std::optional<std::string> PreProc(std::string_view text, const NamedConstantTable& constants);
+std::optional<std::string> preProc(std::string_view text, const NamedConstantTable& constants);
 
 }  // namespace tallix

@@ -11,9 +11,11 @@ namespace tallix {
 
 namespace {
 
-int ClampDigits(int digits) { return std::clamp(digits, 1, 15); }
+int clampDigits(int digits) {
+    return std::clamp(digits, 1, 15);
+}
 
-std::string ReplaceChar(std::string_view text, char from, char to) {
+std::string replaceChar(std::string_view text, char from, char to) {
     std::string out(text);
     std::replace(out.begin(), out.end(), from, to);
     return out;
@@ -21,58 +23,56 @@ std::string ReplaceChar(std::string_view text, char from, char to) {
 
 }  // namespace
 
-std::string ScientificText(double value, int digits) {
+std::string scientificText(double value, int digits) {
     std::string pattern = "0.";
-    pattern.append(static_cast<std::size_t>(ClampDigits(digits) - 1), '0');
+    pattern.append(static_cast<std::size_t>(clampDigits(digits) - 1), '0');
     pattern += "E+00";
-    return ReplaceChar(common::FormatPattern(value, pattern), ',', '.');
+    return replaceChar(common::formatPattern(value, pattern), ',', '.');
 }
 
-std::string RegularText(double value, int digits) {
-    digits = ClampDigits(digits);
-    const std::string probe = common::FormatPattern(value, "#.##E+000");
-    const std::string_view tail =
-        std::string_view(probe).substr(probe.size() >= 4 ? probe.size() - 4 : 0);
-    const int exponent =
-        static_cast<int>(common::RoundHalfEven(common::NumericTextValue(tail) + 0.01));
+std::string regularText(double value, int digits) {
+    digits = clampDigits(digits);
+    const std::string probe = common::formatPattern(value, "#.##E+000");
+    const std::string_view tail = std::string_view(probe).substr(probe.size() >= 4 ? probe.size() - 4 : 0);
+    const int exponent = static_cast<int>(common::roundHalfEven(common::numericTextValue(tail) + 0.01));
     const int n = exponent + 1;  // digits before the point
     if (digits < n) {
-        return ScientificText(value, digits);
+        return scientificText(value, digits);
     }
     std::string pattern = "0.";
     if (digits > n) {
         pattern.append(static_cast<std::size_t>(digits - n), '0');
     }
-    std::string text = common::FormatPattern(value, pattern);
+    std::string text = common::formatPattern(value, pattern);
     if (!text.empty() && (text.back() == '.' || text.back() == ',')) {
         text.pop_back();
     }
-    return ReplaceChar(text, ',', '.');
+    return replaceChar(text, ',', '.');
 }
 
-std::string IntegerText(double value) {
-    std::string text = common::FormatPattern(value, "0.");
+std::string integerText(double value) {
+    std::string text = common::formatPattern(value, "0.");
     if (!text.empty()) {
         text.pop_back();
     }
     return text;
 }
 
-std::string FormatResult(double value, const NotationOptions& options) {
+std::string formatResult(double value, const NotationOptions& options) {
     const double a = std::fabs(value);
     if (a <= 1000000.0 && (a >= 0.000001 || options.integer == 1)) {
         if (options.integer == 1) {
-            return IntegerText(value);
+            return integerText(value);
         }
         if (options.notation == 1) {
-            return ScientificText(value, options.digits);
+            return scientificText(value, options.digits);
         }
-        return RegularText(value, options.digits);
+        return regularText(value, options.digits);
     }
-    return ScientificText(value, options.digits);
+    return scientificText(value, options.digits);
 }
 
-std::string mRemoveZeros(std::string_view s) {
+std::string removeZeros(std::string_view s) {
     if (s.find('.') == std::string_view::npos) {
         return std::string(s);
     }
@@ -88,39 +88,18 @@ std::string mRemoveZeros(std::string_view s) {
     return mantissa + std::string(exponentPart);
 }
 
-bool IsNumericText(std::string_view text, int decimalSep) {
-    if (decimalSep == 1) {
-        return common::StrictDecimalValue(ReplaceChar(text, ',', '.')).has_value();
+bool isNumericText(std::string_view text, common::DecimalSeparator separator) {
+    if (separator == common::DecimalSeparator::Comma) {
+        return common::strictDecimalValue(replaceChar(text, ',', '.')).has_value();
     }
-    return common::StrictDecimalValue(text).has_value();
+    return common::strictDecimalValue(text).has_value();
 }
 
-std::optional<std::string> SendResultText(std::string_view resultText, int decimalSep) {
-    if (!IsNumericText(resultText, decimalSep)) {
+std::optional<std::string> sendResultText(std::string_view resultText, common::DecimalSeparator separator) {
+    if (!isNumericText(resultText, separator)) {
         return std::nullopt;
     }
-    return mRemoveZeros(common::TrimBlanks(resultText));
-}
-
-int mCheckNumberLocale(std::string_view formattedSample) {
-    if (formattedSample.find('.') != std::string_view::npos) {
-        return 0;
-    }
-    return formattedSample.find(',') != std::string_view::npos ? 1 : 0;
-}
-
-std::string pDotToComma(std::string_view text, int decimalSep) {
-    if (decimalSep == 0 || common::TrimBlanks(text).empty()) {
-        return std::string(text);
-    }
-    return ReplaceChar(text, '.', ',');
-}
-
-std::string pCommaToDot(std::string_view text) {
-    if (common::TrimBlanks(text).empty()) {
-        return std::string(text);
-    }
-    return ReplaceChar(text, ',', '.');
+    return removeZeros(common::trimBlanks(resultText));
 }
 
 }  // namespace tallix

@@ -3,6 +3,8 @@
 // Every text here uses "." as decimal point; the window turns it into "," at
 // the last step when the platform's separator is a comma.
 
+#include "common/decimal_separator.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,35 +20,26 @@ struct NotationOptions {
 
 // Picks the notation: magnitudes up to 1000000 and from 0.000001 (any small
 // magnitude in integer notation) use the chosen one, all others scientific.
-std::string FormatResult(double value, const NotationOptions& options);
+std::string formatResult(double value, const NotationOptions& options);
 
 // One digit, ".", digits-1 decimals, "E", sign, at least two exponent digits.
-std::string ScientificText(double value, int digits);
+std::string scientificText(double value, int digits);
 // Digits significant figures in fixed form; scientific when the integer part
 // needs more. A final "." is dropped.
-std::string RegularText(double value, int digits);
+std::string regularText(double value, int digits);
 // Rounded to the nearest integer, halves away from zero.
-std::string IntegerText(double value);
+std::string integerText(double value);
 
 // Trailing zeros of the mantissa removed, then a trailing "." (1.5000000E+05
-// gives 1.5E+05, 3.0000000 gives 3). A text without "." is returned as it is.
-std::string mRemoveZeros(std::string_view s);
+// gives 1.5E+05, 3.0000000 gives 3). A text without "." is returned as it is (mRemoveZeros).
+std::string removeZeros(std::string_view s);
 
 // The platform's numeric-text test: one number with blanks around it; with
-// decimalSep 1 (comma platform) "," is accepted as the decimal point too.
-bool IsNumericText(std::string_view text, int decimalSep);
+// a comma platform "," is accepted as the decimal point too.
+bool isNumericText(std::string_view text, common::DecimalSeparator separator);
 
 // Send result: the text inserted into the input for a numeric result box text
 // (blanks trimmed, zeros removed); none for a message.
-std::optional<std::string> SendResultText(std::string_view resultText, int decimalSep);
-
-// The platform's decimal separator from its pattern format of 1.24 with "0.00":
-// 0 when the text holds ".", 1 when it holds ",", 0 otherwise.
-int mCheckNumberLocale(std::string_view formattedSample);
-
-// "." turned into "," on a comma platform (decimalSep 1); a blank text is left alone.
-std::string pDotToComma(std::string_view text, int decimalSep);
-// "," turned into "."; a blank text is left alone.
-std::string pCommaToDot(std::string_view text);
+std::optional<std::string> sendResultText(std::string_view resultText, common::DecimalSeparator separator);
 
 }  // namespace tallix

@@ -17,7 +17,8 @@ public:
     virtual NoticeAnswer present(QWidget* parent, const Notice& notice,
                                  NoticeButtons buttons = NoticeButtons::Ok) = 0;
     void presentAll(QWidget* parent, const Notices& notices) {
-        for (const Notice& notice : notices) present(parent, notice);
+        for (const Notice& notice : notices)
+            present(parent, notice);
     }
 };
 

@@ -19,12 +19,11 @@ public:
     explicit QSettingsStore(QString folder = QStringLiteral("quantora-tallix"));
     ~QSettingsStore() override;
 
-    std::string read(std::string_view application, std::string_view section,
-                     std::string_view key, std::string_view defaultValue) const override;
-    void write(std::string_view application, std::string_view section,
-               std::string_view key, std::string_view value) override;
-    void remove(std::string_view application, std::string_view section,
-                std::string_view key) override;
+    std::string read(std::string_view application, std::string_view section, std::string_view key,
+                     std::string_view defaultValue) const override;
+    void write(std::string_view application, std::string_view section, std::string_view key,
+               std::string_view value) override;
+    void remove(std::string_view application, std::string_view section, std::string_view key) override;
     // Writes pending values and takes in what other processes wrote.
     void sync() override;
 

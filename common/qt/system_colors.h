@@ -14,10 +14,10 @@ namespace common {
 // The palette role standing for system colour n (5 window -> Base, 8 window
 // text -> Text, 15 button face -> Button, 4 menu -> Window, ...); nothing for
 // an unknown n.
-std::optional<QPalette::ColorRole> SystemColorRole(int n);
+std::optional<QPalette::ColorRole> systemColorRole(int n);
 
 // The colour a stored value means; an unknown system colour gives the
 // palette's Base colour.
-QColor ColorFromValue(std::int32_t value, const QPalette& palette);
+QColor colorFromValue(std::int32_t value, const QPalette& palette);
 
 }  // namespace common

@@ -25,16 +25,18 @@ public:
 
     void feed(std::string_view block) {
         // Most files are ASCII: a block without high bytes needs no per-line test.
-        m_blockAscii = common::IsAscii(block);
+        m_blockAscii = common::isAscii(block);
         std::size_t i = 0;
         if (m_pendingCr) {  // the LF of a CR LF split between blocks
             m_pendingCr = false;
-            if (!block.empty() && block.front() == '\n') i = 1;
+            if (!block.empty() && block.front() == '\n')
+                i = 1;
         }
         std::size_t start = i;
         for (; i < block.size(); ++i) {
             const char c = block[i];
-            if (c != '\n' && c != '\r') continue;
+            if (c != '\n' && c != '\r')
+                continue;
             finishLine(block.substr(start, i - start));
             if (c == '\r') {
                 if (i + 1 == block.size()) {
@@ -52,7 +54,8 @@ public:
     }
 
     void finish() {
-        if (!m_carry.empty()) finishLine({});
+        if (!m_carry.empty())
+            finishLine({});
     }
 
     bool anyNonAscii() const { return m_anyNonAscii; }
@@ -67,12 +70,13 @@ private:
             line = m_carry;
             ascii = ascii && m_carryAscii;
         }
-        if (!common::TrimBlanks(line).empty()) {
+        if (!common::trimBlanks(line).empty()) {
             // Line ends are ASCII and never inside a UTF-8 sequence, so each
             // line can be judged on its own.
-            if (!ascii && !common::IsAscii(line)) {
+            if (!ascii && !common::isAscii(line)) {
                 m_anyNonAscii = true;
-                if (m_validUtf8 && !common::IsValidUtf8(line)) m_validUtf8 = false;
+                if (m_validUtf8 && !common::isValidUtf8(line))
+                    m_validUtf8 = false;
             }
             m_data.lineStarts.push_back(m_data.text.size());
             m_data.text.append(line);
@@ -96,7 +100,8 @@ std::vector<std::size_t> lineStartsOf(const std::string& text) {
     for (std::size_t pos = 0; pos < text.size();) {
         starts.push_back(pos);
         const auto end = text.find(kLineEnd, pos);
-        if (end == std::string::npos) break;
+        if (end == std::string::npos)
+            break;
         pos = end + kLineEnd.size();
     }
     return starts;
@@ -104,9 +109,11 @@ std::vector<std::size_t> lineStartsOf(const std::string& text) {
 
 bool readLines(const std::string& path, BatchData& data) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
+    if (std::filesystem::is_directory(path, ec))
+        return false;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     const auto size = std::filesystem::file_size(path, ec);
     if (!ec) {
         // Room for the lines with CR LF ends; a short guess is only slower.
@@ -118,15 +125,17 @@ bool readLines(const std::string& path, BatchData& data) {
     while (in) {
         in.read(block.data(), static_cast<std::streamsize>(block.size()));
         const auto got = static_cast<std::size_t>(in.gcount());
-        if (got == 0) break;
+        if (got == 0)
+            break;
         collector.feed(std::string_view(block.data(), got));
     }
-    if (in.bad()) return false;
+    if (in.bad())
+        return false;
     collector.finish();
     if (collector.anyNonAscii()) {
         data.utf8File = collector.validUtf8();
         if (!data.utf8File) {
-            data.text = common::Windows1252ToUtf8(data.text);
+            data.text = common::windows1252ToUtf8(data.text);
             data.lineStarts = lineStartsOf(data.text);
         }
     }
@@ -135,13 +144,14 @@ bool readLines(const std::string& path, BatchData& data) {
 
 // The first ";" field of a line, blanks trimmed.
 std::string_view firstField(std::string_view line) {
-    return common::TrimBlanks(line.substr(0, line.find(';')));
+    return common::trimBlanks(line.substr(0, line.find(';')));
 }
 
 std::int16_t unitIndexByName(const ConversionTable& table, int group, std::string_view name) {
     const int count = std::min<int>(table.quantity(group).unitCount, table.unitDimension());
     for (int j = 1; j <= count; ++j) {
-        if (table.unit(group, j).name == name) return static_cast<std::int16_t>(j);
+        if (table.unit(group, j).name == name)
+            return static_cast<std::int16_t>(j);
     }
     return -1;
 }
@@ -151,9 +161,11 @@ bool writable(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::perms perms = fs::status(path, ec).permissions();
-    if (ec) return false;
+    if (ec)
+        return false;
     const fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    if ((perms & anyWrite) == fs::perms::none) return false;
+    if ((perms & anyWrite) == fs::perms::none)
+        return false;
     std::ofstream probe(path, std::ios::binary | std::ios::app);
     return probe.is_open();
 }
@@ -163,15 +175,17 @@ bool writable(const std::string& path) {
 // (blanks inside a number are skipped: "1 1000.00" would read as 11000).
 void appendLine(std::string& out, std::string_view line) {
     out += line;
-    if (line.find(';') == std::string_view::npos) out += ';';
+    if (line.find(';') == std::string_view::npos)
+        out += ';';
 }
 
-void appendResult(std::string& out, double value, const NotationOptions& notation, std::int16_t pnDecimalSep) {
-    const std::string text = pFormatResult(value, notation);
-    if (pnDecimalSep == 0) {
+void appendResult(std::string& out, double value, const NotationOptions& notation,
+                  common::DecimalSeparator separator) {
+    const std::string text = formatResult(value, notation);
+    if (separator == common::DecimalSeparator::Dot) {
         out += text;
     } else {
-        out += pDotToComma(text, pnDecimalSep);
+        out += common::dotToComma(text, separator);
     }
 }
 
@@ -187,18 +201,18 @@ std::string_view BatchData::line(std::size_t i) const {
     return view;
 }
 
-common::Notice BatchReadFailure(std::string_view marker) {
+common::Notice batchReadFailure(std::string_view marker) {
     return common::Notice{common::NoticeIcon::Critical, " Quantora 2000",
                           "An error occurred while reading the batch conversion data file.\r\nError Code = " +
                               std::string(marker)};
 }
 
-common::Notice BatchWriteFailure() {
+common::Notice batchWriteFailure() {
     return common::Notice{common::NoticeIcon::Exclamation, " Quantora 2000",
                           "The batch conversion data file is read-only or contains incorrect data."};
 }
 
-BatchReadOutcome ReadBatchDataFile(const std::string& path, const ConversionTable& table) {
+BatchReadOutcome readBatchDataFile(const std::string& path, const ConversionTable& table) {
     BatchReadOutcome outcome;
     std::string_view marker = "1113 1902 0301";
     try {
@@ -206,21 +220,21 @@ BatchReadOutcome ReadBatchDataFile(const std::string& path, const ConversionTabl
         data.path = path;
         marker = "1113 1902 0302";
         if (!readLines(path, data)) {
-            outcome.failure = BatchReadFailure(marker);
+            outcome.failure = batchReadFailure(marker);
             return outcome;
         }
         marker = "1113 1902 0305";
         if (data.lineCount() < 2) {
-            outcome.failure = BatchReadFailure(marker);
+            outcome.failure = batchReadFailure(marker);
             return outcome;
         }
-        const std::string quantityName = common::Trimmed(data.line(0));
-        const std::string unitName = common::Trimmed(pGetField(data.line(1), 1, 1));
+        const std::string quantityName = common::trimmed(data.line(0));
+        const std::string unitName = common::trimmed(fieldOf(data.line(1), 1, 1));
 
         marker = "1113 1902 0306";
-        const std::int16_t group = table.pGetGroupIndex(quantityName);
-        if (group < 1 || group > table.pnQuantityCount) {
-            outcome.failure = BatchReadFailure("1113 1902 0307");
+        const std::int16_t group = table.quantityIndexOf(quantityName);
+        if (group < 1 || group > table.quantityCount) {
+            outcome.failure = batchReadFailure("1113 1902 0307");
             return outcome;
         }
         marker = "1113 1902 0307";
@@ -228,31 +242,31 @@ BatchReadOutcome ReadBatchDataFile(const std::string& path, const ConversionTabl
         // beyond the unit count must not become the convert-from unit.
         const std::int16_t unit = unitIndexByName(table, group, unitName);
         if (unit < 1) {
-            outcome.failure = BatchReadFailure("1113 1902 0308");
+            outcome.failure = batchReadFailure("1113 1902 0308");
             return outcome;
         }
-        data.pnSelGroupIndex = group;
-        data.pnConvFromIndex = unit;
+        data.quantity = group;
+        data.convertFrom = unit;
         outcome.data = std::move(data);
     } catch (const std::exception&) {
         outcome.data.reset();
-        outcome.failure = BatchReadFailure(marker);
+        outcome.failure = batchReadFailure(marker);
     }
     return outcome;
 }
 
-BatchRunOutcome RunBatchConversion(BatchData& data, const ConversionTable& table, const NotationOptions& notation,
-                                   std::int16_t pnDecimalSep) {
+BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table,
+                                   const NotationOptions& notation, common::DecimalSeparator separator) {
     BatchRunOutcome outcome;
     try {
-        const std::optional<UnitPair> units = SelectedUnits(table);
+        const std::optional<UnitPair> units = selectedUnits(table);
         if (!units || data.lineCount() < 2) {
-            outcome.failure = BatchWriteFailure();
+            outcome.failure = batchWriteFailure();
             return outcome;
         }
         const LinearFactors factors(*units->from, *units->into);
         if (!factors.valid()) {
-            outcome.failure = InvalidFactorsNotice();
+            outcome.failure = invalidFactorsNotice();
             return outcome;
         }
 
@@ -262,7 +276,7 @@ BatchRunOutcome RunBatchConversion(BatchData& data, const ConversionTable& table
         starts.reserve(data.lineCount());
 
         starts.push_back(out.size());
-        out += table.quantity(table.selection.pnSelGroupIndex).name;
+        out += table.quantity(table.selection.quantity).name;
         out += kLineEnd;
         starts.push_back(out.size());
         appendLine(out, data.line(1));
@@ -275,43 +289,44 @@ BatchRunOutcome RunBatchConversion(BatchData& data, const ConversionTable& table
             const std::string_view line = data.line(k);
             const std::string_view field = firstField(line);
             const double value = field.find(',') == std::string_view::npos
-                                     ? LeadingNumber(field)
-                                     : LeadingNumber(pCommaToDot(field));
+                                     ? leadingNumber(field)
+                                     : leadingNumber(common::commaToDot(field));
             const ConvertResult result = factors.apply(value);
             if (result.fault) {  // a value beyond the double range, or a result beyond it
-                outcome.failure = BatchWriteFailure();
+                outcome.failure = batchWriteFailure();
                 return outcome;
             }
             starts.push_back(out.size());
             appendLine(out, line);
             out += ' ';
-            appendResult(out, result.value, notation, pnDecimalSep);
+            appendResult(out, result.value, notation, separator);
             out += ';';
             out += kLineEnd;
         }
 
         if (!writable(data.path)) {
-            outcome.failure = BatchWriteFailure();
+            outcome.failure = batchWriteFailure();
             return outcome;
         }
-        const bool ascii = common::IsAscii(out);
-        const bool asUtf8 = data.utf8File || ascii || !common::FitsWindows1252(out);
+        const bool ascii = common::isAscii(out);
+        const bool asUtf8 = data.utf8File || ascii || !common::fitsWindows1252(out);
         std::string error;
-        const bool written = asUtf8 ? common::fileio::ReplaceFile(data.path, out, error, false)
-                                    : common::fileio::ReplaceFile(data.path, common::Utf8ToWindows1252(out), error,
-                                                                  false);
+        const bool written =
+            asUtf8 ? common::fileio::replaceFile(data.path, out, error, false)
+                   : common::fileio::replaceFile(data.path, common::utf8ToWindows1252(out), error, false);
         if (!written) {
-            outcome.failure = BatchWriteFailure();
+            outcome.failure = batchWriteFailure();
             return outcome;
         }
         // A Windows-1252 file that now needs characters outside that code page
         // was written as UTF-8 and stays so.
-        if (!ascii && asUtf8) data.utf8File = true;
+        if (!ascii && asUtf8)
+            data.utf8File = true;
         data.text = std::move(out);
         data.lineStarts = std::move(starts);
         outcome.completed = true;
     } catch (const std::exception&) {
-        outcome.failure = BatchWriteFailure();
+        outcome.failure = batchWriteFailure();
     }
     return outcome;
 }

@@ -13,6 +13,7 @@
 // a failed run leaves the data file as it was. Windows-1252 files are turned
 // into UTF-8 on reading and written back in Windows-1252.
 
+#include "common/decimal_separator.h"
 #include "common/notice.h"
 #include "converter/engine/result_format.h"
 #include "converter/table/conversion_table.h"
@@ -32,8 +33,8 @@ struct BatchData {
     std::string text;                     // the non-blank lines, UTF-8, each ended by CR LF
     std::vector<std::size_t> lineStarts;  // offset of each line in text
     bool utf8File = false;                // read as UTF-8: written back as UTF-8
-    std::int16_t pnSelGroupIndex = -1;    // the quantity named in line 1
-    std::int16_t pnConvFromIndex = -1;    // its unit named in line 2
+    std::int16_t quantity = -1;           // the quantity named in line 1
+    std::int16_t convertFrom = -1;        // its unit named in line 2
 
     std::size_t lineCount() const { return lineStarts.size(); }
     // Line i (from 0) without its line end.
@@ -41,13 +42,13 @@ struct BatchData {
 };
 
 struct BatchReadOutcome {
-    std::optional<BatchData> data;           // set when the file names a quantity and one of its units
-    std::optional<common::Notice> failure;   // otherwise: "Error Code = " and the position reached
+    std::optional<BatchData> data;          // set when the file names a quantity and one of its units
+    std::optional<common::Notice> failure;  // otherwise: "Error Code = " and the position reached
 };
 
 // Reads the data file and looks up its quantity and convert-from unit. The
 // caller makes them the selection; on failure it keeps the old selection.
-BatchReadOutcome ReadBatchDataFile(const std::string& path, const ConversionTable& table);
+BatchReadOutcome readBatchDataFile(const std::string& path, const ConversionTable& table);
 
 struct BatchRunOutcome {
     bool completed = false;
@@ -55,15 +56,15 @@ struct BatchRunOutcome {
 };
 
 // Converts every value of the file from the selection's convert-from unit into
-// its convert-into unit (quantity pnSelGroupIndex) and rewrites the file. On
+// its convert-into unit (quantity quantity) and rewrites the file. On
 // success `data` holds the new lines, so the next run adds the next column.
 // No syntax check, error estimate or temperature snap applies; results are
 // written as the display shows them (a comma on a comma platform).
-BatchRunOutcome RunBatchConversion(BatchData& data, const ConversionTable& table, const NotationOptions& notation,
-                                   std::int16_t pnDecimalSep);
+BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table,
+                                   const NotationOptions& notation, common::DecimalSeparator separator);
 
 // The failure notices, for the window's own checks.
-common::Notice BatchReadFailure(std::string_view marker);
-common::Notice BatchWriteFailure();
+common::Notice batchReadFailure(std::string_view marker);
+common::Notice batchWriteFailure();
 
 }  // namespace quantora

@@ -8,37 +8,43 @@
 namespace quantora {
 namespace {
 
-bool isSignOnly(std::string_view text) { return text.empty() || text == "-" || text == "+"; }
+bool isSignOnly(std::string_view text) {
+    return text.empty() || text == "-" || text == "+";
+}
 
 }  // namespace
 
-std::string BareResult(std::string_view output) {
+std::string bareResult(std::string_view output) {
     const auto sign = output.find(common::kPlusMinus);
-    if (sign != std::string_view::npos) output = output.substr(0, sign);
-    return common::Trimmed(output);
+    if (sign != std::string_view::npos)
+        output = output.substr(0, sign);
+    return common::trimmed(output);
 }
 
-ConversionOutcome pExecConversion(const ConversionRequest& request) {
+ConversionOutcome runConversion(const ConversionRequest& request) {
     ConversionOutcome outcome;
     const ConversionTable& table = request.table;
     const SelectionIndices& selection = table.selection;
 
     // No unit chosen; a selection the table cannot honour counts the same.
-    if (selection.pnConvFromIndex <= 0 || selection.pnConvIntoIndex <= 0) return outcome;
-    const std::optional<UnitPair> units = SelectedUnits(table);
-    if (!units) return outcome;
+    if (selection.convertFrom <= 0 || selection.convertInto <= 0)
+        return outcome;
+    const std::optional<UnitPair> units = selectedUnits(table);
+    if (!units)
+        return outcome;
 
-    std::string_view typed = common::TrimBlanks(request.inputText);
-    if (isSignOnly(typed)) return outcome;
+    std::string_view typed = common::trimBlanks(request.inputText);
+    if (isSignOnly(typed))
+        return outcome;
 
-    if (selection.pnSelNodeIndex == table.numberSystemNode()) {
-        outcome.output = pFormatNumber(typed, units->from->rate, units->into->rate);
+    if (selection.node == table.numberSystemNode()) {
+        outcome.output = convertNumberSystem(typed, units->from->rate, units->into->rate);
         return outcome;
     }
 
     if (typed.back() == '?') {
         typed.remove_suffix(1);
-        outcome.pfInputExact = false;
+        outcome.inputExact = false;
     }
     // "?" with no number before it is not a value of 0.
     if (isSignOnly(typed)) {
@@ -46,39 +52,40 @@ ConversionOutcome pExecConversion(const ConversionRequest& request) {
         return outcome;
     }
 
-    outcome.showDecimalSepHint = pCheckDecimalSep(typed, request.pnDecimalSep) == 1;
-    const std::string value = pCommaToDot(typed);
-    if (pConvValCheck(value) > 0) {
+    outcome.showDecimalSepHint = foreignSeparatorUsed(typed, request.separator);
+    const std::string value = common::commaToDot(typed);
+    if (valueRejected(value) > 0) {
         outcome.output = std::string(kInputError);
         return outcome;
     }
 
-    const ConvertResult converted = pConvert(*units->from, *units->into, value);
+    const ConvertResult converted = convert(*units->from, *units->into, value);
     if (converted.fault) {
         // Nothing sensible to show, and nothing stale to copy.
-        outcome.notices.push_back(InvalidFactorsNotice());
+        outcome.notices.push_back(invalidFactorsNotice());
         outcome.dest = std::string();
         return outcome;
     }
     double result = converted.value;
 
     std::string errorText;
-    if (request.ShowError) {
-        if (auto estimate = pGetErrString(*units->from, *units->into, value, outcome.pfInputExact)) {
+    if (request.showError) {
+        if (auto estimate = errorEstimate(*units->from, *units->into, value, outcome.inputExact)) {
             errorText = std::move(*estimate);
         } else {
-            outcome.notices.push_back(InvalidFactorsNotice());
+            outcome.notices.push_back(invalidFactorsNotice());
         }
     }
-    if (outcome.pfInputExact) pSpecialTempConv(result, errorText, *units->from, *units->into, request.notation.Digits);
+    if (outcome.inputExact)
+        specialTemperatureConversion(result, errorText, *units->from, *units->into, request.notation.digits);
 
-    const std::string resultText = pFormatResult(result, request.notation);
-    outcome.output = pDotToComma(resultText, request.pnDecimalSep);
-    if (request.ShowError) {
+    const std::string resultText = formatResult(result, request.notation);
+    outcome.output = common::dotToComma(resultText, request.separator);
+    if (request.showError) {
         outcome.output += ' ';
-        outcome.output += pDotToComma(errorText, request.pnDecimalSep);
+        outcome.output += common::dotToComma(errorText, request.separator);
     }
-    outcome.dest = request.ShowError ? BareResult(outcome.output) : common::Trimmed(outcome.output);
+    outcome.dest = request.showError ? bareResult(outcome.output) : common::trimmed(outcome.output);
     return outcome;
 }
 

@@ -1,15 +1,16 @@
 #pragma once
 // The conversion engine. One path from the convert-from text to the
 // convert-into text:
-//   typed text -> number system (pFormatNumber, number_input.h) or
+//   typed text -> number system (convertNumberSystem, number_input.h) or
 //   "?" mark -> separator check -> comma to dot -> syntax check (number_input.h)
-//   -> pConvert -> error estimate -> temperature snap (linear_conversion.h)
+//   -> convert -> error estimate -> temperature snap (linear_conversion.h)
 //   -> notation (result_format.h) -> display text (decimal comma on a comma
 //   platform, the last step).
-// The window calls pExecConversion and shows what it returns. Batch runs
+// The window calls runConversion and shows what it returns. Batch runs
 // (batch_conversion.h) use the same conversion and notation over a data file;
 // table_report.h writes the printed listing of the table.
 
+#include "common/decimal_separator.h"
 #include "common/notice.h"
 #include "converter/engine/result_format.h"  // NotationOptions
 #include "converter/table/conversion_table.h"
@@ -25,15 +26,16 @@ struct ConversionRequest {
     const ConversionTable& table;  // quantity, units and selection indices
     std::string_view inputText;    // txtInput as typed
     NotationOptions notation;
-    bool ShowError = false;
-    std::int16_t pnDecimalSep = 0;  // 0 dot, 1 comma
+    bool showError = false;
+    common::DecimalSeparator separator = common::DecimalSeparator::Dot;
 };
 
 // What the window shows after a conversion. The core shows nothing itself.
 struct ConversionOutcome {
     std::string output;               // txtOutput
     std::optional<std::string> dest;  // new txtDest; no value: leave it as it is
-    bool pfInputExact = true;
+    // The typed value carried no rounding of its own (pfInputExact).
+    bool inputExact = true;
     bool showDecimalSepHint = false;  // hint 5: the separator the platform does not use was typed
     common::Notices notices;          // "The conversion factors currently used seem to be invalid."
 };
@@ -43,12 +45,12 @@ struct ConversionOutcome {
 // output. Malformed input: "Input error". An arithmetic fault in the
 // conversion itself clears the output and the bare result and adds the
 // invalid-factors notice; one in the error estimate leaves the error text
-// empty (the output then ends in one blank).
-ConversionOutcome pExecConversion(const ConversionRequest& request);
+// empty (the output then ends in one blank) (pExecConversion).
+ConversionOutcome runConversion(const ConversionRequest& request);
 
 // The value part of a shown result: what stands before the blank ahead of
 // its first "±" (the whole text without one), blanks trimmed. txtDest holds
 // it; the copy command puts it on the clipboard.
-std::string BareResult(std::string_view output);
+std::string bareResult(std::string_view output);
 
 }  // namespace quantora

@@ -15,13 +15,15 @@ namespace {
 
 // A stored field as a number; a decimal comma counts as a point.
 double fieldValue(std::string_view text) {
-    if (text.find(',') == std::string_view::npos) return LeadingNumber(text);
-    return LeadingNumber(pCommaToDot(text));
+    if (text.find(',') == std::string_view::npos)
+        return leadingNumber(text);
+    return leadingNumber(common::commaToDot(text));
 }
 
 bool allFinite(std::initializer_list<double> values) {
     for (double v : values) {
-        if (!std::isfinite(v)) return false;
+        if (!std::isfinite(v))
+            return false;
     }
     return true;
 }
@@ -30,12 +32,15 @@ bool allFinite(std::initializer_list<double> values) {
 // leading and trailing zeros dropped: two rates with the same digits differ by
 // a power of ten only.
 std::string significantDigits(double rate) {
-    std::string text = common::Trimmed(pRemoveDot(common::PlainNumberText(rate)));
+    std::string text = common::trimmed(removeDot(common::plainNumberText(rate)));
     const auto e = text.find_first_of("Ee");
-    if (e != std::string::npos) text.erase(e);
-    if (!text.empty() && text.front() == '-') text.erase(text.begin());
+    if (e != std::string::npos)
+        text.erase(e);
+    if (!text.empty() && text.front() == '-')
+        text.erase(text.begin());
     const auto first = text.find_first_not_of('0');
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     const auto last = text.find_last_not_of('0');
     return text.substr(first, last - first + 1);
 }
@@ -43,26 +48,31 @@ std::string significantDigits(double rate) {
 // Error of a rate or an offset: the stated one, or half a unit of the last
 // written digit when none is stated.
 double fieldError(const std::string& valueText, const std::string& errorText) {
-    if (common::TrimBlanks(errorText).empty()) return pRoundError(valueText);
-    return LeadingNumber(errorText);
+    if (common::trimBlanks(errorText).empty())
+        return roundingError(valueText);
+    return leadingNumber(errorText);
 }
 
-std::string exactError() { return std::string(common::kPlusMinus) + "0"; }
+std::string exactError() {
+    return std::string(common::kPlusMinus) + "0";
+}
 
 }  // namespace
 
-common::Notice InvalidFactorsNotice() {
+common::Notice invalidFactorsNotice() {
     return common::Notice{common::NoticeIcon::Exclamation, " Quantora 2000",
                           "The conversion factors currently used seem to be invalid."};
 }
 
-std::optional<UnitPair> SelectedUnits(const ConversionTable& table) {
+std::optional<UnitPair> selectedUnits(const ConversionTable& table) {
     const SelectionIndices& s = table.selection;
-    if (s.pnSelGroupIndex < 1 || s.pnSelGroupIndex > table.pnQuantityCount) return std::nullopt;
-    const int count = std::min<int>(table.quantity(s.pnSelGroupIndex).unitCount, table.unitDimension());
+    if (s.quantity < 1 || s.quantity > table.quantityCount)
+        return std::nullopt;
+    const int count = std::min<int>(table.quantity(s.quantity).unitCount, table.unitDimension());
     auto valid = [count](int j) { return j >= 1 && j <= count; };
-    if (!valid(s.pnConvFromIndex) || !valid(s.pnConvIntoIndex)) return std::nullopt;
-    return UnitPair{&table.unit(s.pnSelGroupIndex, s.pnConvFromIndex), &table.unit(s.pnSelGroupIndex, s.pnConvIntoIndex)};
+    if (!valid(s.convertFrom) || !valid(s.convertInto))
+        return std::nullopt;
+    return UnitPair{&table.unit(s.quantity, s.convertFrom), &table.unit(s.quantity, s.convertInto)};
 }
 
 LinearFactors::LinearFactors(const UnitItem& from, const UnitItem& into)
@@ -74,8 +84,10 @@ LinearFactors::LinearFactors(const UnitItem& from, const UnitItem& into)
 }
 
 ConvertResult LinearFactors::apply(double value) const {
-    if (!m_valid || !std::isfinite(value)) return {value, true};
-    if (!(std::fabs(m_rateInto) > 0)) return {0.0, false};
+    if (!m_valid || !std::isfinite(value))
+        return {value, true};
+    if (!(std::fabs(m_rateInto) > 0))
+        return {0.0, false};
     // In this order: product, add the from offset, subtract the into offset, divide.
     double result = m_rateFrom * value;
     result += m_offsetFrom;
@@ -84,22 +96,27 @@ ConvertResult LinearFactors::apply(double value) const {
     return {result, !std::isfinite(result)};
 }
 
-ConvertResult pConvert(const UnitItem& from, const UnitItem& into, std::string_view input) {
-    return LinearFactors(from, into).apply(LeadingNumber(input));
+ConvertResult convert(const UnitItem& from, const UnitItem& into, std::string_view input) {
+    return LinearFactors(from, into).apply(leadingNumber(input));
 }
 
-std::optional<std::string> pGetErrString(const UnitItem& from, const UnitItem& into, std::string_view input,
-                                         bool pfInputExact) {
-    const double x = LeadingNumber(input);
-    const std::string rateFromText = pCommaToDot(from.rate), offsetFromText = pCommaToDot(from.offset);
-    const std::string rateIntoText = pCommaToDot(into.rate), offsetIntoText = pCommaToDot(into.offset);
-    const std::string rateErrFromText = pCommaToDot(from.rateError), offsetErrFromText = pCommaToDot(from.offsetError);
-    const std::string rateErrIntoText = pCommaToDot(into.rateError), offsetErrIntoText = pCommaToDot(into.offsetError);
-    const double rateFrom = LeadingNumber(rateFromText);
-    const double rateInto = LeadingNumber(rateIntoText);
-    const double offsetFrom = LeadingNumber(offsetFromText);
-    const double offsetInto = LeadingNumber(offsetIntoText);
-    if (!allFinite({x, rateFrom, rateInto, offsetFrom, offsetInto})) return std::nullopt;
+std::optional<std::string> errorEstimate(const UnitItem& from, const UnitItem& into, std::string_view input,
+                                         bool inputExact) {
+    const double x = leadingNumber(input);
+    const std::string rateFromText = common::commaToDot(from.rate),
+                      offsetFromText = common::commaToDot(from.offset);
+    const std::string rateIntoText = common::commaToDot(into.rate),
+                      offsetIntoText = common::commaToDot(into.offset);
+    const std::string rateErrFromText = common::commaToDot(from.rateError),
+                      offsetErrFromText = common::commaToDot(from.offsetError);
+    const std::string rateErrIntoText = common::commaToDot(into.rateError),
+                      offsetErrIntoText = common::commaToDot(into.offsetError);
+    const double rateFrom = leadingNumber(rateFromText);
+    const double rateInto = leadingNumber(rateIntoText);
+    const double offsetFrom = leadingNumber(offsetFromText);
+    const double offsetInto = leadingNumber(offsetIntoText);
+    if (!allFinite({x, rateFrom, rateInto, offsetFrom, offsetInto}))
+        return std::nullopt;
 
     // A pure decimal shift (same digits, no offsets) converts exactly.
     if (significantDigits(rateFrom) == significantDigits(rateInto) && offsetFrom == 0 && offsetInto == 0) {
@@ -110,37 +127,44 @@ std::optional<std::string> pGetErrString(const UnitItem& from, const UnitItem& i
     const double eRateInto = fieldError(rateIntoText, rateErrIntoText);
     const double eOffsetFrom = fieldError(offsetFromText, offsetErrFromText);
     const double eOffsetInto = fieldError(offsetIntoText, offsetErrIntoText);
-    const double errInput = pfInputExact ? 0.0 : pRoundError(input);
-    if (!allFinite({eRateFrom, eRateInto, eOffsetFrom, eOffsetInto, errInput})) return std::nullopt;
+    const double errInput = inputExact ? 0.0 : roundingError(input);
+    if (!allFinite({eRateFrom, eRateInto, eOffsetFrom, eOffsetInto, errInput}))
+        return std::nullopt;
 
     const double maxDivisor = rateInto - eRateInto;
     const double minDivisor = rateInto + eRateInto;
-    if (maxDivisor == 0 || minDivisor == 0) return std::nullopt;
+    if (maxDivisor == 0 || minDivisor == 0)
+        return std::nullopt;
     const double dMax =
-        ((x + errInput) * (rateFrom + eRateFrom) + (offsetFrom + eOffsetFrom) - (offsetInto - eOffsetInto)) / maxDivisor;
+        ((x + errInput) * (rateFrom + eRateFrom) + (offsetFrom + eOffsetFrom) - (offsetInto - eOffsetInto)) /
+        maxDivisor;
     const double dMin =
-        ((rateFrom - eRateFrom) * (x - errInput) + (offsetFrom - eOffsetFrom) - (offsetInto + eOffsetInto)) / minDivisor;
+        ((rateFrom - eRateFrom) * (x - errInput) + (offsetFrom - eOffsetFrom) - (offsetInto + eOffsetInto)) /
+        minDivisor;
     const double dErr = std::fabs(dMax - (dMin + dMax) / 2);
-    if (!allFinite({dMax, dMin, dErr})) return std::nullopt;
-    return std::string(common::kPlusMinus) + pFormatSci(dErr, 3);
+    if (!allFinite({dMax, dMin, dErr}))
+        return std::nullopt;
+    return std::string(common::kPlusMinus) + formatScientific(dErr, 3);
 }
 
-double pRoundError(std::string_view text) {
-    std::string digits = common::ToUpperAscii(pRemoveDot(text));
+double roundingError(std::string_view text) {
+    std::string digits = common::toUpperAscii(removeDot(text));
     const auto e = digits.find('E');
-    if (e != std::string::npos) digits.erase(e);
-    const double mantissa = LeadingNumber(digits);
-    if (!(std::fabs(mantissa) > 0)) return 0.0;
-    return std::fabs(LeadingNumber(text) / mantissa * 0.5);
+    if (e != std::string::npos)
+        digits.erase(e);
+    const double mantissa = leadingNumber(digits);
+    if (!(std::fabs(mantissa) > 0))
+        return 0.0;
+    return std::fabs(leadingNumber(text) / mantissa * 0.5);
 }
 
-void pSpecialTempConv(double& result, std::string& errorText, const UnitItem& from, const UnitItem& into,
-                      std::int16_t Digits) {
-    const std::string fromOffset = pCommaToDot(common::TrimBlanks(from.offset));
-    const std::string intoOffset = pCommaToDot(common::TrimBlanks(into.offset));
-    const double threshold = 1.0 / std::pow(10.0, Digits - 1);
+void specialTemperatureConversion(double& result, std::string& errorText, const UnitItem& from,
+                                  const UnitItem& into, std::int16_t digits) {
+    const std::string fromOffset = common::commaToDot(common::trimBlanks(from.offset));
+    const std::string intoOffset = common::commaToDot(common::trimBlanks(into.offset));
+    const double threshold = 1.0 / std::pow(10.0, digits - 1);
     auto residue = [&](const std::string& fahrenheit, const std::string& celsius) {
-        return common::StartsWith(fahrenheit, "255.3722") && common::StartsWith(celsius, "273.15") &&
+        return common::startsWith(fahrenheit, "255.3722") && common::startsWith(celsius, "273.15") &&
                threshold > std::fabs(result);
     };
     if (residue(fromOffset, intoOffset) || residue(intoOffset, fromOffset)) {
@@ -149,10 +173,11 @@ void pSpecialTempConv(double& result, std::string& errorText, const UnitItem& fr
     }
 }
 
-std::string pRemoveDot(std::string_view text) {
+std::string removeDot(std::string_view text) {
     std::string result(text);
     const auto dot = result.find('.');
-    if (dot != std::string::npos) result.erase(dot, 1);
+    if (dot != std::string::npos)
+        result.erase(dot, 1);
     return result;
 }
 

@@ -2,7 +2,7 @@
 // The converter's arithmetic. A value v in a unit is rate * v + offset on the
 // quantity's reference scale, so converting from unit A into unit B is
 // (rateA * v + offsetA - offsetB) / rateB. The unit fields are text and become
-// numbers here, at the moment of use, each through pCommaToDot.
+// numbers here, at the moment of use, each through commaToDot.
 //
 // Doubles do not trap: every operand and result is checked, and an overflow,
 // a division by zero or an invalid operation is reported as a fault that the
@@ -19,7 +19,7 @@
 namespace quantora {
 
 // "The conversion factors currently used seem to be invalid."
-common::Notice InvalidFactorsNotice();
+common::Notice invalidFactorsNotice();
 
 // The convert-from and convert-into units of the selected quantity.
 struct UnitPair {
@@ -27,9 +27,9 @@ struct UnitPair {
     const UnitItem* into = nullptr;
 };
 
-// No value unless pnSelGroupIndex names a quantity of the table and both
-// pnConvFromIndex and pnConvIntoIndex name one of its units (1..UnitCount).
-std::optional<UnitPair> SelectedUnits(const ConversionTable& table);
+// No value unless quantity names a quantity of the table and both
+// convertFrom and convertInto name one of its units (1..UnitCount).
+std::optional<UnitPair> selectedUnits(const ConversionTable& table);
 
 struct ConvertResult {
     double value = 0;    // the converted value; not meaningful after a fault
@@ -51,30 +51,30 @@ private:
     bool m_valid = true;
 };
 
-// Converts the input text (its leading number, "." as decimal point).
-ConvertResult pConvert(const UnitItem& from, const UnitItem& into, std::string_view input);
+// Converts the input text (its leading number, "." as decimal point) (pConvert).
+ConvertResult convert(const UnitItem& from, const UnitItem& into, std::string_view input);
 
 // The uncertainty of the conversion of input: "±" and three significant
 // digits ("±1.25E-03"), or "±0" when the rates share their digits (a decimal
 // shift) and both offsets are 0. A blank rate or offset error counts as half a
-// unit of the field's last written digit; an inexact input (pfInputExact
+// unit of the field's last written digit; an inexact input (inputExact
 // false) adds half a unit of its own last digit. No value: an arithmetic fault,
-// the caller keeps its error text and shows InvalidFactorsNotice().
-std::optional<std::string> pGetErrString(const UnitItem& from, const UnitItem& into, std::string_view input,
-                                         bool pfInputExact);
+// the caller keeps its error text and shows InvalidFactorsNotice() (pGetErrString).
+std::optional<std::string> errorEstimate(const UnitItem& from, const UnitItem& into, std::string_view input,
+                                         bool inputExact);
 
 // Half a unit of the last written digit: "1.23" gives 0.005, "1500" gives 0.5,
-// "1.5E3" gives 50; a text without a non-zero digit gives 0.
-double pRoundError(std::string_view text);
+// "1.5E3" gives 50; a text without a non-zero digit gives 0 (pRoundError).
+double roundingError(std::string_view text);
 
 // Fahrenheit and Celsius are stored against kelvin with truncated offsets
 // ("255.3722...", "273.15"); a result between them smaller than one unit of
 // the last shown digit (1 / 10^(Digits - 1)) is that residue and becomes 0
-// with the error text "±0". Only for exact inputs.
-void pSpecialTempConv(double& result, std::string& errorText, const UnitItem& from, const UnitItem& into,
-                      std::int16_t Digits);
+// with the error text "±0". Only for exact inputs (pSpecialTempConv).
+void specialTemperatureConversion(double& result, std::string& errorText, const UnitItem& from,
+                                  const UnitItem& into, std::int16_t digits);
 
-// The text with its first "." removed.
-std::string pRemoveDot(std::string_view text);
+// The text with its first "." removed (pRemoveDot).
+std::string removeDot(std::string_view text);
 
 }  // namespace quantora

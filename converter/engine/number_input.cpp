@@ -13,31 +13,40 @@ namespace {
 
 constexpr std::int64_t kLongMax = std::numeric_limits<std::int32_t>::max();
 
-bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // An empty text holds no number in any base.
 bool allOf(std::string_view text, bool (*accept)(char)) {
-    if (text.empty()) return false;
+    if (text.empty())
+        return false;
     for (char c : text) {
-        if (!accept(c)) return false;
+        if (!accept(c))
+            return false;
     }
     return true;
 }
 
 int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
 // A decimal digit text as a signed 32-bit value; no value beyond 2147483647.
 bool decimalToLong(std::string_view text, std::int64_t& value) {
-    if (!allOf(text, isDecimalDigit)) return false;
+    if (!allOf(text, isDecimalDigit))
+        return false;
     value = 0;
     for (char c : text) {
         value = value * 10 + (c - '0');
-        if (value > kLongMax) return false;
+        if (value > kLongMax)
+            return false;
     }
     return true;
 }
@@ -46,30 +55,33 @@ std::string inRadix(std::int64_t value, int radix) {
     char buffer[24];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, radix);
     (void)ec;
-    return common::ToUpperAscii(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+    return common::toUpperAscii(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
 // Case-insensitive for ASCII letters; the suffix is lower case.
 bool endsWithNoCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
+    if (text.size() < suffix.size())
+        return false;
     const std::string_view tail = text.substr(text.size() - suffix.size());
     for (std::size_t i = 0; i < suffix.size(); ++i) {
         const char c = tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
-        if (c != suffix[i]) return false;
+        if (c != suffix[i])
+            return false;
     }
     return true;
 }
 
 }  // namespace
 
-double LeadingNumber(std::string_view text) {
+double leadingNumber(std::string_view text) {
     // Short path: optional "-", digits with at most one ".", at least one
     // digit, an optional exponent "e"/"E" with optional sign and one to three
     // digits, nothing else. Any other text takes the full rule.
     const char* const first = text.data();
     const char* const last = first + text.size();
     const char* p = first;
-    if (p != last && *p == '-') ++p;
+    if (p != last && *p == '-')
+        ++p;
     int digits = 0;
     bool point = false;
     for (; p != last; ++p) {
@@ -85,45 +97,33 @@ double LeadingNumber(std::string_view text) {
     if (plain && p != last) {
         plain = *p == 'e' || *p == 'E';
         ++p;
-        if (p != last && (*p == '-' || *p == '+')) ++p;
+        if (p != last && (*p == '-' || *p == '+'))
+            ++p;
         const char* exponentStart = p;
-        while (p != last && isDecimalDigit(*p)) ++p;
+        while (p != last && isDecimalDigit(*p))
+            ++p;
         plain = plain && p == last && p - exponentStart >= 1 && p - exponentStart <= 3;
     }
     if (plain) {
         double value = 0;
         const auto [end, ec] = std::from_chars(first, last, value);
-        if (ec == std::errc() && end == last) return value;
+        if (ec == std::errc() && end == last)
+            return value;
     }
-    return common::NumericTextValue(text);
+    return common::numericTextValue(text);
 }
 
-DecimalSeparator mCheckNumberLocale(std::string_view formattedSample, const DecimalSeparator& current) {
-    if (formattedSample.find('.') != std::string_view::npos) return {0, "dot"};
-    if (formattedSample.find(',') != std::string_view::npos) return {1, "comma"};
-    return current;
+bool foreignSeparatorUsed(std::string_view text, common::DecimalSeparator separator) {
+    const std::string_view trimmed = common::trimBlanks(text);
+    const char foreign = separator == common::DecimalSeparator::Dot ? ',' : '.';
+    return !trimmed.empty() && trimmed.find(foreign) != std::string_view::npos;
 }
 
-std::string pCommaToDot(std::string_view text) {
-    if (common::TrimBlanks(text).empty()) return std::string(text);
-    return common::pReplaceAll(text, ",", ".");
-}
-
-std::string pDotToComma(std::string_view text, std::int16_t pnDecimalSep) {
-    if (pnDecimalSep == 0 || common::TrimBlanks(text).empty()) return std::string(text);
-    return common::pReplaceAll(text, ".", ",");
-}
-
-std::int16_t pCheckDecimalSep(std::string_view text, std::int16_t pnDecimalSep) {
-    const std::string_view trimmed = common::TrimBlanks(text);
-    if (trimmed.empty()) return 0;
-    const char foreign = pnDecimalSep == 0 ? ',' : '.';
-    return trimmed.find(foreign) != std::string_view::npos ? 1 : 0;
-}
-
-std::int16_t pConvValCheck(std::string_view text) {
-    if (text.empty()) return 0;
-    if (text.find_first_of(" \t") != std::string_view::npos) return 1;
+std::int16_t valueRejected(std::string_view text) {
+    if (text.empty())
+        return 0;
+    if (text.find_first_of(" \t") != std::string_view::npos)
+        return 1;
 
     // A value still being typed may end in an exponent stub; what precedes the
     // stub must itself be a whole number, so "-12abc" or "e" alone are refused
@@ -137,92 +137,125 @@ std::int16_t pConvValCheck(std::string_view text) {
             break;
         }
     }
-    if (!stub && (number == "-" || number == "+")) return 0;
-    return common::StrictDecimalValue(number).has_value() ? 0 : 1;
+    if (!stub && (number == "-" || number == "+"))
+        return 0;
+    return common::strictDecimalValue(number).has_value() ? 0 : 1;
 }
 
-std::string pFmtBinToDec(std::string_view text) {
-    if (text.size() > 16) return std::string(kInputError);
-    if (!allOf(text, [](char c) { return c == '0' || c == '1'; })) return std::string(kInputError);
+std::string binToDec(std::string_view text) {
+    if (text.size() > 16)
+        return std::string(kInputError);
+    if (!allOf(text, [](char c) { return c == '0' || c == '1'; }))
+        return std::string(kInputError);
     std::int64_t value = 0;
-    for (char c : text) value = value * 2 + (c - '0');
+    for (char c : text)
+        value = value * 2 + (c - '0');
     return std::to_string(value);
 }
 
-std::string pFmtOctToDec(std::string_view text) {
-    if (text.size() > 11) return std::string(kInputError);
-    if (!allOf(text, [](char c) { return c >= '0' && c <= '7'; })) return std::string(kInputError);
+std::string octToDec(std::string_view text) {
+    if (text.size() > 11)
+        return std::string(kInputError);
+    if (!allOf(text, [](char c) { return c >= '0' && c <= '7'; }))
+        return std::string(kInputError);
     // Digits accumulate from the right; every term is non-negative, so a total
     // that passes the signed 32-bit limit at any step is an overflow.
     std::int64_t value = 0;
     std::int64_t power = 1;
     for (auto it = text.rbegin(); it != text.rend(); ++it) {
         value += (*it - '0') * power;
-        if (value > kLongMax) return std::string(kInputError);
+        if (value > kLongMax)
+            return std::string(kInputError);
         power *= 8;
     }
     return std::to_string(value);
 }
 
-std::string pFmtHexToDec(std::string_view text) {
-    if (text.size() > 8) return std::string(kInputError);
-    if (!allOf(text, [](char c) { return hexDigitValue(c) >= 0; })) return std::string(kInputError);
+std::string hexToDec(std::string_view text) {
+    if (text.size() > 8)
+        return std::string(kInputError);
+    if (!allOf(text, [](char c) { return hexDigitValue(c) >= 0; }))
+        return std::string(kInputError);
     std::int64_t value = 0;  // eight digits stay below 2^32: exact
-    for (char c : text) value = value * 16 + hexDigitValue(c);
+    for (char c : text)
+        value = value * 16 + hexDigitValue(c);
     return std::to_string(value);
 }
 
-std::string pFmtDecToBin(std::string_view text) {
-    if (!allOf(text, isDecimalDigit)) return std::string(kInputError);
-    const double value = std::nearbyint(std::fabs(common::NumericTextValue(text)));
-    if (!(value < 65536.0)) return std::string(kInputError);
+std::string decToBin(std::string_view text) {
+    if (!allOf(text, isDecimalDigit))
+        return std::string(kInputError);
+    const double value = std::nearbyint(std::fabs(common::numericTextValue(text)));
+    if (!(value < 65536.0))
+        return std::string(kInputError);
     const auto bits = static_cast<unsigned>(value);
     std::string binary(16, '0');
     for (int position = 0; position < 16; ++position) {
-        if (bits & (1u << (15 - position))) binary[static_cast<std::size_t>(position)] = '1';
+        if (bits & (1u << (15 - position)))
+            binary[static_cast<std::size_t>(position)] = '1';
     }
     return binary;
 }
 
-std::string pFmtDecToOct(std::string_view text) {
+std::string decToOct(std::string_view text) {
     std::int64_t value = 0;
-    if (!decimalToLong(text, value)) return std::string(kInputError);
+    if (!decimalToLong(text, value))
+        return std::string(kInputError);
     return inRadix(value, 8);
 }
 
-std::string pFmtDecToHex(std::string_view text) {
+std::string decToHex(std::string_view text) {
     std::int64_t value = 0;
-    if (!decimalToLong(text, value)) return std::string(kInputError);
+    if (!decimalToLong(text, value))
+        return std::string(kInputError);
     return inRadix(value, 16);
 }
 
-std::string pFormatNumber(std::string_view input, std::string_view fromRate, std::string_view intoRate) {
+std::string convertNumberSystem(std::string_view input, std::string_view fromRate,
+                                std::string_view intoRate) {
     auto baseOf = [](std::string_view rate) {
-        const std::string_view r = common::TrimBlanks(rate);
-        if (r == "2") return 2;
-        if (r == "8") return 8;
-        if (r == "10") return 10;
-        if (r == "16") return 16;
+        const std::string_view r = common::trimBlanks(rate);
+        if (r == "2")
+            return 2;
+        if (r == "8")
+            return 8;
+        if (r == "10")
+            return 10;
+        if (r == "16")
+            return 16;
         return 0;
     };
     const int from = baseOf(fromRate);
     const int into = baseOf(intoRate);
-    if (from == 0 || into == 0 || from == into) return {};
+    if (from == 0 || into == 0 || from == into)
+        return {};
 
     // Every conversion goes through decimal text; an "Input error" from the
     // first step is not a decimal text, so the second step refuses it too.
     std::string decimal;
     switch (from) {
-        case 2: decimal = pFmtBinToDec(input); break;
-        case 8: decimal = pFmtOctToDec(input); break;
-        case 16: decimal = pFmtHexToDec(input); break;
-        default: decimal = std::string(input); break;
+        case 2:
+            decimal = binToDec(input);
+            break;
+        case 8:
+            decimal = octToDec(input);
+            break;
+        case 16:
+            decimal = hexToDec(input);
+            break;
+        default:
+            decimal = std::string(input);
+            break;
     }
     switch (into) {
-        case 2: return pFmtDecToBin(decimal);
-        case 8: return pFmtDecToOct(decimal);
-        case 16: return pFmtDecToHex(decimal);
-        default: return decimal;
+        case 2:
+            return decToBin(decimal);
+        case 8:
+            return decToOct(decimal);
+        case 16:
+            return decToHex(decimal);
+        default:
+            return decimal;
     }
 }
 

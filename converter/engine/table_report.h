@@ -15,6 +15,6 @@ namespace quantora {
 // title box and the file path line end in a carriage return, as printed.
 // An allocation entry that names no quantity of the table loses the lines
 // that need the quantity; the listing goes on.
-std::vector<std::string> ConversionTableReport(const ConversionTable& table);
+std::vector<std::string> conversionTableReport(const ConversionTable& table);
 
 }  // namespace quantora

@@ -6,12 +6,13 @@ namespace quantora {
 namespace {
 
 void set(RefreshState& state, std::initializer_list<RefreshItem> items, bool enabled) {
-    for (RefreshItem item : items) state.enabled[static_cast<std::size_t>(item)] = enabled;
+    for (RefreshItem item : items)
+        state.enabled[static_cast<std::size_t>(item)] = enabled;
 }
 
 }  // namespace
 
-RefreshState pRefreshCommands(const RefreshInputs& in) {
+RefreshState refreshCommands(const RefreshInputs& in) {
     using I = RefreshItem;
     RefreshState state;
     set(state, {I::FileSave}, in.tableChanged);
@@ -26,15 +27,15 @@ RefreshState pRefreshCommands(const RefreshInputs& in) {
     const bool ordinaryQuantity = in.selNodeIndex > in.categoryCount + 3;
     set(state, {I::ToolsQuickRef, I::TbRef}, ordinaryQuantity && in.listItemCount >= 1);
     set(state,
-        {I::FileSave, I::FileSaveAs, I::FilePrint, I::FileBatch, I::EditMenu, I::ArrangeQuantities, I::ToolsQuickRef,
-         I::ToolsOptions, I::TbSaveAs, I::TbPrint, I::TbFind, I::TbSortTree, I::TbOptions},
+        {I::FileSave, I::FileSaveAs, I::FilePrint, I::FileBatch, I::EditMenu, I::ArrangeQuantities,
+         I::ToolsQuickRef, I::ToolsOptions, I::TbSaveAs, I::TbPrint, I::TbFind, I::TbSortTree, I::TbOptions},
         in.expandedCategories >= 1);
     set(state, {I::ViewList, I::ViewDetails, I::ViewArrange, I::TbList, I::TbDetails, I::TbSortList},
         in.listItemCount >= 1);
     return state;
 }
 
-ToolsMenuState pSetToolsMenu(int calcType, std::string_view calcPath) {
+ToolsMenuState setToolsMenu(int calcType, std::string_view calcPath) {
     ToolsMenuState tools;
     constexpr std::string_view kToolTip = "Run Calculator (Ctrl+K)";
     if (calcType != 2) {

@@ -3,7 +3,7 @@
 // the periodic refresh. The steps run in a fixed order and a later step
 // decides an item that an earlier one also set.
 //
-// window state -> RefreshInputs -> pRefreshCommands -> enabled state per item
+// window state -> RefreshInputs -> refreshCommands -> enabled state per item
 
 #include <array>
 #include <optional>
@@ -65,7 +65,8 @@ struct RefreshState {
     std::optional<bool> operator[](RefreshItem item) const { return enabled[static_cast<std::size_t>(item)]; }
 };
 
-RefreshState pRefreshCommands(const RefreshInputs& inputs);
+// What the refresh timer enables, shows and checks (pRefreshCommands).
+RefreshState refreshCommands(const RefreshInputs& inputs);
 
 // The Tools menu for the calculator choice (CalcType 0 own calculator,
 // 1 platform calculator, 2 the program at CalcPath).
@@ -76,6 +77,8 @@ struct ToolsMenuState {
     bool calcButtonEnabled = true;
     std::optional<std::string> calcButtonToolTip;  // no value: unchanged
 };
-ToolsMenuState pSetToolsMenu(int calcType, std::string_view calcPath);
+
+// The Tools menu items and the calculator button for the calculator choice (pSetToolsMenu).
+ToolsMenuState setToolsMenu(int calcType, std::string_view calcPath);
 
 }  // namespace quantora

@@ -1,7 +1,7 @@
 #pragma once
 // The converter's preferences: every value kept in the settings store under
 // "Quantora 2000", with its default, its limits and the order it is read and
-// written in. pReadCfg loads them once at start; pSaveCfg writes them back.
+// written in. readConverterSettings loads them once at start; saveConverterSettings writes them back.
 // Window measures are in twips.
 
 #include "common/notice.h"
@@ -32,62 +32,66 @@ struct WindowGeometry {
 
 struct ConverterSettings {
     // Form
-    std::int16_t State = 0;  // 0 normal, 1 minimised, 2 maximised
+    std::int16_t state = 0;  // 0 normal, 1 minimised, 2 maximised
     WindowGeometry window;
-    float TreeWidth = 3900;
-    float BoxWidthRatio = 1;
+    float treeWidth = 3900;
+    float boxWidthRatio = 1;
     // HeaderWidth(i, j): list layout i (0 units, 1 constants, 2 number systems), column j.
-    std::array<std::array<float, 4>, 3> HeaderWidth{{{1710, 1110, 495, 4800}, {2280, 1560, 600, 4800}, {4680, 8000, 300, 0}}};
-    float MemoWidth = 3615, MemoHeight = 1875;
-    float FindLeft = 0, FindTop = 0;
-    float RefLeft = -100, RefTop = -100, RefWidth = 4560, RefHeight = 2760;
-    std::array<float, 3> RefHeaderWidth{1380, 960, 960};
+    std::array<std::array<float, 4>, 3> headerWidth{
+        {{1710, 1110, 495, 4800}, {2280, 1560, 600, 4800}, {4680, 8000, 300, 0}}};
+    float memoWidth = 3615, memoHeight = 1875;
+    float findLeft = 0, findTop = 0;
+    float refLeft = -100, refTop = -100, refWidth = 4560, refHeight = 2760;
+    std::array<float, 3> refHeaderWidth{1380, 960, 960};
 
     // Option
-    std::int16_t Digits = 6;
-    std::int16_t SciDigits = 6;
-    std::int16_t Integer = 0;
-    std::int16_t NumFormat = 0;
-    bool ShowError = false;
-    std::int16_t CalcType = 0;
-    std::string CalcPath;
-    std::int16_t Modify = 1;
-    std::int16_t SaveWindowSize = 1;
-    std::int16_t ShowMenubar = 1;
-    std::int16_t ShowToolbar = 1;
-    std::int16_t ShowGridLines = 1;
-    std::int16_t StayTop = 0;
+    std::int16_t digits = 6;
+    std::int16_t sciDigits = 6;
+    std::int16_t integer = 0;
+    std::int16_t numFormat = 0;
+    bool showError = false;
+    std::int16_t calcType = 0;
+    std::string calcPath;
+    std::int16_t modify = 1;
+    std::int16_t saveWindowSize = 1;
+    std::int16_t showMenubar = 1;
+    std::int16_t showToolbar = 1;
+    std::int16_t showGridLines = 1;
+    std::int16_t stayTop = 0;
 
     // View
-    std::int16_t SelNodeIndex = 9;
-    std::int16_t View = 3;  // unit list display mode, 3 = details
-    bool SortGroup = false;
-    bool SortUnit = false;
+    std::int16_t selNodeIndex = 9;
+    std::int16_t view = 3;  // unit list display mode, 3 = details
+    bool sortGroup = false;
+    bool sortUnit = false;
 
     // Font: elements 0..6; FontStyle(i, 0 bold, 1 italic, 2 underline).
-    std::array<std::string, kFontElements> FontName{"Arial", "Arial", "Arial", "Arial", "Arial", "Courier", "Arial"};
-    std::array<std::int16_t, kFontElements> FontSize{8, 8, 9, 9, 9, 10, 9};
-    std::array<std::array<std::int16_t, 3>, kFontElements> FontStyle{{{0, 0, 0}, {0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}};
+    std::array<std::string, kFontElements> fontName{"Arial", "Arial",   "Arial", "Arial",
+                                                    "Arial", "Courier", "Arial"};
+    std::array<std::int16_t, kFontElements> fontSize{8, 8, 9, 9, 9, 10, 9};
+    std::array<std::array<std::int16_t, 3>, kFontElements> fontStyle{
+        {{0, 0, 0}, {0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}};
 
     // Color
-    std::array<ColorValue, kColorElements> TextColor{0, 0, 0, 0, 0};
-    std::array<ColorValue, kColorElements> BackColor{16777215, 16777215, 16777215, -2147483644, 16777215};
+    std::array<ColorValue, kColorElements> textColor{0, 0, 0, 0, 0};
+    std::array<ColorValue, kColorElements> backColor{16777215, 16777215, 16777215, -2147483644, 16777215};
 
     // Header: column titles per list layout ("&" marks the access key).
-    std::array<std::array<std::string, 4>, 3> HeaderText{{{"&Name", "Conversion Factor (Slope)", "Y-intercept", "&Memo"},
-                                                          {"&Name", "&Value", "&Unit", "&Memo"},
-                                                          {"Numerical Notation", "Memo", "", ""}}};
+    std::array<std::array<std::string, 4>, 3> headerText{
+        {{"&Name", "Conversion Factor (Slope)", "Y-intercept", "&Memo"},
+         {"&Name", "&Value", "&Unit", "&Memo"},
+         {"Numerical Notation", "Memo", "", ""}}};
 
     // File: the table file last used; empty means "DEFAULT.DAT".
-    std::string SaveFilePath;
+    std::string saveFilePath;
 
     // Extra
-    std::array<std::int16_t, kHintCount> HintFlags{1, 1, 1, 1, 1, 1};
-    bool CustomizeToolbar = false;
-    std::int16_t ShowMenuDelay = 500;
-    std::int16_t ScrollTimerInterval = 150;
-    std::int16_t ScrollDownDelay = 500;
-    std::int16_t ShowHintDelay = 500;
+    std::array<std::int16_t, kHintCount> hintFlags{1, 1, 1, 1, 1, 1};
+    bool customizeToolbar = false;
+    std::int16_t showMenuDelay = 500;
+    std::int16_t scrollTimerInterval = 150;
+    std::int16_t scrollDownDelay = 500;
+    std::int16_t showHintDelay = 500;
 
     // Dim
     TableLimits limits;
@@ -104,17 +108,20 @@ struct ReadCfgOutcome {
     ConverterSettings settings;
     std::optional<common::Notice> fault;
 };
-ReadCfgOutcome pReadCfg(const common::SettingsStore& store);
 
-// Writes every key in the same order.
-void pSaveCfg(common::SettingsStore& store, const ConverterSettings& settings);
+// Reads every key with its default and limits (pReadCfg).
+ReadCfgOutcome readConverterSettings(const common::SettingsStore& store);
+
+// Writes every key in the same order (pSaveCfg).
+void saveConverterSettings(common::SettingsStore& store, const ConverterSettings& settings);
 
 // SelNodeIndex stays when it designates a quantity node; otherwise the root (1).
-std::int16_t NormalisedSelNodeIndex(std::int16_t selNodeIndex, const ConversionTable& table);
+std::int16_t normalisedSelNodeIndex(std::int16_t selNodeIndex, const ConversionTable& table);
 
 // What the window hands over at close: the columns of the list layout shown
 // and the window state; the geometry counts only in the normal state.
-void RecordWindowState(ConverterSettings& settings, int headerIndex, const std::array<float, 4>& liveHeaderWidths,
-                       std::int16_t state, const WindowGeometry& normalGeometry);
+void recordWindowState(ConverterSettings& settings, int headerIndex,
+                       const std::array<float, 4>& liveHeaderWidths, std::int16_t state,
+                       const WindowGeometry& normalGeometry);
 
 }  // namespace quantora

@@ -17,31 +17,34 @@ void CopyHistory::push(std::string text) {
 
 const std::string& CopyHistory::entry(int slot) const {
     static const std::string kEmpty;
-    if (slot < 0 || slot >= m_count) return kEmpty;
+    if (slot < 0 || slot >= m_count)
+        return kEmpty;
     return m_slots[static_cast<std::size_t>(slot)];
 }
 
-CopyTexts ConversionResultCopy(std::string_view input, std::string_view fromUnit, std::string_view output,
+CopyTexts conversionResultCopy(std::string_view input, std::string_view fromUnit, std::string_view output,
                                std::string_view intoUnit, bool showError) {
     CopyTexts texts;
-    texts.clipboard = showError && !output.empty() ? BareResult(output) : std::string(output);
+    texts.clipboard = showError && !output.empty() ? bareResult(output) : std::string(output);
     texts.history = std::string(input) + " " + std::string(fromUnit) + " = " + std::string(output) + " " +
                     std::string(intoUnit);
-    texts.clipboard = common::Trimmed(texts.clipboard);
-    texts.history = common::Trimmed(texts.history);
+    texts.clipboard = common::trimmed(texts.clipboard);
+    texts.history = common::trimmed(texts.history);
     return texts;
 }
 
-CopyTexts UnitPropertiesCopy(const UnitItem& unit) {
-    const std::string text = common::Trimmed(unit.name + " " + unit.rate + " " + unit.offset + " " + unit.rateError +
-                                             " " + unit.offsetError + " " + unit.memo);
+CopyTexts unitPropertiesCopy(const UnitItem& unit) {
+    const std::string text = common::trimmed(unit.name + " " + unit.rate + " " + unit.offset + " " +
+                                             unit.rateError + " " + unit.offsetError + " " + unit.memo);
     return {text, text};
 }
 
-bool pClipboardHasNumber(const std::optional<std::string>& clipboardText) {
-    if (!clipboardText || clipboardText->empty()) return false;
-    if (clipboardText->find(',') != std::string::npos) return false;
-    return common::StrictDecimalValue(*clipboardText).has_value();
+bool clipboardHasNumber(const std::optional<std::string>& clipboardText) {
+    if (!clipboardText || clipboardText->empty())
+        return false;
+    if (clipboardText->find(',') != std::string::npos)
+        return false;
+    return common::strictDecimalValue(*clipboardText).has_value();
 }
 
 }  // namespace quantora

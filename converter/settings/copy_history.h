@@ -39,16 +39,16 @@ struct CopyTexts {
 // Copying the conversion result: the clipboard gets the convert-into text,
 // without its error part when the error is shown; the history keeps the whole
 // line "input from-unit = output into-unit". Both trimmed.
-CopyTexts ConversionResultCopy(std::string_view input, std::string_view fromUnit, std::string_view output,
+CopyTexts conversionResultCopy(std::string_view input, std::string_view fromUnit, std::string_view output,
                                std::string_view intoUnit, bool showError);
 
 // Copying unit properties: Name, Rate, Offset, RateError and OffsetError each
 // followed by one blank, then the Memo; trimmed. The same text for both.
-CopyTexts UnitPropertiesCopy(const UnitItem& unit);
+CopyTexts unitPropertiesCopy(const UnitItem& unit);
 
 // A clipboard text is a number to paste when it is not empty, holds no ","
 // and converts as a whole by the strict number conversion. No text offered
-// (nothing, or something other than text) is no number.
-bool pClipboardHasNumber(const std::optional<std::string>& clipboardText);
+// (nothing, or something other than text) is no number (pClipboardHasNumber).
+bool clipboardHasNumber(const std::optional<std::string>& clipboardText);
 
 }  // namespace quantora

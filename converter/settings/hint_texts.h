@@ -13,12 +13,12 @@ inline constexpr int kDecimalSepHint = 5;
 
 // The text of hint index; lines separated by "\n". Hint 5 names the
 // platform's decimal separator ("dot" or "comma"). Empty for an unknown index.
-std::string HintText(int index, std::string_view decimalSepName);
+std::string hintText(int index, std::string_view decimalSepName);
 
 // Whether hint index is to be shown (its switch is non-zero).
-bool HintWanted(const ConverterSettings& settings, int index);
+bool hintWanted(const ConverterSettings& settings, int index);
 
 // The window's check box: a ticked box switches the hint off, an empty one on.
-void SetHintSwitch(ConverterSettings& settings, int index, bool boxTicked);
+void setHintSwitch(ConverterSettings& settings, int index, bool boxTicked);
 
 }  // namespace quantora

@@ -19,6 +19,6 @@ struct ColumnHeader {
 // First mends every layout in the settings (an empty title becomes one blank,
 // a width below 240 twips becomes 240), then gives the four columns of layout
 // mode. The number-system layout has two titles; its other columns show " ".
-std::array<ColumnHeader, 4> pSetColumnHeaders(ConverterSettings& settings, int mode);
+std::array<ColumnHeader, 4> setColumnHeaders(ConverterSettings& settings, int mode);
 
 }  // namespace quantora

@@ -8,7 +8,9 @@ namespace {
 
 constexpr int kSideRoom = 2 * kOuterMargin + kPaneGap;
 
-int roundToInt(double value) { return static_cast<int>(std::lround(value)); }
+int roundToInt(double value) {
+    return static_cast<int>(std::lround(value));
+}
 
 void placeSplitter(Panes& panes) {
     panes.splitterLeft = panes.treeLeft + panes.treeWidth - kSplitterOverlap;
@@ -17,7 +19,7 @@ void placeSplitter(Panes& panes) {
 
 }  // namespace
 
-Panes HorizontalPanes(int innerWidth, int& treeWidth) {
+Panes horizontalPanes(int innerWidth, int& treeWidth) {
     treeWidth = std::max(treeWidth, kMinPaneWidth);
     int listWidth = innerWidth - treeWidth - kSideRoom;
     if (listWidth < kMinPaneWidth) {
@@ -33,28 +35,29 @@ Panes HorizontalPanes(int innerWidth, int& treeWidth) {
     return panes;
 }
 
-int BoxWidth(int box, int innerWidth, float& ratio) {
-    if (!(ratio >= 0.01F)) ratio = 1;
+int boxWidth(int box, int innerWidth, float& ratio) {
+    if (!(ratio >= 0.01F))
+        ratio = 1;
     const double total = 0.58 * innerWidth;
     const double width = box == 0 ? total / (1.0 / ratio + 1.0) : total / (ratio + 1.0);
     return std::clamp(roundToInt(width), kMinBoxWidth, kMaxBoxWidth);
 }
 
-int CentredArrowLeft(int inputRight, int outputLeft) {
+int centredArrowLeft(int inputRight, int outputLeft) {
     return inputRight + (outputLeft - inputRight - kArrowWidth) / 2 + kArrowOffset;
 }
 
-Boxes ResizedBoxes(int innerWidth, float& ratio) {
+Boxes resizedBoxes(int innerWidth, float& ratio) {
     Boxes boxes;
     boxes.inputLeft = kOuterMargin;
-    boxes.inputWidth = BoxWidth(0, innerWidth, ratio);
-    boxes.outputWidth = BoxWidth(1, innerWidth, ratio);
+    boxes.inputWidth = boxWidth(0, innerWidth, ratio);
+    boxes.outputWidth = boxWidth(1, innerWidth, ratio);
     boxes.outputLeft = innerWidth - boxes.outputWidth - kOuterMargin - kBoxInset;
-    boxes.arrowLeft = CentredArrowLeft(kOuterMargin + boxes.inputWidth, boxes.outputLeft);
+    boxes.arrowLeft = centredArrowLeft(kOuterMargin + boxes.inputWidth, boxes.outputLeft);
     return boxes;
 }
 
-Boxes EqualizedBoxes(int innerWidth, const Panes& panes) {
+Boxes equalizedBoxes(int innerWidth, const Panes& panes) {
     Boxes boxes;
     const int width = (innerWidth - kArrowGap - 2 * kOuterMargin - kBoxInset) / 2;
     boxes.inputLeft = kOuterMargin;
@@ -65,9 +68,11 @@ Boxes EqualizedBoxes(int innerWidth, const Panes& panes) {
     return boxes;
 }
 
-int BoxHeightFor(int textHeight) { return roundToInt(textHeight * kBoxHeightFactor); }
+int boxHeightFor(int textHeight) {
+    return roundToInt(textHeight * kBoxHeightFactor);
+}
 
-Vertical VerticalLayout(int areaHeight, int boxHeight) {
+Vertical verticalLayout(int areaHeight, int boxHeight) {
     Vertical v;
     v.paneTop = 0;
     v.boxHeight = boxHeight;
@@ -77,10 +82,11 @@ Vertical VerticalLayout(int areaHeight, int boxHeight) {
     return v;
 }
 
-std::optional<Panes> SplitterMoved(const SplitterDragStart& start, const Panes& current, int dx) {
+std::optional<Panes> splitterMoved(const SplitterDragStart& start, const Panes& current, int dx) {
     const int treeWidth = start.treeWidth + dx;
     const int listWidth = start.listWidth - dx;
-    if (treeWidth < kMinPaneWidth || listWidth < kMinPaneWidth) return std::nullopt;
+    if (treeWidth < kMinPaneWidth || listWidth < kMinPaneWidth)
+        return std::nullopt;
     Panes panes = current;
     panes.treeWidth = treeWidth;
     panes.listWidth = listWidth;
@@ -89,25 +95,29 @@ std::optional<Panes> SplitterMoved(const SplitterDragStart& start, const Panes& 
     return panes;
 }
 
-std::optional<ArrowMove> ArrowMoved(const ArrowDragStart& start, const Panes& panes, int dx) {
+std::optional<ArrowMove> arrowMoved(const ArrowDragStart& start, const Panes& panes, int dx) {
     const int inputWidth = start.inputWidth + dx;
     const int outputWidth = start.outputWidth - dx;
-    if (inputWidth < kMinBoxWidth || outputWidth < kMinBoxWidth) return std::nullopt;
+    if (inputWidth < kMinBoxWidth || outputWidth < kMinBoxWidth)
+        return std::nullopt;
     ArrowMove move;
     move.boxes.inputLeft = kBoxInset + kOuterMargin;
     move.boxes.inputWidth = inputWidth;
     move.boxes.outputWidth = outputWidth;
     move.boxes.outputLeft = panes.listLeft + panes.listWidth - outputWidth - kBoxInset;
-    move.boxes.arrowLeft = CentredArrowLeft(kOuterMargin + inputWidth, move.boxes.outputLeft);
+    move.boxes.arrowLeft = centredArrowLeft(kOuterMargin + inputWidth, move.boxes.outputLeft);
     move.ratio = static_cast<float>(inputWidth) / static_cast<float>(outputWidth);
     return move;
 }
 
-bool PositionSaved(float leftTwips, float topTwips) { return leftTwips >= -99 || topTwips >= -99; }
+bool positionSaved(float leftTwips, float topTwips) {
+    return leftTwips >= -99 || topTwips >= -99;
+}
 
-Point WindowPosition(bool positionSaved, Point stored, int windowWidth, int windowHeight, int screenWidth,
+Point windowPosition(bool positionSaved, Point stored, int windowWidth, int windowHeight, int screenWidth,
                      int screenHeight) {
-    if (positionSaved) return stored;
+    if (positionSaved)
+        return stored;
     return {(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
 }
 

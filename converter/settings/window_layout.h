@@ -56,27 +56,27 @@ struct Vertical {
 
 // Tree and list across the inner width. treeWidth is raised to the minimum
 // pane width, and lowered when the list would get less than its minimum.
-Panes HorizontalPanes(int innerWidth, int& treeWidth);
+Panes horizontalPanes(int innerWidth, int& treeWidth);
 
 // Width of box 0 (input) or 1 (output): 0.58 of the inner width shared in the
 // ratio input : output, each clamped to 60 .. 300. A ratio below 0.01 is
 // first reset to 1.
-int BoxWidth(int box, int innerWidth, float& ratio);
+int boxWidth(int box, int innerWidth, float& ratio);
 
 // Both boxes at their rule widths, the output box at the right edge, the
 // arrow centred between them.
-Boxes ResizedBoxes(int innerWidth, float& ratio);
+Boxes resizedBoxes(int innerWidth, float& ratio);
 
 // The arrow centred between the input box's right edge and the output box.
-int CentredArrowLeft(int inputRight, int outputLeft);
+int centredArrowLeft(int inputRight, int outputLeft);
 
 // Both boxes equally wide, the arrow in the gap between them.
-Boxes EqualizedBoxes(int innerWidth, const Panes& panes);
+Boxes equalizedBoxes(int innerWidth, const Panes& panes);
 
 // Placement in an area of the given height below the toolbar; boxHeight
 // comes from the text height.
-int BoxHeightFor(int textHeight);
-Vertical VerticalLayout(int areaHeight, int boxHeight);
+int boxHeightFor(int textHeight);
+Vertical verticalLayout(int areaHeight, int boxHeight);
 
 struct SplitterDragStart {
     int treeWidth = 0;
@@ -85,7 +85,7 @@ struct SplitterDragStart {
 };
 // The panes after moving the splitter dx pixels; nothing when either pane
 // would become narrower than its minimum.
-std::optional<Panes> SplitterMoved(const SplitterDragStart& start, const Panes& current, int dx);
+std::optional<Panes> splitterMoved(const SplitterDragStart& start, const Panes& current, int dx);
 
 struct ArrowDragStart {
     int inputWidth = 0;
@@ -98,7 +98,7 @@ struct ArrowMove {
     Boxes boxes;
     float ratio = 1;
 };
-std::optional<ArrowMove> ArrowMoved(const ArrowDragStart& start, const Panes& panes, int dx);
+std::optional<ArrowMove> arrowMoved(const ArrowDragStart& start, const Panes& panes, int dx);
 
 // Window position: the stored one (in pixels) when a position was saved,
 // otherwise centred on the screen.
@@ -107,9 +107,9 @@ struct Point {
     int y = 0;
     friend bool operator==(const Point&, const Point&) = default;
 };
-Point WindowPosition(bool positionSaved, Point stored, int windowWidth, int windowHeight, int screenWidth,
+Point windowPosition(bool positionSaved, Point stored, int windowWidth, int windowHeight, int screenWidth,
                      int screenHeight);
 // The stored coordinates mean "none saved" when both are below -99 twips.
-bool PositionSaved(float leftTwips, float topTwips);
+bool positionSaved(float leftTwips, float topTwips);
 
 }  // namespace quantora::layout

@@ -4,12 +4,12 @@
 // in the tree.
 //
 // Everything is numbered from 1; position 0 exists and stays empty (an empty
-// quantity name at position 0 is what pGetGroupIndex("") finds). Unit fields
+// quantity name at position 0 is what quantityIndexOf("") finds). Unit fields
 // are text exactly as written and become numbers only when a conversion uses
 // them.
 //
 // Tree nodes: root 1, category c is node c + 1, the quantity at allocation
-// position m is node pnCategoryCount + 1 + m. Allocation entries 1 and 2 are
+// position m is node categoryCount + 1 + m. Allocation entries 1 and 2 are
 // the Number System and Constants quantities, hanging from the root.
 
 #include <cstdint>
@@ -23,9 +23,9 @@ inline constexpr int kMaxReferenceItems = 20;
 inline constexpr std::string_view kDefaultTableName = "DEFAULT.DAT";
 
 struct TableLimits {
-    std::int16_t maxCategory = 30;  // "Dim"/"Category"
-    std::int16_t maxQuantity = 200; // "Dim"/"Quantity"
-    std::int16_t maxUnit = 100;     // "Dim"/"Unit"
+    std::int16_t maxCategory = 30;   // "Dim"/"Category"
+    std::int16_t maxQuantity = 200;  // "Dim"/"Quantity"
+    std::int16_t maxUnit = 100;      // "Dim"/"Unit"
 
     // (maxUnit + 1) * maxQuantity: must stay within 16 bits.
     int productBound() const { return (maxUnit + 1) * maxQuantity; }
@@ -70,24 +70,24 @@ private:
     // Positions 0..unit dimension, allocated as far as written: a table
     // sized for 200 x 100 units mostly holds far fewer. Reached through
     // ConversionTable::unit.
-    std::vector<UnitItem> units;
+    std::vector<UnitItem> m_units;
     friend class ConversionTable;
 };
 
 struct NodeAllocationEntry {
-    std::int16_t QuantityNo = 0;
-    std::int16_t ParentNode = 0;  // 1: root; c + 1: category c
+    std::int16_t quantityNo = 0;
+    std::int16_t parentNode = 0;  // 1: root; c + 1: category c
     friend bool operator==(const NodeAllocationEntry&, const NodeAllocationEntry&) = default;
 };
 
 struct SelectionIndices {
-    std::int16_t pnSelNodeIndex = 9;
-    std::int16_t pnSelGroupIndex = -1;
-    std::string psSelGroupName;
-    std::int16_t pnSelUnitIndex = 0;
-    std::int16_t pnSelListIndex = 0;
-    std::int16_t pnConvFromIndex = 0;
-    std::int16_t pnConvIntoIndex = 0;
+    std::int16_t node = 9;
+    std::int16_t quantity = -1;
+    std::string quantityName;
+    std::int16_t unit = 0;
+    std::int16_t listRow = 0;
+    std::int16_t convertFrom = 0;
+    std::int16_t convertInto = 0;
 };
 
 class ConversionTable {
@@ -99,9 +99,9 @@ public:
     const TableLimits& limits() const { return m_limits; }
 
     // Counts.
-    std::int16_t pnCategoryCount = 0;
-    std::int16_t pnQuantityCount = 0;
-    std::int16_t pnAllocationCount = 0;
+    std::int16_t categoryCount = 0;
+    std::int16_t quantityCount = 0;
+    std::int16_t allocationCount = 0;
     std::int16_t unitCapacity() const { return m_unitCapacity; }  // pnUnitCapacity
 
     // Sets the capacity marker and sizes the unit dimension of every quantity
@@ -128,26 +128,26 @@ public:
     // Tree node numbering.
     int rootNode() const { return 1; }
     int categoryNode(int c) const { return c + 1; }
-    int numberSystemNode() const { return pnCategoryCount + 2; }
-    int constantsNode() const { return pnCategoryCount + 3; }
-    int allocationNode(int m) const { return pnCategoryCount + 1 + m; }
+    int numberSystemNode() const { return categoryCount + 2; }
+    int constantsNode() const { return categoryCount + 3; }
+    int allocationNode(int m) const { return categoryCount + 1 + m; }
     bool isQuantityNode(int node) const {
-        return node > pnCategoryCount + 1 && node < pnCategoryCount + pnAllocationCount + 2;
+        return node > categoryCount + 1 && node < categoryCount + allocationCount + 2;
     }
     // Allocation position shown at a quantity node, 0 for any other node.
-    int allocationAtNode(int node) const { return isQuantityNode(node) ? node - pnCategoryCount - 1 : 0; }
+    int allocationAtNode(int node) const { return isQuantityNode(node) ? node - categoryCount - 1 : 0; }
 
-    // Lowest position 0..maxQuantity whose name equals the text exactly; -1 if none.
-    std::int16_t pGetGroupIndex(std::string_view name) const;
+    // Lowest position 0..maxQuantity whose name equals the text exactly; -1 if none (pGetGroupIndex).
+    std::int16_t quantityIndexOf(std::string_view name) const;
 
     // Pixel units ("pixel (x)", "pixels (y)", blanks and case ignored) take the
-    // display's twips per pixel as their rate.
-    void pSetPixelRates(float twipsPerPixelX, float twipsPerPixelY);
+    // display's twips per pixel as their rate (pSetPixelRates).
+    void setPixelRates(float twipsPerPixelX, float twipsPerPixelY);
 
     // File identity and change flag.
-    std::string psFilePath;    // "File"/"SaveFilePath"
-    std::string psTableTitle;  // the file name, shown at the root node
-    bool pfTableChanged = false;
+    std::string filePath;  // "File"/"SaveFilePath"
+    std::string title;     // the file name, shown at the root node
+    bool changed = false;
 
     SelectionIndices selection;
 

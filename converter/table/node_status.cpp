@@ -15,9 +15,11 @@ std::vector<std::string> allLines(const std::string& bytes) {
     std::size_t start = 0;
     while (start < bytes.size()) {
         auto end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
+        if (end == std::string::npos)
+            end = bytes.size();
         std::size_t stop = end;
-        if (stop > start && bytes[stop - 1] == '\r') --stop;
+        if (stop > start && bytes[stop - 1] == '\r')
+            --stop;
         lines.emplace_back(bytes.substr(start, stop - start));
         start = end + 1;
     }
@@ -25,19 +27,22 @@ std::vector<std::string> allLines(const std::string& bytes) {
 }
 }  // namespace
 
-void mPreserveTreeNodeStatus(ConversionTable& table, const NodeExpandedQuery& isExpanded) {
-    for (int c = 1; c <= table.pnCategoryCount; ++c) {
+void preserveTreeNodeStatus(ConversionTable& table, const NodeExpandedQuery& isExpanded) {
+    for (int c = 1; c <= table.categoryCount; ++c) {
         const bool expanded = isExpanded && isExpanded(table.categoryNode(c)).value_or(false);
         table.category(c).expandedFlag = expanded ? 1 : 0;
     }
 }
 
-std::optional<common::Notice> pSaveNodeStatus(const ConversionTable& table, const NodeExpandedQuery& isExpanded) {
-    const std::string& path = table.psFilePath;
-    if (!pIfFileExists(path)) return std::nullopt;
-    common::fileio::MakeWritable(path);
+std::optional<common::Notice> saveNodeStatus(const ConversionTable& table,
+                                             const NodeExpandedQuery& isExpanded) {
+    const std::string& path = table.filePath;
+    if (!fileExists(path))
+        return std::nullopt;
+    common::fileio::makeWritable(path);
     std::string bytes;
-    if (!common::fileio::ReadAll(path, bytes)) return common::ErrorCodeNotice(kErrorTitle, "PSNS01");
+    if (!common::fileio::readAll(path, bytes))
+        return common::errorCodeNotice(kErrorTitle, "PSNS01");
     std::vector<std::string> lines = allLines(bytes);
 
     // Only an exact terminator counts here; without one every line is a category line.
@@ -50,8 +55,9 @@ std::optional<common::Notice> pSaveNodeStatus(const ConversionTable& table, cons
     }
     for (std::size_t i = 0; i < categoryLines; ++i) {
         const auto expanded = isExpanded ? isExpanded(static_cast<int>(i) + 2) : std::nullopt;
-        if (!expanded) return common::ErrorCodeNotice(kErrorTitle, "PSNS04");
-        lines[i] = pGetField(lines[i], 1, 3) + ";" + pGetField(lines[i], 2, 3) + ";" + (*expanded ? "1" : "0");
+        if (!expanded)
+            return common::errorCodeNotice(kErrorTitle, "PSNS04");
+        lines[i] = fieldOf(lines[i], 1, 3) + ";" + fieldOf(lines[i], 2, 3) + ";" + (*expanded ? "1" : "0");
     }
 
     std::string out;
@@ -61,7 +67,8 @@ std::optional<common::Notice> pSaveNodeStatus(const ConversionTable& table, cons
         out += "\r\n";
     }
     std::string error;
-    if (!common::fileio::ReplaceFile(path, out, error)) return common::ErrorCodeNotice(kErrorTitle, "PSNS05");
+    if (!common::fileio::replaceFile(path, out, error))
+        return common::errorCodeNotice(kErrorTitle, "PSNS05");
     return std::nullopt;
 }
 

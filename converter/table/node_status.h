@@ -1,7 +1,7 @@
 #pragma once
 // The expanded state of the category nodes lives in the table: in each
 // category's ExpandedFlag, and in the third field of each category line of
-// the table file, which pSaveNodeStatus rewrites without saving the rest.
+// the table file, which saveNodeStatus rewrites without saving the rest.
 
 #include "common/notice.h"
 #include "converter/table/conversion_table.h"
@@ -11,12 +11,13 @@
 
 namespace quantora {
 
-// Copies the tree's state of category nodes into their ExpandedFlag.
-void mPreserveTreeNodeStatus(ConversionTable& table, const NodeExpandedQuery& isExpanded);
+// Copies the tree's state of category nodes into their ExpandedFlag (mPreserveTreeNodeStatus).
+void preserveTreeNodeStatus(ConversionTable& table, const NodeExpandedQuery& isExpanded);
 
-// Rewrites the category lines of the file at table.psFilePath with the tree's
+// Rewrites the category lines of the file at table.filePath with the tree's
 // state, every other line kept byte for byte. Nothing happens without a file.
-// A failure comes back as the notice to show ("Error Code = PSNS0n").
-std::optional<common::Notice> pSaveNodeStatus(const ConversionTable& table, const NodeExpandedQuery& isExpanded);
+// A failure comes back as the notice to show ("Error Code = PSNS0n") (pSaveNodeStatus).
+std::optional<common::Notice> saveNodeStatus(const ConversionTable& table,
+                                             const NodeExpandedQuery& isExpanded);
 
 }  // namespace quantora

@@ -1,9 +1,9 @@
 #include "converter/table/table_file.h"
 
+#include "common/file_access.h"
 #include "common/numeric_text.h"
 #include "common/text_encoding.h"
 #include "common/text_rules.h"
-#include "common/file_access.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,9 @@ namespace {
 constexpr std::string_view kTerminator = ";E;";
 constexpr std::string_view kNoticeTitle = " Quantora 2000";
 
-bool isTerminator(std::string_view line) { return common::TrimBlanks(line) == kTerminator; }
+bool isTerminator(std::string_view line) {
+    return common::trimBlanks(line) == kTerminator;
+}
 
 std::string limitText(std::string_view what, int limit) {
     return "The number of " + std::string(what) + " exceeds the limit (" + std::to_string(limit) + ").";
@@ -39,13 +41,15 @@ public:
     LineCursor(const std::vector<std::string_view>& lines, int bound) : m_lines(lines), m_bound(bound) {}
 
     std::string_view current(const std::string& message) const {
-        if (m_pos >= m_lines.size()) throw ReadFailure{message};
+        if (m_pos >= m_lines.size())
+            throw ReadFailure{message};
         return m_lines[m_pos];
     }
     void advance() { ++m_pos; }
     void advanceWithinBound(const std::string& message) {
         ++m_pos;
-        if (static_cast<long long>(m_pos) > m_bound) throw ReadFailure{message};
+        if (static_cast<long long>(m_pos) > m_bound)
+            throw ReadFailure{message};
     }
 
 private:
@@ -55,14 +59,16 @@ private:
 };
 
 std::int16_t strictField(std::string_view line, int n, int count, const std::string& message) {
-    const auto value = common::StrictWholeNumber(pGetField(line, n, count));
-    if (!value) throw ReadFailure{message};
+    const auto value = common::strictWholeNumber(fieldOf(line, n, count));
+    if (!value)
+        throw ReadFailure{message};
     return *value;
 }
 
 std::int16_t lenientField(std::string_view line, int n, int count, const std::string& message) {
-    const auto value = common::LenientWholeNumber(pGetField(line, n, count));
-    if (!value) throw ReadFailure{message};
+    const auto value = common::lenientWholeNumber(fieldOf(line, n, count));
+    if (!value)
+        throw ReadFailure{message};
     return *value;
 }
 
@@ -73,16 +79,19 @@ std::vector<std::string_view> nonBlankLines(const std::string& text) {
     std::size_t start = 0;
     auto take = [&](std::size_t end) {
         std::string_view line(text.data() + start, end - start);
-        if (!common::TrimBlanks(line).empty()) lines.push_back(line);
+        if (!common::trimBlanks(line).empty())
+            lines.push_back(line);
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n' || text[i] == '\r') {
             take(i);
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
             start = i + 1;
         }
     }
-    if (start < text.size()) take(text.size());
+    if (start < text.size())
+        take(text.size());
     return lines;
 }
 
@@ -91,16 +100,18 @@ void readCategories(ConversionTable& table, LineCursor& cursor) {
     int count = 0;
     for (;;) {
         const std::string_view line = cursor.current(message);
-        if (isTerminator(line)) break;
+        if (isTerminator(line))
+            break;
         ++count;
-        if (count > table.limits().maxCategory) throw ReadFailure{message};
+        if (count > table.limits().maxCategory)
+            throw ReadFailure{message};
         Category& category = table.category(count);
         category.icon = strictField(line, 1, 3, message);
-        category.name = pGetField(line, 2, 3);
+        category.name = fieldOf(line, 2, 3);
         category.expandedFlag = lenientField(line, 3, 3, message);
         cursor.advance();
     }
-    table.pnCategoryCount = static_cast<std::int16_t>(count);
+    table.categoryCount = static_cast<std::int16_t>(count);
     cursor.advance();
 }
 
@@ -114,12 +125,13 @@ std::string allocationError(int entry) {
 // unbuildable, so they fail the read.
 void checkAllocation(const ConversionTable& table, int entry, std::vector<bool>& placed) {
     const NodeAllocationEntry& current = table.allocation(entry);
-    const bool quantityOk = current.QuantityNo >= 1 && current.QuantityNo <= table.pnQuantityCount &&
-                            !placed[static_cast<std::size_t>(current.QuantityNo)];
-    const bool parentOk = current.ParentNode >= 1 && current.ParentNode <= table.pnCategoryCount + 1 &&
-                          (entry == 1 || current.ParentNode >= table.allocation(entry - 1).ParentNode);
-    if (!quantityOk || !parentOk) throw ReadFailure{allocationError(entry)};
-    placed[static_cast<std::size_t>(current.QuantityNo)] = true;
+    const bool quantityOk = current.quantityNo >= 1 && current.quantityNo <= table.quantityCount &&
+                            !placed[static_cast<std::size_t>(current.quantityNo)];
+    const bool parentOk = current.parentNode >= 1 && current.parentNode <= table.categoryCount + 1 &&
+                          (entry == 1 || current.parentNode >= table.allocation(entry - 1).parentNode);
+    if (!quantityOk || !parentOk)
+        throw ReadFailure{allocationError(entry)};
+    placed[static_cast<std::size_t>(current.quantityNo)] = true;
 }
 
 void readAllocation(ConversionTable& table, LineCursor& cursor) {
@@ -127,63 +139,74 @@ void readAllocation(ConversionTable& table, LineCursor& cursor) {
     int count = 0;
     for (;;) {
         const std::string_view line = cursor.current(message);
-        if (isTerminator(line)) break;
+        if (isTerminator(line))
+            break;
         ++count;
-        if (count > table.limits().maxQuantity) throw ReadFailure{message};
+        if (count > table.limits().maxQuantity)
+            throw ReadFailure{message};
         NodeAllocationEntry& entry = table.allocation(count);
-        entry.QuantityNo = lenientField(line, 1, 3, message);
-        entry.ParentNode = lenientField(line, 2, 3, message);
+        entry.quantityNo = lenientField(line, 1, 3, message);
+        entry.parentNode = lenientField(line, 2, 3, message);
         cursor.advance();
     }
-    table.pnAllocationCount = static_cast<std::int16_t>(count);
-    std::vector<bool> placed(static_cast<std::size_t>(std::max<int>(0, table.pnQuantityCount)) + 1, false);
-    for (int m = 1; m <= count; ++m) checkAllocation(table, m, placed);
+    table.allocationCount = static_cast<std::int16_t>(count);
+    std::vector<bool> placed(static_cast<std::size_t>(std::max<int>(0, table.quantityCount)) + 1, false);
+    for (int m = 1; m <= count; ++m)
+        checkAllocation(table, m, placed);
     cursor.advance();
 }
 
 void readReferences(ConversionTable& table, int k, std::string_view line, const std::string& message,
                     common::Notices& notices) {
-    const int z = pCountFields(line);
-    if (z < 8) return;
-    const auto refCount = static_cast<int>(common::RoundHalfEven((z - 7) / 2.0));
-    if (z % 2 == 0) notices.push_back(exclamation("A pair of the reference data does not have its value."));
-    if (z >= 48) notices.push_back(exclamation(limitText("reference data", kMaxReferenceItems)));
-    if (refCount > kMaxReferenceItems) throw ReadFailure{message};
+    const int z = countFields(line);
+    if (z < 8)
+        return;
+    const auto refCount = static_cast<int>(common::roundHalfEven((z - 7) / 2.0));
+    if (z % 2 == 0)
+        notices.push_back(exclamation("A pair of the reference data does not have its value."));
+    if (z >= 48)
+        notices.push_back(exclamation(limitText("reference data", kMaxReferenceItems)));
+    if (refCount > kMaxReferenceItems)
+        throw ReadFailure{message};
     Quantity& quantity = table.quantity(k);
     quantity.refCount = static_cast<std::int16_t>(refCount);
     for (int i = 1; i <= refCount; ++i) {
         quantity.references[static_cast<std::size_t>(i)] =
-            ReferenceItem{pGetField(line, 2 * i + 6, z), pGetField(line, 2 * i + 7, z)};
+            ReferenceItem{fieldOf(line, 2 * i + 6, z), fieldOf(line, 2 * i + 7, z)};
     }
 }
 
 void readQuantities(ConversionTable& table, LineCursor& cursor, common::Notices& notices) {
     const int maxUnit = table.limits().maxUnit;
     const std::string message = limitText("unit items", maxUnit);
-    for (int k = 1; k <= table.pnQuantityCount; ++k) {
+    for (int k = 1; k <= table.quantityCount; ++k) {
         const std::string_view header = cursor.current(message);
         Quantity& quantity = table.quantity(k);
         quantity.icon = strictField(header, 1, 3, message);
-        quantity.name = pGetField(header, 2, 3);
+        quantity.name = fieldOf(header, 2, 3);
         quantity.unitCount = strictField(header, 3, 3, message);
         // A count the storage cannot honour would leave units nobody can reach.
-        if (quantity.unitCount < 0 || quantity.unitCount > maxUnit) throw ReadFailure{message};
+        if (quantity.unitCount < 0 || quantity.unitCount > maxUnit)
+            throw ReadFailure{message};
         table.setUnitCapacity(std::max(quantity.unitCount, table.unitCapacity()));
         cursor.advance();
 
         for (int j = 1;; ++j) {
             const std::string_view line = cursor.current(message);
-            if (isTerminator(line)) break;
-            if (j > maxUnit || j > table.unitDimension()) throw ReadFailure{message};
+            if (isTerminator(line))
+                break;
+            if (j > maxUnit || j > table.unitDimension())
+                throw ReadFailure{message};
             UnitItem& unit = table.unit(k, j);
             unit.icon = strictField(line, 1, 7, message);
-            unit.name = pGetField(line, 2, 7);
-            unit.rate = pGetField(line, 3, 7);
-            unit.offset = pGetField(line, 4, 7);
-            unit.rateError = pGetField(line, 5, 7);
-            unit.offsetError = pGetField(line, 6, 7);
-            unit.memo = pGetField(line, 7, 7);
-            if (j == 1) readReferences(table, k, line, message, notices);
+            unit.name = fieldOf(line, 2, 7);
+            unit.rate = fieldOf(line, 3, 7);
+            unit.offset = fieldOf(line, 4, 7);
+            unit.rateError = fieldOf(line, 5, 7);
+            unit.offsetError = fieldOf(line, 6, 7);
+            unit.memo = fieldOf(line, 7, 7);
+            if (j == 1)
+                readReferences(table, k, line, message, notices);
             cursor.advanceWithinBound(message);
         }
         cursor.advanceWithinBound(message);
@@ -192,73 +215,89 @@ void readQuantities(ConversionTable& table, LineCursor& cursor, common::Notices&
 
 }  // namespace
 
-std::string pGetField(std::string_view line, int n, int count) {
-    if (n > count) n = count;
-    if (n < 1) n = 1;
+std::string fieldOf(std::string_view line, int n, int count) {
+    if (n > count)
+        n = count;
+    if (n < 1)
+        n = 1;
     std::size_t start = 0;
     for (int field = 1; field < n; ++field) {
         const auto sep = line.find(';', start);
-        if (sep == std::string_view::npos) return {};
+        if (sep == std::string_view::npos)
+            return {};
         start = sep + 1;
     }
     const auto end = line.find(';', start);
-    return std::string(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+    return std::string(
+        line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
-int pCountFields(std::string_view line) {
+int countFields(std::string_view line) {
     int count = 1;
     for (char c : line) {
-        if (c == ';') ++count;
+        if (c == ';')
+            ++count;
     }
     return count;
 }
 
-bool pIfFileExists(const std::string& path) { return common::fileio::CanRead(path); }
+bool fileExists(const std::string& path) {
+    return common::fileio::canRead(path);
+}
 
-std::string pGetDirPath(std::string_view programDir) {
+std::string dirPathOf(std::string_view programDir) {
     std::string dir(programDir);
-    if (dir.empty() || dir.back() != '/') dir += '/';
+    if (dir.empty() || dir.back() != '/')
+        dir += '/';
     return dir;
 }
 
-std::string FileNameOf(std::string_view path) {
+std::string fileNameOf(std::string_view path) {
     const auto slash = path.rfind('/');
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-TableReadOutcome pReadTable(ConversionTable& table, const TableLimits& limits, std::string_view programDir,
-                            float twipsPerPixelX, float twipsPerPixelY) {
+TableReadOutcome readTable(ConversionTable& table, const TableLimits& limits, std::string_view programDir,
+                           float twipsPerPixelX, float twipsPerPixelY) {
     TableReadOutcome outcome;
     table.create(limits);
-    if (table.psFilePath.empty()) table.psFilePath = pGetDirPath(programDir) + std::string(kDefaultTableName);
-    const std::string& path = table.psFilePath;
-    if (pIfFileExists(path)) common::fileio::MakeWritable(path);
+    if (table.filePath.empty())
+        table.filePath = dirPathOf(programDir) + std::string(kDefaultTableName);
+    const std::string& path = table.filePath;
+    if (fileExists(path))
+        common::fileio::makeWritable(path);
 
-    std::string message = "'" + path + "'\r\nThis file does not exist or cannot be read. Please check the file name.";
+    std::string message =
+        "'" + path + "'\r\nThis file does not exist or cannot be read. Please check the file name.";
     try {
         std::string bytes;
-        if (!common::fileio::ReadAll(path, bytes)) throw ReadFailure{message};
+        if (!common::fileio::readAll(path, bytes))
+            throw ReadFailure{message};
         message = "PRTB01";
-        const bool ascii = common::IsAscii(bytes);
-        const bool utf8 = !ascii && common::IsValidUtf8(bytes);
-        table.fileEncoding = utf8 ? ConversionTable::FileEncoding::Utf8 : ConversionTable::FileEncoding::Windows1252;
-        if (!ascii && !utf8) bytes = common::Windows1252ToUtf8(bytes);
+        const bool ascii = common::isAscii(bytes);
+        const bool utf8 = !ascii && common::isValidUtf8(bytes);
+        table.fileEncoding =
+            utf8 ? ConversionTable::FileEncoding::Utf8 : ConversionTable::FileEncoding::Windows1252;
+        if (!ascii && !utf8)
+            bytes = common::windows1252ToUtf8(bytes);
         const std::vector<std::string_view> lines = nonBlankLines(bytes);
 
         int terminators = 0;
         for (const std::string_view line : lines) {
-            if (isTerminator(line)) ++terminators;
+            if (isTerminator(line))
+                ++terminators;
         }
         const int quantityCount = terminators - 2;
-        if (quantityCount > limits.maxQuantity) throw ReadFailure{limitText("groups", limits.maxQuantity)};
-        table.pnQuantityCount = static_cast<std::int16_t>(std::max(quantityCount, 0));
-        common::fileio::MakeReadOnly(path);
+        if (quantityCount > limits.maxQuantity)
+            throw ReadFailure{limitText("groups", limits.maxQuantity)};
+        table.quantityCount = static_cast<std::int16_t>(std::max(quantityCount, 0));
+        common::fileio::makeReadOnly(path);
 
         LineCursor cursor(lines, limits.lineBound());
         readCategories(table, cursor);
         readAllocation(table, cursor);
         readQuantities(table, cursor, outcome.notices);
-        table.pSetPixelRates(twipsPerPixelX, twipsPerPixelY);
+        table.setPixelRates(twipsPerPixelX, twipsPerPixelY);
     } catch (const ReadFailure& failure) {
         outcome.notices.push_back(exclamation(failure.message));
         outcome.result = 1;
@@ -266,11 +305,12 @@ TableReadOutcome pReadTable(ConversionTable& table, const TableLimits& limits, s
     return outcome;
 }
 
-std::string SafeTableField(std::string_view text) {
-    std::string safe = common::pReplaceAll(text, ";", ":");
-    safe = common::pReplaceAll(safe, "\r\n", " ");
+std::string safeTableField(std::string_view text) {
+    std::string safe = common::replaceAll(text, ";", ":");
+    safe = common::replaceAll(safe, "\r\n", " ");
     for (char& c : safe) {
-        if (c == '\r' || c == '\n') c = ' ';
+        if (c == '\r' || c == '\n')
+            c = ' ';
     }
     return safe;
 }
@@ -279,18 +319,20 @@ namespace {
 
 void makeFieldsSafe(ConversionTable& table) {
     auto fix = [](std::string& field) {
-        if (field.find_first_of(";\r\n") != std::string::npos) field = SafeTableField(field);
+        if (field.find_first_of(";\r\n") != std::string::npos)
+            field = safeTableField(field);
     };
-    for (int c = 1; c <= table.pnCategoryCount; ++c) fix(table.category(c).name);
-    for (int k = 1; k <= table.pnQuantityCount; ++k) {
+    for (int c = 1; c <= table.categoryCount; ++c)
+        fix(table.category(c).name);
+    for (int k = 1; k <= table.quantityCount; ++k) {
         Quantity& quantity = table.quantity(k);
         fix(quantity.name);
         // The header carries the name trimmed; keep the table equal to the file.
-        quantity.name = common::Trimmed(quantity.name);
+        quantity.name = common::trimmed(quantity.name);
         for (int j = 1; j <= quantity.unitCount; ++j) {
             UnitItem& unit = table.unit(k, j);
-            for (std::string* field : {&unit.name, &unit.rate, &unit.offset, &unit.rateError, &unit.offsetError,
-                                       &unit.memo}) {
+            for (std::string* field :
+                 {&unit.name, &unit.rate, &unit.offset, &unit.rateError, &unit.offsetError, &unit.memo}) {
                 fix(*field);
             }
         }
@@ -307,7 +349,8 @@ template <typename... Fields>
 void appendLine(std::string& out, const Fields&... fields) {
     bool first = true;
     auto field = [&](const auto& value) {
-        if (!first) out += ';';
+        if (!first)
+            out += ';';
         first = false;
         if constexpr (std::is_integral_v<std::decay_t<decltype(value)>>) {
             out += std::to_string(value);
@@ -322,29 +365,32 @@ void appendLine(std::string& out, const Fields&... fields) {
 std::string tableText(const ConversionTable& table, const NodeExpandedQuery& isExpanded) {
     std::string out;
     out.reserve(1024 * 1024);
-    for (int c = 1; c <= table.pnCategoryCount; ++c) {
+    for (int c = 1; c <= table.categoryCount; ++c) {
         const Category& category = table.category(c);
         const bool expanded = isExpanded && isExpanded(table.categoryNode(c)).value_or(false);
         appendLine(out, category.icon, category.name, expanded ? "1" : "0");
     }
     appendLine(out, kTerminator);
-    for (int m = 1; m <= table.pnAllocationCount; ++m) {
+    for (int m = 1; m <= table.allocationCount; ++m) {
         const NodeAllocationEntry& entry = table.allocation(m);
-        appendLine(out, entry.QuantityNo, entry.ParentNode, table.quantity(entry.QuantityNo).name);
+        appendLine(out, entry.quantityNo, entry.parentNode, table.quantity(entry.quantityNo).name);
     }
     appendLine(out, kTerminator);
-    for (int k = 1; k <= table.pnQuantityCount; ++k) {
+    for (int k = 1; k <= table.quantityCount; ++k) {
         const Quantity& quantity = table.quantity(k);
-        appendLine(out, quantity.icon, common::TrimBlanks(quantity.name), quantity.unitCount);
+        appendLine(out, quantity.icon, common::trimBlanks(quantity.name), quantity.unitCount);
         for (int j = 1; j <= quantity.unitCount; ++j) {
             const UnitItem& unit = table.unit(k, j);
-            appendLine(out, unit.icon, unit.name, unit.rate, unit.offset, unit.rateError, unit.offsetError, unit.memo);
-            if (j != 1) continue;
+            appendLine(out, unit.icon, unit.name, unit.rate, unit.offset, unit.rateError, unit.offsetError,
+                       unit.memo);
+            if (j != 1)
+                continue;
             // Reference items ride on the first unit line.
             out.resize(out.size() - 2);
             for (int i = 1; i <= quantity.refCount; ++i) {
                 const ReferenceItem& item = table.reference(k, i);
-                if (common::TrimBlanks(item.name).empty()) continue;
+                if (common::trimBlanks(item.name).empty())
+                    continue;
                 out += ';';
                 out += item.name;
                 out += ';';
@@ -359,17 +405,17 @@ std::string tableText(const ConversionTable& table, const NodeExpandedQuery& isE
 
 }  // namespace
 
-TableWriteOutcome pSaveTable(ConversionTable& table, const NodeExpandedQuery& isExpanded) {
+TableWriteOutcome saveTable(ConversionTable& table, const NodeExpandedQuery& isExpanded) {
     makeFieldsSafe(table);
     const std::string text = tableText(table, isExpanded);
     // Text a Windows-1252 file cannot hold is kept by writing UTF-8 instead.
-    if (table.fileEncoding == ConversionTable::FileEncoding::Windows1252 && !common::FitsWindows1252(text)) {
+    if (table.fileEncoding == ConversionTable::FileEncoding::Windows1252 && !common::fitsWindows1252(text)) {
         table.fileEncoding = ConversionTable::FileEncoding::Utf8;
     }
     const bool utf8 = table.fileEncoding == ConversionTable::FileEncoding::Utf8;
     TableWriteOutcome outcome;
     std::string error;
-    if (!common::fileio::ReplaceFile(table.psFilePath, utf8 ? text : common::Utf8ToWindows1252(text), error)) {
+    if (!common::fileio::replaceFile(table.filePath, utf8 ? text : common::utf8ToWindows1252(text), error)) {
         outcome.ok = false;
         outcome.error = error;
     }

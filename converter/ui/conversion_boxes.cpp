@@ -14,7 +14,7 @@ namespace quantora {
 namespace {
 
 NotationOptions notationOf(const ConverterSettings& settings) {
-    return {settings.Digits, settings.SciDigits, settings.Integer, settings.NumFormat};
+    return {settings.digits, settings.sciDigits, settings.integer, settings.numFormat};
 }
 
 }  // namespace
@@ -34,12 +34,13 @@ ConversionBoxes::ConversionBoxes(ConverterContext& context, QWidget& area, QStat
     // Typing there is discarded; the text can still be selected and copied.
     m_output->setReadOnly(true);
     m_output->installEventFilter(this);
-    connect(m_output, &QLineEdit::textChanged, this, [this](const QString& text) { emit outputEmptied(text.isEmpty()); });
+    connect(m_output, &QLineEdit::textChanged, this,
+            [this](const QString& text) { emit outputEmptied(text.isEmpty()); });
 
     m_input->setObjectName(QStringLiteral("txtInput"));
     m_input->setToolTip(QStringLiteral("Enter a number to be converted from."));
     connect(m_input, &QLineEdit::textChanged, this, &ConversionBoxes::runIfUnitsChosen);
-    connect(m_input, &QLineEdit::returnPressed, this, &ConversionBoxes::pExecConversion);
+    connect(m_input, &QLineEdit::returnPressed, this, &ConversionBoxes::runConversion);
 
     m_arrow->setObjectName(QStringLiteral("imgPoint"));
     m_arrow->setPixmap(icons.arrow(area.devicePixelRatioF()));
@@ -62,40 +63,47 @@ ConversionBoxes::ConversionBoxes(ConverterContext& context, QWidget& area, QStat
 }
 
 QString ConversionBoxes::panel(int n) const {
-    if (n < 1 || n > 4) return {};
+    if (n < 1 || n > 4)
+        return {};
     return m_panels[static_cast<std::size_t>(n - 1)]->text();
 }
 
 void ConversionBoxes::setPanel(int n, const QString& text) {
-    if (n < 1 || n > 4) return;
+    if (n < 1 || n > 4)
+        return;
     m_panels[static_cast<std::size_t>(n - 1)]->setText(text);
     updateArrowToolTip();
 }
 
-bool ConversionBoxes::unitsChosen() const { return !panel(2).isEmpty() && !panel(4).isEmpty(); }
+bool ConversionBoxes::unitsChosen() const {
+    return !panel(2).isEmpty() && !panel(4).isEmpty();
+}
 
 void ConversionBoxes::pickFrom(int unit, const QString& name) {
-    m_context.table.selection.pnConvFromIndex = static_cast<std::int16_t>(unit);
+    m_context.table.selection.convertFrom = static_cast<std::int16_t>(unit);
     setPanel(2, name);
 }
 
 void ConversionBoxes::pickInto(int unit, const QString& name) {
-    m_context.table.selection.pnConvIntoIndex = static_cast<std::int16_t>(unit);
+    m_context.table.selection.convertInto = static_cast<std::int16_t>(unit);
     setPanel(4, name);
 }
 
 void ConversionBoxes::runIfUnitsChosen() {
-    if (unitsChosen()) pExecConversion();
+    if (unitsChosen())
+        runConversion();
 }
 
-void ConversionBoxes::pExecConversion() {
+void ConversionBoxes::runConversion() {
     const std::string typed = m_input->text().toStdString();
     const ConversionRequest request{m_context.table, typed, notationOf(m_context.settings),
-                                    m_context.settings.ShowError, m_context.decimalSep.pnDecimalSep};
-    const ConversionOutcome outcome = quantora::pExecConversion(request);
+                                    m_context.settings.showError, m_context.decimalSeparator};
+    const ConversionOutcome outcome = quantora::runConversion(request);
     m_output->setText(QString::fromStdString(outcome.output));
-    if (outcome.dest) m_dest->setText(QString::fromStdString(*outcome.dest));
-    if (outcome.showDecimalSepHint) emit decimalSepHintWanted();
+    if (outcome.dest)
+        m_dest->setText(QString::fromStdString(*outcome.dest));
+    if (outcome.showDecimalSepHint)
+        emit decimalSepHintWanted();
     m_context.messages.presentAll(m_input->window(), outcome.notices);
 }
 
@@ -104,11 +112,11 @@ void ConversionBoxes::swapUnits() {
     const QString from = panel(2);
     setPanel(2, panel(4));
     setPanel(4, from);
-    std::swap(selection.pnConvFromIndex, selection.pnConvIntoIndex);
-    pExecConversion();
+    std::swap(selection.convertFrom, selection.convertInto);
+    runConversion();
 }
 
-void ConversionBoxes::pClearUnitSelection() {
+void ConversionBoxes::clearUnitSelection() {
     setPanel(2, QString());
     setPanel(4, QString());
     m_output->clear();
@@ -129,8 +137,9 @@ bool ConversionBoxes::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ConversionBoxes::updateArrowToolTip() {
-    m_arrow->setToolTip(unitsChosen() ? QStringLiteral("Right-click here to swap the units.")
-                                      : QStringLiteral("Click and drag this arrow to change the box widths."));
+    m_arrow->setToolTip(unitsChosen()
+                            ? QStringLiteral("Right-click here to swap the units.")
+                            : QStringLiteral("Click and drag this arrow to change the box widths."));
 }
 
 }  // namespace quantora

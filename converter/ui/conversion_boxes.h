@@ -4,7 +4,7 @@
 // bare result (txtDest), the arrow between the boxes (imgPoint) and the four
 // status panels (" From", its unit, " Into", its unit).
 //
-// unit picked or text changed -> both unit panels set? -> pExecConversion ->
+// unit picked or text changed -> both unit panels set? -> runConversion ->
 // txtOutput, txtDest, hint 5, notices
 
 #include "converter/ui/converter_context.h"
@@ -41,11 +41,12 @@ public:
     void pickFrom(int unit, const QString& name);
     void pickInto(int unit, const QString& name);
     void runIfUnitsChosen();
-    void pExecConversion();
+    // Converts the typed value into the convert-into box (pExecConversion).
+    void runConversion();
     // Exchanges the two units and converts again.
     void swapUnits();
-    // Empties both unit panels and the convert-into box.
-    void pClearUnitSelection();
+    // Empties both unit panels and the convert-into box (pClearUnitSelection).
+    void clearUnitSelection();
     void focusInputAtStart();
 
 signals:

@@ -17,7 +17,8 @@ namespace quantora {
 inline constexpr char kAppTitle[] = "Quantora 2000 ";  // the application title, one trailing blank
 
 struct ConverterContext {
-    ConverterContext(common::SettingsStore& settingsStore, common::MessagePresenter& presenter, QString folder)
+    ConverterContext(common::SettingsStore& settingsStore, common::MessagePresenter& presenter,
+                     QString folder)
         : store(settingsStore), messages(presenter), tableFolder(std::move(folder)) {}
 
     common::SettingsStore& store;
@@ -28,7 +29,7 @@ struct ConverterContext {
 
     ConverterSettings settings;
     ConversionTable table;
-    DecimalSeparator decimalSep;
+    common::DecimalSeparator decimalSeparator = common::DecimalSeparator::Dot;
     CopyHistory history;
 
     bool loadFailed = false;  // the table read at start-up failed
@@ -41,8 +42,10 @@ struct ConverterContext {
     // limited before it becomes a pixel count.
     static int pixels(double value) {
         constexpr double kLimit = 1e6;
-        if (!(value > -kLimit)) return static_cast<int>(-kLimit);
-        if (!(value < kLimit)) return static_cast<int>(kLimit);
+        if (!(value > -kLimit))
+            return static_cast<int>(-kLimit);
+        if (!(value < kLimit))
+            return static_cast<int>(kLimit);
         return qRound(value);
     }
     int toPixelsX(float twips) const { return pixels(static_cast<double>(twips) / twipsPerPixelX); }

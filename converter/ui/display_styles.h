@@ -1,5 +1,5 @@
 #pragma once
-// pApplyFonts: the font and colour settings of the display elements put on
+// applyFonts: the font and colour settings of the display elements put on
 // the main window's controls - tree (element 0), list (1), convert-from box
 // (2), status bar (3, font only) and convert-into box (colours of 4, font of 2).
 
@@ -23,8 +23,9 @@ struct StyleTargets {
 
 // The font of element i; a size below 1 or above 144 points keeps the
 // platform's size.
-QFont ElementFont(const ConverterSettings& settings, int element);
+QFont elementFont(const ConverterSettings& settings, int element);
 
-void pApplyFonts(const ConverterSettings& settings, const StyleTargets& targets);
+// Puts the fonts and colours on the controls (pApplyFonts).
+void applyFonts(const ConverterSettings& settings, const StyleTargets& targets);
 
 }  // namespace quantora

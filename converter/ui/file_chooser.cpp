@@ -12,8 +12,10 @@ std::optional<QString> DialogFileChooser::choose(QWidget* parent, const FileDial
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(request.nameFilters);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    if (!request.fileName.isEmpty()) dialog.selectFile(QDir(request.directory).filePath(request.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(QDir(request.directory).filePath(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 

@@ -17,10 +17,12 @@ namespace {
 class TopmostPause {
 public:
     explicit TopmostPause(const FileCommands::Hooks& hooks) : m_hooks(hooks) {
-        if (m_hooks.removeTopmost) m_hooks.removeTopmost();
+        if (m_hooks.removeTopmost)
+            m_hooks.removeTopmost();
     }
     ~TopmostPause() {
-        if (m_hooks.restoreTopmost) m_hooks.restoreTopmost();
+        if (m_hooks.restoreTopmost)
+            m_hooks.restoreTopmost();
     }
     TopmostPause(const TopmostPause&) = delete;
     TopmostPause& operator=(const TopmostPause&) = delete;
@@ -37,68 +39,78 @@ common::Notice writeFailure(const std::string& error) {
 
 }  // namespace
 
-FileCommands::FileCommands(ConverterContext& context, QWidget& window, FileChooser& chooser, QuantityViews& views,
-                           ConversionBoxes& boxes, Hooks hooks)
-    : QObject(&window), m_context(context), m_window(window), m_chooser(chooser), m_views(views), m_boxes(boxes),
+FileCommands::FileCommands(ConverterContext& context, QWidget& window, FileChooser& chooser,
+                           QuantityViews& views, ConversionBoxes& boxes, Hooks hooks)
+    : QObject(&window),
+      m_context(context),
+      m_window(window),
+      m_chooser(chooser),
+      m_views(views),
+      m_boxes(boxes),
       m_hooks(std::move(hooks)) {}
 
-FileDialogRequest FileCommands::mGetFileName(FileDialogRequest::Kind kind, const QString& title) const {
+FileDialogRequest FileCommands::askFileName(FileDialogRequest::Kind kind, const QString& title) const {
     FileDialogRequest request;
     request.kind = kind;
     request.title = title;
     // "*.dat;*.txt" in the platform's pattern form.
     request.nameFilters = {QStringLiteral("Data files (*.dat *.txt)"), QStringLiteral("All Files (*)")};
     request.directory = m_context.tableDirectory;
-    request.fileName = QString::fromStdString(FileNameOf(m_context.table.psFilePath));
+    request.fileName = QString::fromStdString(fileNameOf(m_context.table.filePath));
     return request;
 }
 
 void FileCommands::takeFileIdentity(const QString& path) {
     ConversionTable& table = m_context.table;
-    table.psFilePath = path.toStdString();
-    table.psTableTitle = TableTitleOf(table.psFilePath);
+    table.filePath = path.toStdString();
+    table.title = tableTitleOf(table.filePath);
     m_context.tableDirectory =
-        QString::fromStdString(TableDirectoryOf(table.psFilePath, m_context.tableFolder.toStdString()));
+        QString::fromStdString(tableDirectoryOf(table.filePath, m_context.tableFolder.toStdString()));
 }
 
 bool FileCommands::writeTable() {
-    const TableWriteOutcome outcome = pSaveTable(m_context.table, m_views.expandedQuery());
+    const TableWriteOutcome outcome = saveTable(m_context.table, m_views.expandedQuery());
     if (!outcome.ok) {
         m_context.messages.present(&m_window, writeFailure(outcome.error));
         return false;
     }
-    m_context.table.pfTableChanged = false;
+    m_context.table.changed = false;
     return true;
 }
 
-SavePrompt FileCommands::mAskSaveChanges() {
+SavePrompt FileCommands::askSaveChanges() {
     ConversionTable& table = m_context.table;
-    const common::Notice question{common::NoticeIcon::Exclamation, kPromptTitle,
-                                  "The file '" + table.psTableTitle + "' has changed.\nDo you want to save the changes?"};
+    const common::Notice question{
+        common::NoticeIcon::Exclamation, kPromptTitle,
+        "The file '" + table.title + "' has changed.\nDo you want to save the changes?"};
     const common::NoticeAnswer answer =
         m_context.messages.present(&m_window, question, common::NoticeButtons::YesNoCancel);
     if (answer == common::NoticeAnswer::Yes) {
-        FileDialogRequest request = mGetFileName(FileDialogRequest::Kind::Save, QStringLiteral(" Save As"));
+        FileDialogRequest request = askFileName(FileDialogRequest::Kind::Save, QStringLiteral(" Save As"));
         request.confirmOverwrite = true;
         const std::optional<QString> path = m_chooser.choose(&m_window, request);
-        if (!path) return SavePrompt::YesCancel;
-        const std::string oldPath = table.psFilePath;
+        if (!path)
+            return SavePrompt::YesCancel;
+        const std::string oldPath = table.filePath;
         const QString oldDirectory = m_context.tableDirectory;
         takeFileIdentity(*path);
-        m_views.setRootText(QString::fromStdString(table.psTableTitle));
-        if (m_hooks.saveSettings) m_hooks.saveSettings();
+        m_views.setRootText(QString::fromStdString(table.title));
+        if (m_hooks.saveSettings)
+            m_hooks.saveSettings();
         if (!writeTable()) {
             // Nothing was saved: keep the old file and stay, so no change is lost.
             takeFileIdentity(QString::fromStdString(oldPath));
             m_context.tableDirectory = oldDirectory;
-            m_views.setRootText(QString::fromStdString(table.psTableTitle));
+            m_views.setRootText(QString::fromStdString(table.title));
             return SavePrompt::YesCancel;
         }
         return SavePrompt::YesSave;
     }
     if (answer == common::NoticeAnswer::No) {
-        if (m_hooks.saveSettings) m_hooks.saveSettings();
-        if (const auto fault = pSaveNodeStatus(table, m_views.expandedQuery())) m_context.messages.present(&m_window, *fault);
+        if (m_hooks.saveSettings)
+            m_hooks.saveSettings();
+        if (const auto fault = saveNodeStatus(table, m_views.expandedQuery()))
+            m_context.messages.present(&m_window, *fault);
         return SavePrompt::No;
     }
     return SavePrompt::Cancel;
@@ -108,51 +120,57 @@ int FileCommands::open() {
     const TopmostPause pause(m_hooks);
     // The question about unsaved changes is asked once, however often the
     // file dialog comes back after a file that failed to load.
-    bool changesSettled = !m_context.table.pfTableChanged;
+    bool changesSettled = !m_context.table.changed;
     for (;;) {
         if (!changesSettled) {
-            const SavePrompt answer = mAskSaveChanges();
-            if (answer == SavePrompt::Cancel || answer == SavePrompt::YesCancel) return -1;
+            const SavePrompt answer = askSaveChanges();
+            if (answer == SavePrompt::Cancel || answer == SavePrompt::YesCancel)
+                return -1;
             changesSettled = true;
         }
-        FileDialogRequest request = mGetFileName(FileDialogRequest::Kind::Open, QStringLiteral(" Open"));
+        FileDialogRequest request = askFileName(FileDialogRequest::Kind::Open, QStringLiteral(" Open"));
         request.hideReadOnly = true;
         const std::optional<QString> path = m_chooser.choose(&m_window, request);
-        if (!path) return -1;
+        if (!path)
+            return -1;
         // Read into a fresh table: a file that fails to load leaves the
         // current table as it is, shown, saveable and still marked changed.
         ConversionTable candidate(m_context.settings.limits);
-        candidate.psFilePath = path->toStdString();
-        const TableReadOutcome outcome = pReadTable(candidate, m_context.settings.limits,
-                                                    m_context.tableFolder.toStdString(), m_context.twipsPerPixelX,
-                                                    m_context.twipsPerPixelY);
+        candidate.filePath = path->toStdString();
+        const TableReadOutcome outcome =
+            readTable(candidate, m_context.settings.limits, m_context.tableFolder.toStdString(),
+                      m_context.twipsPerPixelX, m_context.twipsPerPixelY);
         m_context.messages.presentAll(&m_window, outcome.notices);
-        if (outcome.result != 0) continue;
+        if (outcome.result != 0)
+            continue;
 
         candidate.selection = m_context.table.selection;
         m_context.table = std::move(candidate);
         ConversionTable& table = m_context.table;
-        table.pfTableChanged = false;
-        table.selection.pnSelNodeIndex = pCheckSelNodeIndex(table.selection.pnSelNodeIndex, table);
+        table.changed = false;
+        table.selection.node = checkSelectedNode(table.selection.node, table);
         takeFileIdentity(*path);
-        m_views.pUpdateTreeView();
+        m_views.updateTreeView();
         m_views.clearList();
-        m_views.setViewStyle(m_context.settings.View);
-        if (m_context.loadFailed && m_context.settings.ShowGridLines == 1) m_views.list().setGridLines(true);
+        m_views.setViewStyle(m_context.settings.view);
+        if (m_context.loadFailed && m_context.settings.showGridLines == 1)
+            m_views.list().setGridLines(true);
         m_context.batchMode = false;
         m_boxes.input().clear();
         // The units picked belong to the old table.
-        m_boxes.pClearUnitSelection();
+        m_boxes.clearUnitSelection();
         m_context.loadFailed = false;
         return 0;
     }
 }
 
 void FileCommands::save() {
-    if (!m_context.table.pfTableChanged) return;
+    if (!m_context.table.changed)
+        return;
     const common::Notice question{common::NoticeIcon::Exclamation, " Save",
                                   "Do you really want to overwrite the existing file?"};
-    if (m_context.messages.present(&m_window, question, common::NoticeButtons::YesNo) != common::NoticeAnswer::Yes) {
+    if (m_context.messages.present(&m_window, question, common::NoticeButtons::YesNo) !=
+        common::NoticeAnswer::Yes) {
         return;
     }
     writeTable();
@@ -160,13 +178,14 @@ void FileCommands::save() {
 
 int FileCommands::saveAs() {
     const TopmostPause pause(m_hooks);
-    FileDialogRequest request = mGetFileName(FileDialogRequest::Kind::Save, QStringLiteral(" Save As"));
+    FileDialogRequest request = askFileName(FileDialogRequest::Kind::Save, QStringLiteral(" Save As"));
     request.confirmOverwrite = true;
     request.hideReadOnly = true;
     const std::optional<QString> path = m_chooser.choose(&m_window, request);
-    if (!path) return -1;
+    if (!path)
+        return -1;
     ConversionTable& table = m_context.table;
-    const std::string oldPath = table.psFilePath;
+    const std::string oldPath = table.filePath;
     const QString oldDirectory = m_context.tableDirectory;
     takeFileIdentity(*path);
     if (!writeTable()) {
@@ -174,7 +193,7 @@ int FileCommands::saveAs() {
         m_context.tableDirectory = oldDirectory;
         return -1;
     }
-    m_views.setRootText(QString::fromStdString(table.psTableTitle));
+    m_views.setRootText(QString::fromStdString(table.title));
     return 0;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The File menu's table commands: Open, Save, Save As, and the question
 // asked whenever unsaved changes would be lost. Each keeps the file identity
-// (psFilePath, psTableTitle, the table directory) in step with what happened.
+// (filePath, title, the table directory) in step with what happened.
 
 #include "converter/ui/converter_context.h"
 #include "converter/ui/file_chooser.h"
@@ -22,7 +22,7 @@ class FileCommands : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
-        std::function<void()> saveSettings;    // pSaveCfg with the live window values
+        std::function<void()> saveSettings;    // saveConverterSettings with the live window values
         std::function<void()> removeTopmost;   // before a dialog
         std::function<void()> restoreTopmost;  // after it
     };
@@ -33,10 +33,12 @@ public:
     int open();
     void save();
     int saveAs();
-    SavePrompt mAskSaveChanges();
+    // Asks whether to save unsaved changes before they would be lost (mAskSaveChanges).
+    SavePrompt askSaveChanges();
 
 private:
-    FileDialogRequest mGetFileName(FileDialogRequest::Kind kind, const QString& title) const;
+    // Asks for a table file name to open or save (mGetFileName).
+    FileDialogRequest askFileName(FileDialogRequest::Kind kind, const QString& title) const;
     // Writes the table; a failure is reported and leaves the change flag set.
     bool writeTable();
     void takeFileIdentity(const QString& path);

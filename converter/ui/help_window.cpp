@@ -20,9 +20,11 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(n
 
 bool HelpWindow::showTopic(const QString& helpFile, int topic) {
     const QFileInfo file(helpFile);
-    if (!file.isFile() || !file.isReadable()) return false;
+    if (!file.isFile() || !file.isReadable())
+        return false;
     QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
-    url.setFragment(topic > 0 ? QStringLiteral("topic") + QString::number(topic) : QStringLiteral("contents"));
+    url.setFragment(topic > 0 ? QStringLiteral("topic") + QString::number(topic)
+                              : QStringLiteral("contents"));
     // The document is HTML whatever its name ends in.
     m_browser->setSource(url, QTextDocument::HtmlResource);
     show();
@@ -31,6 +33,8 @@ bool HelpWindow::showTopic(const QString& helpFile, int topic) {
     return true;
 }
 
-QString HelpWindow::currentAnchor() const { return m_browser->source().fragment(); }
+QString HelpWindow::currentAnchor() const {
+    return m_browser->source().fragment();
+}
 
 }  // namespace quantora

@@ -47,16 +47,19 @@ HintWindow::HintWindow(ConverterContext& context, const IconSet& icons, Hooks ho
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_show, &QCheckBox::clicked, this,
-            [this](bool ticked) { SetHintSwitch(m_context.settings, m_index, ticked); });
+            [this](bool ticked) { setHintSwitch(m_context.settings, m_index, ticked); });
     connect(m_ok, &QPushButton::clicked, this, &QWidget::close);
     connect(m_timer, &QTimer::timeout, this, &HintWindow::animationTick);
 }
 
-void HintWindow::mShowHint(int index) {
+void HintWindow::showHint(int index) {
     m_index = index;
-    if (!HintWanted(m_context.settings, index)) return;
-    if (m_hooks.beforeShow) m_hooks.beforeShow();
-    m_text->setText(QString::fromStdString(HintText(index, m_context.decimalSep.psDecimalSepName)));
+    if (!hintWanted(m_context.settings, index))
+        return;
+    if (m_hooks.beforeShow)
+        m_hooks.beforeShow();
+    m_text->setText(QString::fromStdString(
+        hintText(index, std::string(common::separatorName(m_context.decimalSeparator)))));
     m_show->setChecked(false);
     m_ticks = 0;
     m_picture->setPixmap(m_icons.hintPicture(0, devicePixelRatioF()));
@@ -72,7 +75,8 @@ void HintWindow::mShowHint(int index) {
 
 void HintWindow::animationTick() {
     ++m_ticks;
-    if (m_ticks == 10) m_picture->setPixmap(m_icons.hintPicture(1, devicePixelRatioF()));
+    if (m_ticks == 10)
+        m_picture->setPixmap(m_icons.hintPicture(1, devicePixelRatioF()));
     if (m_ticks == 20) {
         m_picture->setPixmap(m_icons.hintPicture(2, devicePixelRatioF()));
         m_timer->stop();
@@ -83,7 +87,8 @@ void HintWindow::closeEvent(QCloseEvent* event) {
     m_open = false;
     m_timer->stop();
     event->accept();
-    if (m_hooks.closed) m_hooks.closed();
+    if (m_hooks.closed)
+        m_hooks.closed();
 }
 
 }  // namespace quantora

@@ -26,8 +26,8 @@ public:
     };
     HintWindow(ConverterContext& context, const IconSet& icons, Hooks hooks, QWidget* owner);
 
-    // Shows hint index unless its switch is off.
-    void mShowHint(int index);
+    // Shows hint index unless its switch is off (mShowHint).
+    void showHint(int index);
     bool isOpen() const { return m_open; }
     int currentHint() const { return m_index; }
     // One tick of the icon animation (Timer1).

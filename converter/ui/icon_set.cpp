@@ -8,7 +8,9 @@
 
 // The icons live in the static library's resources, which the linker keeps
 // only when something refers to them.
-static void initIconResources() { Q_INIT_RESOURCE(quantora); }
+static void initIconResources() {
+    Q_INIT_RESOURCE(quantora);
+}
 
 namespace quantora {
 namespace {
@@ -32,19 +34,25 @@ qreal screenRatio() {
 
 // Every icon is shown at 16 pixels: one drawing at the screen's ratio reads
 // the document once (an icon engine reads it twice).
-QIcon load(const QString& name) { return QIcon(render(name, QSize(kIconSize, kIconSize), screenRatio())); }
+QIcon load(const QString& name) {
+    return QIcon(render(name, QSize(kIconSize, kIconSize), screenRatio()));
+}
 
 }  // namespace
 
-IconSet::IconSet() { initIconResources(); }
+IconSet::IconSet() {
+    initIconResources();
+}
 
 const QIcon& IconSet::cached(QIcon& slot, const QString& name) const {
-    if (slot.isNull()) slot = load(name);
+    if (slot.isNull())
+        slot = load(name);
     return slot;
 }
 
 const QIcon& IconSet::root(bool open) const {
-    return open ? cached(m_rootOpen, QStringLiteral("tree/root-open")) : cached(m_rootClosed, QStringLiteral("tree/root"));
+    return open ? cached(m_rootOpen, QStringLiteral("tree/root-open"))
+                : cached(m_rootClosed, QStringLiteral("tree/root"));
 }
 
 const QIcon& IconSet::treeImage(int image) const {
@@ -63,12 +71,17 @@ const QIcon& IconSet::unitImage(int image) const {
     return cached(m_units[static_cast<std::size_t>(i - 1)], name);
 }
 
-QIcon IconSet::toolbar(const QString& key) const { return load(QStringLiteral("toolbar/") + key.toLower()); }
+QIcon IconSet::toolbar(const QString& key) const {
+    return load(QStringLiteral("toolbar/") + key.toLower());
+}
 
-QIcon IconSet::application() const { return QIcon(render(QStringLiteral("quantora"), QSize(64, 64), 1.0)); }
+QIcon IconSet::application() const {
+    return QIcon(render(QStringLiteral("quantora"), QSize(64, 64), 1.0));
+}
 
 QPixmap IconSet::arrow(qreal devicePixelRatio) const {
-    return render(QStringLiteral("arrow"), QSize(layout::kArrowWidth, layout::kArrowHeight), devicePixelRatio);
+    return render(QStringLiteral("arrow"), QSize(layout::kArrowWidth, layout::kArrowHeight),
+                  devicePixelRatio);
 }
 
 QPixmap IconSet::hintPicture(int stage, qreal devicePixelRatio) const {

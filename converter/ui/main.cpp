@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     common::QSettingsStore store;
     common::MessageBoxPresenter messages;
     quantora::DialogFileChooser files;
-    quantora::MainWindow window(store, messages, files, quantora::DefaultTableFolder());
+    quantora::MainWindow window(store, messages, files, quantora::defaultTableFolder());
     window.start();
     return app.exec();
 }

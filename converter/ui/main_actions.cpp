@@ -43,8 +43,8 @@ constexpr ButtonDef kButtons[] = {
 };
 
 // Buttons whose commands come with later work on the converter.
-constexpr const char* kPendingButtons[] = {"Print", "CopyCalc", "PasteCalc", "Find", "SortTree",
-                                           "SortList", "Ref", "Calc", "Options"};
+constexpr const char* kPendingButtons[] = {"Print",    "CopyCalc", "PasteCalc", "Find",   "SortTree",
+                                           "SortList", "Ref",      "Calc",      "Options"};
 
 }  // namespace
 
@@ -53,7 +53,8 @@ MainActions::MainActions(QMainWindow& window, const IconSet& icons) : QObject(&w
     buildPopups(window);
     buildToolbar(window, icons);
     markPending();
-    for (QAction* action : m_shortcutActions) window.addAction(action);
+    for (QAction* action : m_shortcutActions)
+        window.addAction(action);
 }
 
 QMenu* MainActions::addArray(MenuId id, QMenu* menu, const QString& arrayName,
@@ -71,7 +72,8 @@ QMenu* MainActions::addArray(MenuId id, QMenu* menu, const QString& arrayName,
         action->setObjectName(arrayName + QLatin1Char('_') + QString::number(index));
         items.push_back(action);
     }
-    if (!m_menus.contains(id)) m_menus[id] = menu;
+    if (!m_menus.contains(id))
+        m_menus[id] = menu;
     return menu;
 }
 
@@ -101,7 +103,8 @@ void MainActions::buildMenus(QMainWindow& window) {
     m_items[MenuId::Edit].push_back(history->menuAction());
     addArray(MenuId::EditHistory, history, QStringLiteral("mnuEditHistoryArray"),
              {"0", "1", "2", "3", "4", "5", "6", "7"});
-    for (int i = 1; i < 8; ++i) item(MenuId::EditHistory, i)->setVisible(false);
+    for (int i = 1; i < 8; ++i)
+        item(MenuId::EditHistory, i)->setVisible(false);
     // Items 8 and 9 continue the array after the submenu.
     std::vector<QAction*>& editItems = m_items[MenuId::Edit];
     QAction* separator = edit->addSeparator();
@@ -111,7 +114,8 @@ void MainActions::buildMenus(QMainWindow& window) {
     find->setObjectName(QStringLiteral("mnuEditArray_9"));
     connect(find, &QAction::triggered, this, [this] { emit menuItemChosen(MenuId::Edit, 9); });
     editItems.push_back(find);
-    for (int i : {0, 1, 2, 4, 5, 7}) item(MenuId::Edit, i)->setEnabled(false);
+    for (int i : {0, 1, 2, 4, 5, 7})
+        item(MenuId::Edit, i)->setEnabled(false);
 
     QMenu* view = topMenu("mnuView", "&View");
     addArray(MenuId::View, view, QStringLiteral("mnuViewArray"), {"&List", "&Details", "-"});
@@ -193,9 +197,11 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
         action->setData(key);
         connect(action, &QAction::triggered, this, [this, key] { emit buttonClicked(key); });
         m_buttons[key] = action;
-        if (def.separatorAfter) m_toolbar->addSeparator();
+        if (def.separatorAfter)
+            m_toolbar->addSeparator();
     }
-    for (QToolButton* button : m_toolbar->findChildren<QToolButton*>()) button->installEventFilter(this);
+    for (QToolButton* button : m_toolbar->findChildren<QToolButton*>())
+        button->installEventFilter(this);
     auto* space = new QWidget(m_toolbar);
     space->setObjectName(QStringLiteral("picTbSpace"));
     space->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -204,25 +210,24 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
 
 void MainActions::markPending() {
     const std::vector<std::pair<MenuId, std::vector<int>>> pending = {
-        {MenuId::File, {4, 6}},
-        {MenuId::Edit, {4, 5, 9}},
-        {MenuId::ViewArrange, {0, 1}},
-        {MenuId::Tools, {0, 1, 3, 5, 6}},
-        {MenuId::EditCategory, {0, 1, 3}},
-        {MenuId::EditGroup, {0, 1, 3}},
-        {MenuId::ShowMemo, {0}},
-        {MenuId::EditUnit, {2, 3, 5}},
+        {MenuId::File, {4, 6}},           {MenuId::Edit, {4, 5, 9}},         {MenuId::ViewArrange, {0, 1}},
+        {MenuId::Tools, {0, 1, 3, 5, 6}}, {MenuId::EditCategory, {0, 1, 3}}, {MenuId::EditGroup, {0, 1, 3}},
+        {MenuId::ShowMemo, {0}},          {MenuId::EditUnit, {2, 3, 5}},
     };
     for (const auto& [id, indices] : pending) {
-        for (int index : indices) m_pending.insert(item(id, index));
+        for (int index : indices)
+            m_pending.insert(item(id, index));
     }
-    for (const char* key : kPendingButtons) m_pending.insert(button(QString::fromLatin1(key)));
-    for (QAction* action : m_pending) action->setEnabled(false);
+    for (const char* key : kPendingButtons)
+        m_pending.insert(button(QString::fromLatin1(key)));
+    for (QAction* action : m_pending)
+        action->setEnabled(false);
 }
 
 QAction* MainActions::item(MenuId menu, int index) const {
     const auto it = m_items.find(menu);
-    if (it == m_items.end() || index < 0 || index >= static_cast<int>(it->second.size())) return nullptr;
+    if (it == m_items.end() || index < 0 || index >= static_cast<int>(it->second.size()))
+        return nullptr;
     return it->second[static_cast<std::size_t>(index)];
 }
 
@@ -242,16 +247,21 @@ QAction* MainActions::button(const QString& key) const {
 }
 
 void MainActions::setAvailable(QAction* action, bool enabled) {
-    if (action) action->setEnabled(enabled && isBuilt(action));
+    if (action)
+        action->setEnabled(enabled && isBuilt(action));
 }
 
 bool MainActions::isLive(QAction* action) const {
-    if (!action || !action->isEnabled() || !action->isVisible()) return false;
+    if (!action || !action->isEnabled() || !action->isVisible())
+        return false;
     for (QMenu* top : m_topLevel) {
-        if (top->menuAction()->isEnabled()) continue;
-        if (top->actions().contains(action)) return false;
+        if (top->menuAction()->isEnabled())
+            continue;
+        if (top->actions().contains(action))
+            return false;
         for (QAction* inner : top->actions()) {
-            if (inner->menu() && inner->menu()->actions().contains(action)) return false;
+            if (inner->menu() && inner->menu()->actions().contains(action))
+                return false;
         }
     }
     return true;
@@ -260,7 +270,8 @@ bool MainActions::isLive(QAction* action) const {
 QAction* MainActions::liveShortcut(QKeyCombination combination) const {
     const QKeySequence keys(combination);
     for (QAction* action : m_shortcutActions) {
-        if (action->shortcut() == keys && isLive(action)) return action;
+        if (action->shortcut() == keys && isLive(action))
+            return action;
     }
     return nullptr;
 }
@@ -279,7 +290,8 @@ bool MainActions::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainActions::setViewStyle(int view) {
-    if (view != 2 && view != 3) return;
+    if (view != 2 && view != 3)
+        return;
     const bool details = view == 3;
     item(MenuId::View, 0)->setChecked(!details);
     item(MenuId::View, 1)->setChecked(details);

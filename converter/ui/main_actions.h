@@ -24,18 +24,18 @@ namespace quantora {
 class IconSet;
 
 enum class MenuId {
-    File,         // mnuFileArray
-    Edit,         // mnuEditArray
-    EditHistory,  // mnuEditHistoryArray
-    View,         // mnuViewArray
-    ViewArrange,  // mnuViewArrangeArray
-    Tools,        // mnuToolsArray
-    Help,         // mnuHelpArray
-    EditCategory, // mnuEditCategoryArray (pop-up)
-    EditGroup,    // mnuEditGroupArray (pop-up)
-    ShowMemo,     // mnuShowMemoArray (unit pop-up)
-    EditUnit,     // mnuEditUnitArray (unit pop-up)
-    Swap,         // mnuSwapArray (pop-up)
+    File,          // mnuFileArray
+    Edit,          // mnuEditArray
+    EditHistory,   // mnuEditHistoryArray
+    View,          // mnuViewArray
+    ViewArrange,   // mnuViewArrangeArray
+    Tools,         // mnuToolsArray
+    Help,          // mnuHelpArray
+    EditCategory,  // mnuEditCategoryArray (pop-up)
+    EditGroup,     // mnuEditGroupArray (pop-up)
+    ShowMemo,      // mnuShowMemoArray (unit pop-up)
+    EditUnit,      // mnuEditUnitArray (unit pop-up)
+    Swap,          // mnuSwapArray (pop-up)
 };
 
 class MainActions : public QObject {
@@ -74,7 +74,8 @@ signals:
     void buttonClicked(const QString& key);
 
 private:
-    QMenu* addArray(MenuId id, QMenu* menu, const QString& arrayName, const std::vector<const char*>& captions);
+    QMenu* addArray(MenuId id, QMenu* menu, const QString& arrayName,
+                    const std::vector<const char*>& captions);
     void buildMenus(QMainWindow& window);
     void buildPopups(QMainWindow& window);
     void buildToolbar(QMainWindow& window, const IconSet& icons);

@@ -33,8 +33,10 @@ public:
 
     // The resize rule: panes, boxes, arrow, then the vertical layout.
     void resize();
-    void mLayoutVertical();
-    void mEqualizeBoxes();
+    // Heights and tops of the panes, the value boxes and the arrow (mLayoutVertical).
+    void layoutVertical();
+    // Gives both value boxes the same width and stores ratio 1 (mEqualizeBoxes).
+    void equalizeBoxes();
     const layout::Panes& panes() const { return m_panes; }
     QWidget& splitter() const { return *m_splitter; }
 

@@ -43,19 +43,22 @@ namespace {
 constexpr std::string_view kToolbarSection = "Toolbar";
 
 common::Notice startupFault(const std::string& marker) {
-    return {common::NoticeIcon::Critical, "Quantora 2000 Error",
-            "If you are using Windows 2000,\nplease email the following error code to Norvel Design: " + marker};
+    return {
+        common::NoticeIcon::Critical, "Quantora 2000 Error",
+        "If you are using Windows 2000,\nplease email the following error code to Norvel Design: " + marker};
 }
 
 }  // namespace
 
-QString DefaultTableFolder() {
+QString defaultTableFolder() {
     const QString programDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programDir).isWritable()) return programDir;
+    if (QFileInfo(programDir).isWritable())
+        return programDir;
     const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(userDir);
     const QString copy = userDir + QStringLiteral("/DEFAULT.DAT");
-    if (!QFileInfo::exists(copy)) QFile::copy(programDir + QStringLiteral("/DEFAULT.DAT"), copy);
+    if (!QFileInfo::exists(copy))
+        QFile::copy(programDir + QStringLiteral("/DEFAULT.DAT"), copy);
     return userDir;
 }
 
@@ -73,15 +76,17 @@ MainWindow::MainWindow(common::SettingsStore& store, common::MessagePresenter& m
     m_actions = new MainActions(*this, m_icons);
     m_boxes = new ConversionBoxes(m_context, *m_area, *statusBar(), m_icons);
     m_views = new QuantityViews(m_context, *this, *m_area, m_icons, *m_actions, *m_boxes);
-    m_layout = new MainLayout(m_context, {*m_area, m_views->tree(), m_views->list(), m_boxes->input(), m_boxes->output(),
-                                          m_boxes->arrow()},
-                              [this](const QPoint& at) { m_commands->offerSwap(at); });
-    m_files = new FileCommands(m_context, *this, chooser, *m_views, *m_boxes,
-                               {[this] { saveSettings(); }, [this] { pSetStayTop(*this, 0); },
-                                [this] { pRestoreTopmost(); }});
+    m_layout = new MainLayout(
+        m_context,
+        {*m_area, m_views->tree(), m_views->list(), m_boxes->input(), m_boxes->output(), m_boxes->arrow()},
+        [this](const QPoint& at) { m_commands->offerSwap(at); });
+    m_files = new FileCommands(
+        m_context, *this, chooser, *m_views, *m_boxes,
+        {[this] { saveSettings(); }, [this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }});
     m_commands = new CommandDispatcher(m_context, *this, {*m_actions, *m_views, *m_boxes, *m_files, *this});
-    m_hint = new HintWindow(m_context, m_icons, {[this] { pSetStayTop(*this, 0); }, [this] { pRestoreTopmost(); }}, this);
-    connect(m_boxes, &ConversionBoxes::decimalSepHintWanted, m_hint, [this] { m_hint->mShowHint(5); });
+    m_hint = new HintWindow(m_context, m_icons,
+                            {[this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}, this);
+    connect(m_boxes, &ConversionBoxes::decimalSepHintWanted, m_hint, [this] { m_hint->showHint(5); });
 
     // Drag watch and auto-scroll belong to dragging units and quantities.
     m_watch = new QTimer(this);
@@ -103,7 +108,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::measureScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
+    if (!screen)
+        return;
     m_context.twipsPerPixelX = static_cast<float>(1440.0 / screen->logicalDotsPerInchX());
     m_context.twipsPerPixelY = static_cast<float>(1440.0 / screen->logicalDotsPerInchY());
 }
@@ -123,192 +129,216 @@ void MainWindow::runStartup(std::string& marker) {
     auto step = [&marker](const char* next) { marker = next; };
 
     step("QR03E101");
-    c.table.pfTableChanged = false;
+    c.table.changed = false;
     m_watch->stop();
     m_scroll->stop();
     step("QR03E102");
     c.helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Quantora.hlp");
     step("QR03E103");
-    ReadCfgOutcome config = pReadCfg(c.store);
+    ReadCfgOutcome config = readConverterSettings(c.store);
     s = std::move(config.settings);
-    if (config.fault) c.messages.present(this, *config.fault);
+    if (config.fault)
+        c.messages.present(this, *config.fault);
     step("QR03E104");
-    m_scroll->setInterval(s.ScrollTimerInterval);
+    m_scroll->setInterval(s.scrollTimerInterval);
     step("QR03E105");
-    c.decimalSep = mCheckNumberLocale(QLocale::system().toString(1.23, 'f', 2).toStdString(), c.decimalSep);
+    c.decimalSeparator = common::detectDecimalSeparator(
+        QLocale::system().toString(1.23, 'f', 2).toStdString(), c.decimalSeparator);
     step("QR03E106");
-    pSetStayTop(*this, s.StayTop);
+    setStayOnTop(*this, s.stayTop);
     step("QR03E107");
-    c.table.psFilePath = s.SaveFilePath;
-    c.table.psTableTitle = TableTitleOf(c.table.psFilePath);
+    c.table.filePath = s.saveFilePath;
+    c.table.title = tableTitleOf(c.table.filePath);
     step("QR03E108");
-    c.tableDirectory = QString::fromStdString(TableDirectoryOf(c.table.psFilePath, c.tableFolder.toStdString()));
+    c.tableDirectory =
+        QString::fromStdString(tableDirectoryOf(c.table.filePath, c.tableFolder.toStdString()));
     step("QR03E110");
     QCoreApplication::processEvents();
     step("QR03E111");
-    pApplyFonts(s, {m_views->tree(), m_views->list(), m_boxes->input(), m_boxes->output(), *statusBar()});
+    applyFonts(s, {m_views->tree(), m_views->list(), m_boxes->input(), m_boxes->output(), *statusBar()});
     step("QR03E113");
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
     // A stored size larger than all the screens together is no size a window can use.
     const QSize desktop = screen ? screen->availableVirtualGeometry().size() : screenSize;
-    resize(std::min(c.toPixelsX(s.window.width), desktop.width()), std::min(c.toPixelsY(s.window.height), desktop.height()));
+    resize(std::min(c.toPixelsX(s.window.width), desktop.width()),
+           std::min(c.toPixelsY(s.window.height), desktop.height()));
     step("QR03E114");
-    const layout::Point position = layout::WindowPosition(
-        layout::PositionSaved(s.window.left, s.window.top), {c.toPixelsX(s.window.left), c.toPixelsY(s.window.top)},
-        width(), height(), screenSize.width(), screenSize.height());
+    const layout::Point position =
+        layout::windowPosition(layout::positionSaved(s.window.left, s.window.top),
+                               {c.toPixelsX(s.window.left), c.toPixelsY(s.window.top)}, width(), height(),
+                               screenSize.width(), screenSize.height());
     move(position.x, position.y);
     step("QR03E117");
-    if (s.ShowToolbar == 1) m_actions->toolbar()->show();
-    if (s.ShowToolbar == 0) m_actions->toolbar()->hide();
-    if (s.ShowMenubar == 1) menuBar()->show();
-    if (s.ShowMenubar == 0) menuBar()->hide();
+    if (s.showToolbar == 1)
+        m_actions->toolbar()->show();
+    if (s.showToolbar == 0)
+        m_actions->toolbar()->hide();
+    if (s.showMenubar == 1)
+        menuBar()->show();
+    if (s.showMenubar == 0)
+        menuBar()->hide();
     step("QR03E118");
-    m_actions->toolbar()->setMovable(s.CustomizeToolbar);
+    m_actions->toolbar()->setMovable(s.customizeToolbar);
     step("QR03E125");
-    if (s.State == 1) {
+    if (s.state == 1) {
         showMinimized();
-    } else if (s.State == 2) {
+    } else if (s.state == 2) {
         showMaximized();
     } else {
         step("QR03E126");
         show();
     }
     step("QR03E127");
-    if (s.CustomizeToolbar) {
+    if (s.customizeToolbar) {
         const std::string saved = c.store.read(kConverterApp, kToolbarSection, kConverterApp, "");
-        if (!saved.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(saved)));
+        if (!saved.empty())
+            restoreState(QByteArray::fromBase64(QByteArray::fromStdString(saved)));
         // The signals come while the toolbar is still moving: save once it is placed.
         const auto saveLater = [this] { QTimer::singleShot(0, this, &MainWindow::saveToolbarArrangement); };
         connect(m_actions->toolbar(), &QToolBar::topLevelChanged, this, saveLater);
         connect(m_actions->toolbar(), &QToolBar::orientationChanged, this, saveLater);
     }
     step("QR03E133");
-    m_actions->setViewStyle(s.View);
+    m_actions->setViewStyle(s.view);
     step("QR03E136");
-    m_actions->setSortMarks(s.SortGroup, s.SortUnit);
+    m_actions->setSortMarks(s.sortGroup, s.sortUnit);
     step("QR03E143");
     applyToolsMenu();
     step("QR03E144");
     m_boxes->setPanel(1, QStringLiteral(" From"));
     m_boxes->setPanel(3, QStringLiteral(" Into"));
     step("QR03E145");
-    m_views->pSetMainCaption();
+    m_views->setMainCaption();
     step("QR03E148");
-    readTable();
+    loadTable();
     step("QR03E149");
-    c.table.selection.pnSelNodeIndex = pCheckSelNodeIndex(s.SelNodeIndex, c.table);
+    c.table.selection.node = checkSelectedNode(s.selNodeIndex, c.table);
     step("QR03E150");
-    m_views->pSetListMode();
+    m_views->setListMode();
     step("QR03E153");
     if (c.loadFailed) {
         m_commands->startRefresh();
         return;
     }
     step("QR03E155");
-    m_views->pUpdateTreeView();
+    m_views->updateTreeView();
     step("QR03E156");
     m_views->showSavedSelection();
     step("QR03E167");
-    m_views->setViewStyle(s.View);
+    m_views->setViewStyle(s.view);
     step("QR03E169");
-    m_views->list().setGridLines(s.ShowGridLines == 1);
+    m_views->list().setGridLines(s.showGridLines == 1);
     step("QR03E171");
     m_commands->startRefresh();
 }
 
-void MainWindow::readTable() {
+void MainWindow::loadTable() {
     ConverterContext& c = m_context;
-    const TableReadOutcome outcome = pReadTable(c.table, c.settings.limits, c.tableFolder.toStdString(),
-                                                c.twipsPerPixelX, c.twipsPerPixelY);
+    const TableReadOutcome outcome = readTable(c.table, c.settings.limits, c.tableFolder.toStdString(),
+                                               c.twipsPerPixelX, c.twipsPerPixelY);
     c.messages.presentAll(this, outcome.notices);
     c.loadFailed = outcome.result != 0;
-    c.table.psTableTitle = TableTitleOf(c.table.psFilePath);
-    c.table.pfTableChanged = false;
+    c.table.title = tableTitleOf(c.table.filePath);
+    c.table.changed = false;
 }
 
 void MainWindow::applyToolsMenu() {
-    const ToolsMenuState tools = pSetToolsMenu(m_context.settings.CalcType, m_context.settings.CalcPath);
+    const ToolsMenuState tools = setToolsMenu(m_context.settings.calcType, m_context.settings.calcPath);
     m_actions->item(MenuId::Tools, 0)->setVisible(tools.runCalculatorVisible);
     QAction* second = m_actions->item(MenuId::Tools, 1);
     second->setVisible(tools.secondItemVisible);
-    if (tools.secondItemCaption) second->setText(QString::fromStdString(*tools.secondItemCaption));
+    if (tools.secondItemCaption)
+        second->setText(QString::fromStdString(*tools.secondItemCaption));
     QAction* calc = m_actions->button(QStringLiteral("Calc"));
     m_actions->setAvailable(calc, tools.calcButtonEnabled);
-    if (tools.calcButtonToolTip) calc->setToolTip(QString::fromStdString(*tools.calcButtonToolTip));
+    if (tools.calcButtonToolTip)
+        calc->setToolTip(QString::fromStdString(*tools.calcButtonToolTip));
 }
 
 void MainWindow::saveToolbarArrangement() {
-    m_context.store.write(kConverterApp, kToolbarSection, kConverterApp, saveState().toBase64().toStdString());
+    m_context.store.write(kConverterApp, kToolbarSection, kConverterApp,
+                          saveState().toBase64().toStdString());
     m_context.store.sync();
 }
 
 void MainWindow::setViewStyle(int view) {
-    if (view != 2 && view != 3) return;
-    m_context.settings.View = static_cast<std::int16_t>(view);
+    if (view != 2 && view != 3)
+        return;
+    m_context.settings.view = static_cast<std::int16_t>(view);
     m_actions->setViewStyle(view);
     m_views->setViewStyle(view);
 }
 
 void MainWindow::showHelpTopics() {
-    if (!m_help) m_help = new HelpWindow(this);
+    if (!m_help)
+        m_help = new HelpWindow(this);
     if (!m_help->showTopic(m_context.helpFile, 0)) {
-        m_context.messages.present(this, {common::NoticeIcon::Exclamation, kAppTitle,
-                                          "The help file '" + m_context.helpFile.toStdString() + "' cannot be found."});
+        m_context.messages.present(
+            this, {common::NoticeIcon::Exclamation, kAppTitle,
+                   "The help file '" + m_context.helpFile.toStdString() + "' cannot be found."});
     }
 }
 
 void MainWindow::showAbout() {
-    pSetStayTop(*this, 0);
-    m_context.messages.present(this, {common::NoticeIcon::Information, "About Quantora 2000",
-                                      "Quantora 2000\nVersion 1.2"});
-    pRestoreTopmost();
+    setStayOnTop(*this, 0);
+    m_context.messages.present(
+        this, {common::NoticeIcon::Information, "About Quantora 2000", "Quantora 2000\nVersion 1.2"});
+    restoreTopmost();
 }
 
-void MainWindow::exitProgram() { close(); }
+void MainWindow::exitProgram() {
+    close();
+}
 
-void MainWindow::pRestoreTopmost() {
-    pSetStayTop(*this, m_context.settings.StayTop);
+void MainWindow::restoreTopmost() {
+    setStayOnTop(*this, m_context.settings.stayTop);
     if (m_hint->isOpen()) {
-        pSetStayTop(*this, 0);
-        pSetStayTop(*m_hint, 1);
+        setStayOnTop(*this, 0);
+        setStayOnTop(*m_hint, 1);
     }
 }
 
 void MainWindow::saveSettings() {
     ConverterContext& c = m_context;
-    c.settings.SaveFilePath = c.table.psFilePath;
-    c.settings.SelNodeIndex = NormalisedSelNodeIndex(c.table.selection.pnSelNodeIndex, c.table);
+    c.settings.saveFilePath = c.table.filePath;
+    c.settings.selNodeIndex = normalisedSelNodeIndex(c.table.selection.node, c.table);
     const std::int16_t state = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
     const WindowGeometry normal{c.toTwipsX(pos().x()), c.toTwipsY(pos().y()), c.toTwipsX(width()),
                                 c.toTwipsY(height())};
-    RecordWindowState(c.settings, static_cast<int>(m_views->listMode()), m_views->liveColumnWidths(), state, normal);
-    pSaveCfg(c.store, c.settings);
+    recordWindowState(c.settings, static_cast<int>(m_views->listMode()), m_views->liveColumnWidths(), state,
+                      normal);
+    saveConverterSettings(c.store, c.settings);
     c.store.sync();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     ConverterContext& c = m_context;
-    pSetStayTop(*this, 0);
-    if (!c.loadFailed) mPreserveTreeNodeStatus(c.table, m_views->expandedQuery());
+    setStayOnTop(*this, 0);
+    if (!c.loadFailed)
+        preserveTreeNodeStatus(c.table, m_views->expandedQuery());
     if (c.loadFailed) {
         event->accept();
         return;
     }
-    if (c.table.pfTableChanged) {
-        const SavePrompt answer = m_files->mAskSaveChanges();
+    if (c.table.changed) {
+        const SavePrompt answer = m_files->askSaveChanges();
         if (answer == SavePrompt::Cancel || answer == SavePrompt::YesCancel) {
             event->ignore();
-            pSetStayTop(*this, c.settings.StayTop);
+            setStayOnTop(*this, c.settings.stayTop);
             return;
         }
     }
     m_commands->spyTimer().stop();
     saveSettings();
-    if (c.settings.CustomizeToolbar) saveToolbarArrangement();
-    if (const auto fault = pSaveNodeStatus(c.table, m_views->expandedQuery())) c.messages.present(this, *fault);
-    if (m_hint->isOpen()) m_hint->close();
-    if (m_help) m_help->close();
+    if (c.settings.customizeToolbar)
+        saveToolbarArrangement();
+    if (const auto fault = saveNodeStatus(c.table, m_views->expandedQuery()))
+        c.messages.present(this, *fault);
+    if (m_hint->isOpen())
+        m_hint->close();
+    if (m_help)
+        m_help->close();
     event->accept();
 }
 

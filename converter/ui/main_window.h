@@ -34,7 +34,7 @@ class QuantityViews;
 
 // Folder that holds DEFAULT.DAT: beside the program, or a per-user copy when
 // the program's folder cannot be written.
-QString DefaultTableFolder();
+QString defaultTableFolder();
 
 class MainWindow : public QMainWindow, public WindowCommands {
     Q_OBJECT
@@ -60,18 +60,18 @@ public:
     void exitProgram() override;
     void setViewStyle(int view) override;
 
-    // Re-applies the stay-on-top states of the open windows.
-    void pRestoreTopmost();
+    // Re-applies the stay-on-top states of the open windows (pRestoreTopmost).
+    void restoreTopmost();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void runStartup(std::string& marker);
-    void readTable();
+    void loadTable();
     void applyToolsMenu();
     void saveToolbarArrangement();
-    // pSaveCfg with the live column widths and window state.
+    // saveConverterSettings with the live column widths and window state.
     void saveSettings();
     void measureScreen();
 

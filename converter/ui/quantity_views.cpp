@@ -9,8 +9,8 @@
 #include "converter/ui/unit_list_view.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
@@ -22,7 +22,9 @@ namespace {
 constexpr int kNodeRole = Qt::UserRole;
 constexpr int kDelayInterval = 100;
 
-int nodeOf(const QTreeWidgetItem* item) { return item ? item->data(0, kNodeRole).toInt() : 0; }
+int nodeOf(const QTreeWidgetItem* item) {
+    return item ? item->data(0, kNodeRole).toInt() : 0;
+}
 
 }  // namespace
 
@@ -53,7 +55,8 @@ QuantityViews::QuantityViews(ConverterContext& context, QWidget& window, QWidget
         view->installEventFilter(this);
         view->viewport()->installEventFilter(this);
     };
-    for (QAbstractItemView* view : m_list->findChildren<QAbstractItemView*>()) watch(view);
+    for (QAbstractItemView* view : m_list->findChildren<QAbstractItemView*>())
+        watch(view);
     connect(m_list, &UnitListView::viewCreated, this, watch);
     connect(m_list, &UnitListView::firstColumnClicked, m_list, &UnitListView::toggleSortDirection);
 
@@ -65,27 +68,31 @@ QuantityViews::QuantityViews(ConverterContext& context, QWidget& window, QWidget
     boxes.input().installEventFilter(this);
 }
 
-void QuantityViews::pUpdateTreeView() {
+void QuantityViews::updateTreeView() {
     m_tree->clear();
     m_nodes.assign(1, nullptr);
     m_categoryIcons.assign(1, 0);
-    const std::vector<TreeNodePlan> plan = pTreePlan(m_context.table);
+    const std::vector<TreeNodePlan> plan = treePlan(m_context.table);
     // Built detached and attached once: one model update for the whole tree.
     for (const TreeNodePlan& node : plan) {
         auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node.text)));
         item->setData(0, kNodeRole, node.index);
         item->setIcon(0, node.index == 1 ? m_icons.root(false) : m_icons.treeImage(node.image));
-        if (node.parent > 0 && node.parent < static_cast<int>(m_nodes.size())) m_nodes[static_cast<std::size_t>(node.parent)]->addChild(item);
+        if (node.parent > 0 && node.parent < static_cast<int>(m_nodes.size()))
+            m_nodes[static_cast<std::size_t>(node.parent)]->addChild(item);
         m_nodes.push_back(item);
-        if (node.parent == 1 && node.index <= m_context.table.pnCategoryCount + 1) m_categoryIcons.push_back(node.image);
+        if (node.parent == 1 && node.index <= m_context.table.categoryCount + 1)
+            m_categoryIcons.push_back(node.image);
     }
-    if (m_nodes.size() < 2) return;
+    if (m_nodes.size() < 2)
+        return;
     m_tree->addTopLevelItem(m_nodes[1]);
     for (const TreeNodePlan& node : plan) {
-        if (node.expanded) m_nodes[static_cast<std::size_t>(node.index)]->setExpanded(true);
+        if (node.expanded)
+            m_nodes[static_cast<std::size_t>(node.index)]->setExpanded(true);
     }
-    if (m_context.settings.SortGroup) {
-        for (int c = 1; c <= m_context.table.pnCategoryCount; ++c) {
+    if (m_context.settings.sortGroup) {
+        for (int c = 1; c <= m_context.table.categoryCount; ++c) {
             m_nodes[static_cast<std::size_t>(c + 1)]->sortChildren(0, Qt::AscendingOrder);
         }
     }
@@ -102,18 +109,21 @@ void QuantityViews::updateNodeIcon(QTreeWidgetItem* item) {
 }
 
 void QuantityViews::setRootText(const QString& text) {
-    if (m_nodes.size() > 1) m_nodes[1]->setText(0, text);
+    if (m_nodes.size() > 1)
+        m_nodes[1]->setText(0, text);
 }
 
 void QuantityViews::selectNode(int node) {
-    if (node < 1 || node >= static_cast<int>(m_nodes.size())) return;
+    if (node < 1 || node >= static_cast<int>(m_nodes.size()))
+        return;
     QTreeWidgetItem* item = m_nodes[static_cast<std::size_t>(node)];
     m_tree->setCurrentItem(item);
     m_tree->scrollToItem(item);
 }
 
 std::optional<bool> QuantityViews::isNodeExpanded(int node) const {
-    if (node < 1 || node >= static_cast<int>(m_nodes.size())) return std::nullopt;
+    if (node < 1 || node >= static_cast<int>(m_nodes.size()))
+        return std::nullopt;
     return m_nodes[static_cast<std::size_t>(node)]->isExpanded();
 }
 
@@ -123,115 +133,131 @@ NodeExpandedQuery QuantityViews::expandedQuery() const {
 
 int QuantityViews::expandedCategoryCount() const {
     int count = 0;
-    for (int c = 1; c <= m_context.table.pnCategoryCount; ++c) {
-        if (isNodeExpanded(c + 1).value_or(false)) ++count;
+    for (int c = 1; c <= m_context.table.categoryCount; ++c) {
+        if (isNodeExpanded(c + 1).value_or(false))
+            ++count;
     }
     return count;
 }
 
-void QuantityViews::pSetListMode() {
+void QuantityViews::setListMode() {
     const ListModeChoice choice =
-        quantora::pSetListMode(m_context.table.selection.pnSelNodeIndex, m_context.table.pnCategoryCount, m_normalColumns);
+        quantora::setListMode(m_context.table.selection.node, m_context.table.categoryCount, m_normalColumns);
     if (choice.setUpColumns) {
-        const std::array<ColumnHeader, 4> headers = pSetColumnHeaders(m_context.settings, static_cast<int>(choice.mode));
+        const std::array<ColumnHeader, 4> headers =
+            setColumnHeaders(m_context.settings, static_cast<int>(choice.mode));
         std::array<int, 4> widths{};
-        for (std::size_t k = 0; k < widths.size(); ++k) widths[k] = m_context.toPixelsX(headers[k].width);
+        for (std::size_t k = 0; k < widths.size(); ++k)
+            widths[k] = m_context.toPixelsX(headers[k].width);
         m_list->setColumns(headers, widths);
     }
     m_listMode = choice.mode;
     m_normalColumns = choice.normalColumns;
 }
 
-void QuantityViews::pUpdateListView(const std::string& quantityName) {
-    const int q = m_context.table.pGetGroupIndex(quantityName);
+void QuantityViews::updateListView(const std::string& quantityName) {
+    const int q = m_context.table.quantityIndexOf(quantityName);
     m_list->clearItems();
-    if (q < 0) return;
-    m_list->fill(pUnitRows(m_context.table, q));
-    m_list->setSorted(m_context.settings.SortUnit);
+    if (q < 0)
+        return;
+    m_list->fill(unitRows(m_context.table, q));
+    m_list->setSorted(m_context.settings.sortUnit);
 }
 
-void QuantityViews::clearList() { m_list->clearItems(); }
+void QuantityViews::clearList() {
+    m_list->clearItems();
+}
 
-void QuantityViews::setViewStyle(int view) { m_list->setViewStyle(view); }
+void QuantityViews::setViewStyle(int view) {
+    m_list->setViewStyle(view);
+}
 
-void QuantityViews::pSetMainCaption() {
-    const std::string& name = m_context.table.selection.psSelGroupName;
+void QuantityViews::setMainCaption() {
+    const std::string& name = m_context.table.selection.quantityName;
     const QString title = QString::fromLatin1(kAppTitle);
-    m_window.setWindowTitle(common::TrimBlanks(name).empty() ? title : QString::fromStdString(name) + QStringLiteral(" - ") + title);
+    m_window.setWindowTitle(common::trimBlanks(name).empty()
+                                ? title
+                                : QString::fromStdString(name) + QStringLiteral(" - ") + title);
 }
 
 std::array<float, 4> QuantityViews::liveColumnWidths() const {
     const std::array<int, 4> pixels = m_list->columnWidths();
     std::array<float, 4> twips{};
-    for (std::size_t k = 0; k < twips.size(); ++k) twips[k] = m_context.toTwipsX(pixels[k]);
+    for (std::size_t k = 0; k < twips.size(); ++k)
+        twips[k] = m_context.toTwipsX(pixels[k]);
     return twips;
 }
 
 void QuantityViews::storeColumnWidths() {
-    m_context.settings.HeaderWidth[static_cast<std::size_t>(m_listMode)] = liveColumnWidths();
+    m_context.settings.headerWidth[static_cast<std::size_t>(m_listMode)] = liveColumnWidths();
 }
 
 void QuantityViews::showSavedSelection() {
     SelectionIndices& selection = m_context.table.selection;
-    if (selection.pnSelNodeIndex >= 2) selectNode(selection.pnSelNodeIndex);
+    if (selection.node >= 2)
+        selectNode(selection.node);
     // The root has no quantity: its empty name finds none with units.
-    selection.psSelGroupName = QuantityNameAtNode(m_context.table, selection.pnSelNodeIndex);
-    pSetMainCaption();
-    selection.pnSelGroupIndex = m_context.table.pGetGroupIndex(selection.psSelGroupName);
-    m_previousGroup = selection.pnSelGroupIndex;
-    pUpdateListView(selection.psSelGroupName);
+    selection.quantityName = quantityNameAtNode(m_context.table, selection.node);
+    setMainCaption();
+    selection.quantity = m_context.table.quantityIndexOf(selection.quantityName);
+    m_previousGroup = selection.quantity;
+    updateListView(selection.quantityName);
 }
 
 // Selecting a node: any mouse button in the tree.
 void QuantityViews::nodePressed(QTreeWidgetItem* item, Qt::MouseButton button, const QPoint& globalPos) {
     SelectionIndices& selection = m_context.table.selection;
     if (m_context.batchMode) {
-        selectNode(selection.pnSelNodeIndex);
+        selectNode(selection.node);
         return;
     }
-    mPreserveTreeNodeStatus(m_context.table, expandedQuery());
+    preserveTreeNodeStatus(m_context.table, expandedQuery());
     storeColumnWidths();
-    if (!item) return;
-    selection.pnSelNodeIndex = static_cast<std::int16_t>(nodeOf(item));
-    selection.psSelGroupName = item->text(0).toStdString();
+    if (!item)
+        return;
+    selection.node = static_cast<std::int16_t>(nodeOf(item));
+    selection.quantityName = item->text(0).toStdString();
     m_tree->setCurrentItem(item);
     takeQuantity(false);
-    if (button == Qt::RightButton && m_context.settings.Modify == 1) showTreePopup(selection.pnSelNodeIndex, globalPos);
+    if (button == Qt::RightButton && m_context.settings.modify == 1)
+        showTreePopup(selection.node, globalPos);
 }
 
 // Enter in the tree chooses the highlighted node.
 void QuantityViews::nodeEntered() {
     SelectionIndices& selection = m_context.table.selection;
     if (m_context.batchMode) {
-        selectNode(selection.pnSelNodeIndex);
+        selectNode(selection.node);
         return;
     }
     QTreeWidgetItem* item = m_tree->currentItem();
-    if (!item) return;
-    selection.pnSelNodeIndex = static_cast<std::int16_t>(nodeOf(item));
-    selection.psSelGroupName = item->text(0).toStdString();
+    if (!item)
+        return;
+    selection.node = static_cast<std::int16_t>(nodeOf(item));
+    selection.quantityName = item->text(0).toStdString();
     takeQuantity(true);
 }
 
 void QuantityViews::takeQuantity(bool selectFirstUnit) {
     SelectionIndices& selection = m_context.table.selection;
-    pSetListMode();
-    selection.pnSelGroupIndex = m_context.table.pGetGroupIndex(selection.psSelGroupName);
-    if (selection.pnSelGroupIndex != m_previousGroup || m_list->itemCount() == 0) {
+    setListMode();
+    selection.quantity = m_context.table.quantityIndexOf(selection.quantityName);
+    if (selection.quantity != m_previousGroup || m_list->itemCount() == 0) {
         m_list->clearItems();
-        pUpdateListView(selection.psSelGroupName);
+        updateListView(selection.quantityName);
         // The unit pressed before belongs to the quantity left.
         m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), false);
-        if (selectFirstUnit && m_list->itemCount() > 0) m_list->selectRow(0);
-        pSetMainCaption();
-        m_boxes.pClearUnitSelection();
+        if (selectFirstUnit && m_list->itemCount() > 0)
+            m_list->selectRow(0);
+        setMainCaption();
+        m_boxes.clearUnitSelection();
     }
-    m_previousGroup = selection.pnSelGroupIndex;
+    m_previousGroup = selection.quantity;
 }
 
 bool QuantityViews::unitsPickable() const {
-    const int node = m_context.table.selection.pnSelNodeIndex;
-    const int categories = m_context.table.pnCategoryCount;
+    const int node = m_context.table.selection.node;
+    const int categories = m_context.table.categoryCount;
     // Constants are looked up, not converted.
     return node > categories + 1 && node != categories + 3;
 }
@@ -243,16 +269,16 @@ void QuantityViews::listPressed(const QPoint& viewportPos, Qt::MouseButton butto
     QAction* copyUnit = m_actions.item(MenuId::Edit, 1);
     if (!row) {
         m_actions.setAvailable(copyUnit, false);
-        const bool quantityNode = selection.pnSelNodeIndex > m_context.table.pnCategoryCount + 1;
-        if (button == Qt::RightButton && quantityNode && m_context.settings.Modify == 1) {
+        const bool quantityNode = selection.node > m_context.table.categoryCount + 1;
+        if (button == Qt::RightButton && quantityNode && m_context.settings.modify == 1) {
             prepareUnitPopup(false);
             m_actions.menu(MenuId::EditUnit)->popup(globalPos);
         }
         return;
     }
     m_actions.setAvailable(copyUnit, true);
-    selection.pnSelListIndex = static_cast<std::int16_t>(m_list->unitOfRow(*row));
-    selection.pnSelUnitIndex = selection.pnSelListIndex;
+    selection.listRow = static_cast<std::int16_t>(m_list->unitOfRow(*row));
+    selection.unit = selection.listRow;
     m_pressedName = m_list->nameOfRow(*row);
     if (button == Qt::RightButton) {
         prepareUnitPopup(true);
@@ -265,16 +291,19 @@ void QuantityViews::listPressed(const QPoint& viewportPos, Qt::MouseButton butto
 }
 
 void QuantityViews::listReleased(Qt::MouseButton button) {
-    if (!m_itemPressed || !unitsPickable()) return;
+    if (!m_itemPressed || !unitsPickable())
+        return;
     const SelectionIndices& selection = m_context.table.selection;
-    const int unit = selection.pnSelListIndex;
+    const int unit = selection.listRow;
     const QString name = m_pressedName;
     if (button == Qt::LeftButton) {
-        if (m_context.batchMode) return;
+        if (m_context.batchMode)
+            return;
         m_boxes.pickFrom(unit, name);
     } else if (button == Qt::RightButton) {
         m_boxes.pickInto(unit, name);
-        if (m_context.batchMode) return;
+        if (m_context.batchMode)
+            return;
     } else {
         return;
     }
@@ -283,23 +312,26 @@ void QuantityViews::listReleased(Qt::MouseButton button) {
 
 void QuantityViews::listKey(bool shift) {
     const std::optional<int> row = m_list->currentRow();
-    if (!row || !unitsPickable()) return;
+    if (!row || !unitsPickable())
+        return;
     SelectionIndices& selection = m_context.table.selection;
     const int unit = m_list->unitOfRow(*row);
     const QString name = m_list->nameOfRow(*row);
     if (shift) {
-        if (m_context.batchMode) return;
+        if (m_context.batchMode)
+            return;
         m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), true);
-        selection.pnSelListIndex = static_cast<std::int16_t>(unit);
-        selection.pnSelUnitIndex = selection.pnSelListIndex;
+        selection.listRow = static_cast<std::int16_t>(unit);
+        selection.unit = selection.listRow;
         m_boxes.pickFrom(unit, name);
         m_boxes.runIfUnitsChosen();
         return;
     }
-    selection.pnSelListIndex = static_cast<std::int16_t>(unit);
-    selection.pnSelUnitIndex = selection.pnSelListIndex;
+    selection.listRow = static_cast<std::int16_t>(unit);
+    selection.unit = selection.listRow;
     m_boxes.pickInto(unit, name);
-    if (m_context.batchMode) return;
+    if (m_context.batchMode)
+        return;
     afterPick();
 }
 
@@ -309,29 +341,33 @@ void QuantityViews::afterPick() {
 }
 
 void QuantityViews::prepareUnitPopup(bool onItem) {
-    const bool numberSystem = m_context.table.selection.pnSelNodeIndex == m_context.table.numberSystemNode();
-    for (int i : {0, 1}) m_actions.item(MenuId::ShowMemo, i)->setVisible(onItem);
+    const bool numberSystem = m_context.table.selection.node == m_context.table.numberSystemNode();
+    for (int i : {0, 1})
+        m_actions.item(MenuId::ShowMemo, i)->setVisible(onItem);
     m_actions.item(MenuId::EditUnit, 0)->setVisible(onItem);
     m_actions.item(MenuId::EditUnit, 1)->setVisible(onItem && !numberSystem);
-    m_actions.item(MenuId::EditUnit, 2)->setText(onItem ? QStringLiteral("&Insert...") : QStringLiteral("&Add..."));
+    m_actions.item(MenuId::EditUnit, 2)
+        ->setText(onItem ? QStringLiteral("&Insert...") : QStringLiteral("&Add..."));
 }
 
 void QuantityViews::delayTick() {
     ++m_delayTicks;
-    if (m_delayTicks * kDelayInterval < m_context.settings.ShowMenuDelay) return;
+    if (m_delayTicks * kDelayInterval < m_context.settings.showMenuDelay)
+        return;
     m_delayTicks = 0;
     m_delay->stop();
     m_actions.menu(MenuId::EditUnit)->popup(m_popupPos);
 }
 
 void QuantityViews::showTreePopup(int node, const QPoint& globalPos) {
-    const int categories = m_context.table.pnCategoryCount;
+    const int categories = m_context.table.categoryCount;
     if (node >= 1 && node <= categories + 1) {
         m_actions.item(MenuId::EditCategory, 0)->setText(QStringLiteral("Add..."));
         m_actions.menu(MenuId::EditCategory)->popup(globalPos);
     } else {
         const bool special = node == categories + 2 || node == categories + 3;
-        m_actions.item(MenuId::EditGroup, 0)->setText(special ? QStringLiteral("Add...") : QStringLiteral("Insert..."));
+        m_actions.item(MenuId::EditGroup, 0)
+            ->setText(special ? QStringLiteral("Add...") : QStringLiteral("Insert..."));
         m_actions.menu(MenuId::EditGroup)->popup(globalPos);
     }
 }
@@ -339,7 +375,8 @@ void QuantityViews::showTreePopup(int node, const QPoint& globalPos) {
 bool QuantityViews::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == &m_boxes.input()) {
-        if (type == QEvent::KeyPress) m_delay->stop();
+        if (type == QEvent::KeyPress)
+            m_delay->stop();
         return false;
     }
     if (watched == m_tree->viewport() && type == QEvent::MouseButtonPress) {
@@ -347,7 +384,8 @@ bool QuantityViews::eventFilter(QObject* watched, QEvent* event) {
         const QPoint pos = mouse->position().toPoint();
         QTreeWidgetItem* item = m_tree->itemAt(pos);
         // The expand box beside a node is not the node.
-        if (item && pos.x() < m_tree->visualItemRect(item).left()) item = nullptr;
+        if (item && pos.x() < m_tree->visualItemRect(item).left())
+            item = nullptr;
         nodePressed(item, mouse->button(), mouse->globalPosition().toPoint());
         return false;
     }
@@ -359,7 +397,8 @@ bool QuantityViews::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (!m_list->isAncestorOf(qobject_cast<QWidget*>(watched))) return QObject::eventFilter(watched, event);
+    if (!m_list->isAncestorOf(qobject_cast<QWidget*>(watched)))
+        return QObject::eventFilter(watched, event);
     if (type == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         listPressed(mouse->position().toPoint(), mouse->button(), mouse->globalPosition().toPoint());

@@ -35,20 +35,21 @@ public:
     QTreeWidget& tree() const { return *m_tree; }
     UnitListView& list() const { return *m_list; }
 
-    // Rebuilds the whole tree from the table.
-    void pUpdateTreeView();
-    // Refills the list with the units of the quantity of that name.
-    void pUpdateListView(const std::string& quantityName);
+    // Rebuilds the whole tree from the table (pUpdateTreeView).
+    void updateTreeView();
+    // Refills the list with the units of the quantity of that name (pUpdateListView).
+    void updateListView(const std::string& quantityName);
     void clearList();
-    // The list's columns for the selected node.
-    void pSetListMode();
+    // The list's columns for the selected node (pSetListMode).
+    void setListMode();
     ListMode listMode() const { return m_listMode; }
     // Start-up: select the saved node, take its quantity, fill the list.
     void showSavedSelection();
     void selectNode(int node);
     void setRootText(const QString& text);
     void setViewStyle(int view);
-    void pSetMainCaption();
+    // The window title from the table title and the changed mark (pSetMainCaption).
+    void setMainCaption();
 
     std::optional<bool> isNodeExpanded(int node) const;
     NodeExpandedQuery expandedQuery() const;

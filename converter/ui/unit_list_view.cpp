@@ -49,7 +49,8 @@ UnitListView::UnitListView(const IconSet& icons, QWidget* parent)
     m_details->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_details->setTabKeyNavigation(false);
     connect(m_details->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
-        if (section == 0) emit firstColumnClicked();
+        if (section == 0)
+            emit firstColumnClicked();
     });
 
     m_stack->setContentsMargins(0, 0, 0, 0);
@@ -65,13 +66,15 @@ void UnitListView::setColumns(const std::array<ColumnHeader, 4>& headers, const 
     m_model->setColumnCount(0);
     m_model->setColumnCount(4);
     for (int k = 0; k < 4; ++k) {
-        m_model->setHorizontalHeaderItem(k, new QStandardItem(QString::fromStdString(headers[static_cast<std::size_t>(k)].text)));
+        m_model->setHorizontalHeaderItem(
+            k, new QStandardItem(QString::fromStdString(headers[static_cast<std::size_t>(k)].text)));
         m_details->setColumnWidth(k, widths[static_cast<std::size_t>(k)]);
     }
 }
 
 QListView& UnitListView::listLook() {
-    if (m_list) return *m_list;
+    if (m_list)
+        return *m_list;
     m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("ListView1List"));
     m_list->setModel(m_sorted);
@@ -92,11 +95,14 @@ QListView& UnitListView::listLook() {
 
 std::array<int, 4> UnitListView::columnWidths() const {
     std::array<int, 4> widths{};
-    for (int k = 0; k < 4; ++k) widths[static_cast<std::size_t>(k)] = m_details->columnWidth(k);
+    for (int k = 0; k < 4; ++k)
+        widths[static_cast<std::size_t>(k)] = m_details->columnWidth(k);
     return widths;
 }
 
-void UnitListView::clearItems() { m_model->removeRows(0, m_model->rowCount()); }
+void UnitListView::clearItems() {
+    m_model->removeRows(0, m_model->rowCount());
+}
 
 void UnitListView::fill(const std::vector<UnitRowPlan>& rows) {
     for (const UnitRowPlan& row : rows) {
@@ -104,13 +110,15 @@ void UnitListView::fill(const std::vector<UnitRowPlan>& rows) {
         items.reserve(4);
         items << new QStandardItem(m_icons.unitImage(row.image), QString::fromStdString(row.name));
         items.front()->setData(row.unit, kUnitRole);
-        for (const std::string& text : row.subItems) items << new QStandardItem(QString::fromStdString(text));
+        for (const std::string& text : row.subItems)
+            items << new QStandardItem(QString::fromStdString(text));
         m_model->appendRow(items);
     }
 }
 
 void UnitListView::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) fitRowHeight();
+    if (event->type() == QEvent::FontChange)
+        fitRowHeight();
     QWidget::changeEvent(event);
 }
 
@@ -120,20 +128,29 @@ void UnitListView::fitRowHeight() {
     m_details->verticalHeader()->setDefaultSectionSize(rowHeight);
 }
 
-int UnitListView::itemCount() const { return m_model->rowCount(); }
-
-void UnitListView::setViewStyle(int view) {
-    if (view != 2 && view != 3) return;
-    const bool hadFocus = activeView()->hasFocus();
-    m_view = view;
-    m_stack->setCurrentWidget(view == 3 ? static_cast<QWidget*>(m_details) : static_cast<QWidget*>(&listLook()));
-    setFocusProxy(activeView());
-    if (hadFocus) activeView()->setFocus();
+int UnitListView::itemCount() const {
+    return m_model->rowCount();
 }
 
-void UnitListView::setGridLines(bool on) { m_details->setShowGrid(on); }
+void UnitListView::setViewStyle(int view) {
+    if (view != 2 && view != 3)
+        return;
+    const bool hadFocus = activeView()->hasFocus();
+    m_view = view;
+    m_stack->setCurrentWidget(view == 3 ? static_cast<QWidget*>(m_details)
+                                        : static_cast<QWidget*>(&listLook()));
+    setFocusProxy(activeView());
+    if (hadFocus)
+        activeView()->setFocus();
+}
 
-bool UnitListView::gridLines() const { return m_details->showGrid(); }
+void UnitListView::setGridLines(bool on) {
+    m_details->setShowGrid(on);
+}
+
+bool UnitListView::gridLines() const {
+    return m_details->showGrid();
+}
 
 void UnitListView::setSorted(bool sorted) {
     m_sortingOn = sorted;
@@ -144,37 +161,50 @@ void UnitListView::toggleSortDirection() {
     // The first toggle after start-up gives descending order.
     m_order = m_orderToggled && m_order == Qt::DescendingOrder ? Qt::AscendingOrder : Qt::DescendingOrder;
     m_orderToggled = true;
-    if (m_sortingOn) m_sorted->sort(0, m_order);
+    if (m_sortingOn)
+        m_sorted->sort(0, m_order);
 }
 
 QAbstractItemView* UnitListView::activeView() const {
     return m_view == 2 ? static_cast<QAbstractItemView*>(m_list) : static_cast<QAbstractItemView*>(m_details);
 }
 
-QWidget* UnitListView::activeViewport() const { return activeView()->viewport(); }
+QWidget* UnitListView::activeViewport() const {
+    return activeView()->viewport();
+}
 
 std::optional<int> UnitListView::rowAt(const QPoint& viewportPos) const {
     const QModelIndex index = activeView()->indexAt(viewportPos);
-    if (!index.isValid()) return std::nullopt;
+    if (!index.isValid())
+        return std::nullopt;
     return index.row();
 }
 
-QRect UnitListView::rowRect(int row) const { return activeView()->visualRect(m_sorted->index(row, 0)); }
+QRect UnitListView::rowRect(int row) const {
+    return activeView()->visualRect(m_sorted->index(row, 0));
+}
 
-int UnitListView::unitOfRow(int row) const { return m_sorted->index(row, 0).data(kUnitRole).toInt(); }
+int UnitListView::unitOfRow(int row) const {
+    return m_sorted->index(row, 0).data(kUnitRole).toInt();
+}
 
-QString UnitListView::nameOfRow(int row) const { return m_sorted->index(row, 0).data(Qt::DisplayRole).toString(); }
+QString UnitListView::nameOfRow(int row) const {
+    return m_sorted->index(row, 0).data(Qt::DisplayRole).toString();
+}
 
 std::optional<int> UnitListView::currentRow() const {
     const QModelIndex index = m_details->selectionModel()->currentIndex();
-    if (!index.isValid()) return std::nullopt;
+    if (!index.isValid())
+        return std::nullopt;
     return index.row();
 }
 
 void UnitListView::selectRow(int row) {
     const QModelIndex index = m_sorted->index(row, 0);
-    if (!index.isValid()) return;
-    m_details->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (!index.isValid())
+        return;
+    m_details->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     activeView()->scrollTo(index);
 }
 

@@ -4,8 +4,8 @@
 // names only, flowing in columns). Rows remember the unit position they show,
 // so a sorted list still picks the unit that was clicked.
 
-#include "converter/table/view_plan.h"
 #include "converter/settings/list_columns.h"
+#include "converter/table/view_plan.h"
 
 #include <QWidget>
 

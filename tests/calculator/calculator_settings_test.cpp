@@ -53,17 +53,17 @@ private:
 };
 
 TEST(CalculatorSettings, IndexKeysKeepTheirBlank) {
-    EXPECT_EQ(IndexKey(0), " 0");
-    EXPECT_EQ(IndexKey(11), " 11");
+    EXPECT_EQ(indexKey(0), " 0");
+    EXPECT_EQ(indexKey(11), " 11");
 }
 
 TEST(CalculatorSettings, EmptyStoreGivesTheDefaults) {
     const MemorySettingsStore store;
-    const SettingsReadResult read = mGetSettins(store);
+    const SettingsReadResult read = readCalculatorSettings(store);
     EXPECT_FALSE(read.failure.has_value());
     const CalculatorSettings& s = read.settings;
     CalculatorSettings expected;
-    expected.history.SetEntry(0, "");  // start-up, not the read, puts "Empty" there
+    expected.history.setEntry(0, "");  // start-up, not the read, puts "Empty" there
     EXPECT_TRUE(s == expected);
     EXPECT_EQ(s.calcLeft, 720.0f);
     EXPECT_EQ(s.calcTop, 480.0f);
@@ -74,56 +74,54 @@ TEST(CalculatorSettings, EmptyStoreGivesTheDefaults) {
     EXPECT_EQ(s.options.stayTop, 1);
     EXPECT_EQ(s.options.toolTip, 1);
     for (int area = 6; area <= 8; ++area) {
-        EXPECT_EQ(s.Area(area).name, "MS Sans Serif");
-        EXPECT_EQ(s.Area(area).size, 8);
-        EXPECT_EQ(s.Area(area).italic, 0);
-        EXPECT_EQ(s.Area(area).underline, 0);
+        EXPECT_EQ(s.area(area).name, "MS Sans Serif");
+        EXPECT_EQ(s.area(area).size, 8);
+        EXPECT_EQ(s.area(area).italic, 0);
+        EXPECT_EQ(s.area(area).underline, 0);
     }
-    EXPECT_EQ(s.Area(6).bold, 0);
-    EXPECT_EQ(s.Area(7).bold, 0);
-    EXPECT_EQ(s.Area(8).bold, 1);
-    EXPECT_EQ(static_cast<std::uint32_t>(s.Area(6).textColor), 0x80000008u);
-    EXPECT_EQ(s.Area(7).textColor, 0xFF);
-    EXPECT_EQ(s.Area(8).textColor, 8388607);
-    EXPECT_EQ(static_cast<std::uint32_t>(s.Area(6).backColor), 0x80000005u);
-    EXPECT_EQ(static_cast<std::uint32_t>(s.Area(7).backColor), 0x80000005u);
-    EXPECT_EQ(s.Area(8).backColor, 16744192);
+    EXPECT_EQ(s.area(6).bold, 0);
+    EXPECT_EQ(s.area(7).bold, 0);
+    EXPECT_EQ(s.area(8).bold, 1);
+    EXPECT_EQ(static_cast<std::uint32_t>(s.area(6).textColor), 0x80000008u);
+    EXPECT_EQ(s.area(7).textColor, 0xFF);
+    EXPECT_EQ(s.area(8).textColor, 8388607);
+    EXPECT_EQ(static_cast<std::uint32_t>(s.area(6).backColor), 0x80000005u);
+    EXPECT_EQ(static_cast<std::uint32_t>(s.area(7).backColor), 0x80000005u);
+    EXPECT_EQ(s.area(8).backColor, 16744192);
     EXPECT_EQ(s.input, "");
-    EXPECT_EQ(s.history.ListCount(), 0);
+    EXPECT_EQ(s.history.listCount(), 0);
     EXPECT_TRUE(s.customFunctions.empty());
 }
 
 TEST(CalculatorSettings, FirstRunStartsInDegreeModeWithEmptyHistory) {
     const MemorySettingsStore store;
-    Calculator calculator(mGetSettins(store).settings);
-    EXPECT_EQ(calculator.Title(), "Tallix - Math Expression Evaluator (degree)");
-    EXPECT_EQ(calculator.GetHistory().Entry(0), "Empty");
-    EXPECT_EQ(calculator.Run("sin(30)").resultText, "0.50000000");
+    Calculator calculator(readCalculatorSettings(store).settings);
+    EXPECT_EQ(calculator.title(), "Tallix - Math Expression Evaluator (degree)");
+    EXPECT_EQ(calculator.getHistory().entry(0), "Empty");
+    EXPECT_EQ(calculator.run("sin(30)").resultText, "0.50000000");
 }
 
 TEST(CalculatorSettings, SaveWritesEveryKeyInOrder) {
     CalculatorSettings s;
     s.input = "  x^2:3  ";
-    s.history.Add("1+1");
+    s.history.add("1+1");
     s.customFunctions = {" area:pi*x^2 ", "x+1"};
     RecordingStore store;
-    ASSERT_FALSE(SaveSettings(store, s).has_value());
+    ASSERT_FALSE(saveSettings(store, s).has_value());
 
-    std::vector<std::string> expected{"Form/CalcLeft",    "Form/CalcTop",     "Option/Digits",
-                                      "Option/Integer",   "Option/Notation",  "Option/Trig",
-                                      "Option/StayTop",   "Option/ToolTip",   "Font/FontName6",
-                                      "Font/FontName7",   "Font/FontName8",   "Font/FontSize6",
-                                      "Font/FontSize7",   "Font/FontSize8"};
+    std::vector<std::string> expected{"Form/CalcLeft",   "Form/CalcTop",   "Option/Digits",  "Option/Integer",
+                                      "Option/Notation", "Option/Trig",    "Option/StayTop", "Option/ToolTip",
+                                      "Font/FontName6",  "Font/FontName7", "Font/FontName8", "Font/FontSize6",
+                                      "Font/FontSize7",  "Font/FontSize8"};
     for (const char* style : {"60", "70", "80", "61", "71", "81", "62", "72", "82"}) {
         expected.push_back(std::string("Font/FontStyle") + style);
     }
-    for (const char* key : {"Color/TextColor6", "Color/TextColor7", "Color/TextColor8",
-                            "Color/BackColor6", "Color/BackColor7", "Color/BackColor8",
-                            "History/Input", "History/Count"}) {
+    for (const char* key : {"Color/TextColor6", "Color/TextColor7", "Color/TextColor8", "Color/BackColor6",
+                            "Color/BackColor7", "Color/BackColor8", "History/Input", "History/Count"}) {
         expected.push_back(key);
     }
     for (int i = 0; i < 12; ++i) {
-        expected.push_back("History/" + IndexKey(i));
+        expected.push_back("History/" + indexKey(i));
     }
     expected.push_back("Function/Count");
     expected.push_back("Function/ 0");
@@ -134,10 +132,10 @@ TEST(CalculatorSettings, SaveWritesEveryKeyInOrder) {
 TEST(CalculatorSettings, SavedValues) {
     CalculatorSettings s;
     s.input = "  x^2:3  ";
-    s.history.Add("1+1");
+    s.history.add("1+1");
     s.customFunctions = {" area:pi*x^2 ", "x+1"};
     MemorySettingsStore store;
-    ASSERT_FALSE(SaveSettings(store, s).has_value());
+    ASSERT_FALSE(saveSettings(store, s).has_value());
     EXPECT_EQ(store.read("Tallix", "Form", "CalcLeft", "?"), "720");
     EXPECT_EQ(store.read("Tallix", "Option", "Digits", "?"), "8");
     EXPECT_EQ(store.read("Tallix", "Font", "FontStyle80", "?"), "1");
@@ -155,11 +153,11 @@ TEST(CalculatorSettings, SavedValues) {
 
 TEST(CalculatorSettings, StoreFailureStopsTheSaveWithItsMarker) {
     FailingStore early(1);  // CalcLeft written, CalcTop fails
-    const std::optional<common::Notice> first = SaveSettings(early, CalculatorSettings{});
+    const std::optional<common::Notice> first = saveSettings(early, CalculatorSettings{});
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->text, "Error Code = MSST01");
     FailingStore late(30);  // fails among the colours
-    const std::optional<common::Notice> second = SaveSettings(late, CalculatorSettings{});
+    const std::optional<common::Notice> second = saveSettings(late, CalculatorSettings{});
     ASSERT_TRUE(second.has_value());
     EXPECT_EQ(second->text, "Error Code = MSST04");
 }
@@ -169,15 +167,15 @@ TEST(CalculatorSettings, SaveThenReadGivesTheSameSettings) {
     s.calcLeft = 1500;
     s.calcTop = 30;
     s.options = {12, 1, 1, 1, 0, 0};
-    s.Area(7) = {"DejaVu Sans", 14, 1, 1, 1, 0x00FF00, 0x202020};
+    s.area(7) = {"DejaVu Sans", 14, 1, 1, 1, 0x00FF00, 0x202020};
     s.input = "2*pi";
     for (int i = 1; i <= 5; ++i) {
-        s.history.Add(std::to_string(i));
+        s.history.add(std::to_string(i));
     }
     s.customFunctions = {"a:x", "b:y"};
     MemorySettingsStore store;
-    ASSERT_FALSE(SaveSettings(store, s).has_value());
-    const SettingsReadResult read = mGetSettins(store);
+    ASSERT_FALSE(saveSettings(store, s).has_value());
+    const SettingsReadResult read = readCalculatorSettings(store);
     EXPECT_FALSE(read.failure.has_value());
     EXPECT_EQ(read.settings, s);
 }
@@ -186,12 +184,12 @@ TEST(CalculatorSettings, OnlyTwelveHistoryKeysAreRead) {
     MemorySettingsStore store;
     store.write("Tallix", "History", "Count", "40");
     for (int i = 0; i < 13; ++i) {
-        store.write("Tallix", "History", IndexKey(i), "e" + std::to_string(i));
+        store.write("Tallix", "History", indexKey(i), "e" + std::to_string(i));
     }
-    const CalculatorSettings s = mGetSettins(store).settings;
-    EXPECT_EQ(s.history.ListCount(), 11);
-    EXPECT_EQ(s.history.Entry(11), "e11");
-    EXPECT_EQ(s.history.Entry(12), "");
+    const CalculatorSettings s = readCalculatorSettings(store).settings;
+    EXPECT_EQ(s.history.listCount(), 11);
+    EXPECT_EQ(s.history.entry(11), "e11");
+    EXPECT_EQ(s.history.entry(12), "");
 }
 
 TEST(CalculatorSettings, FunctionCountSizesTheList) {
@@ -200,7 +198,7 @@ TEST(CalculatorSettings, FunctionCountSizesTheList) {
     store.write("Tallix", "Function", " 0", "x^2");
     store.write("Tallix", "Function", " 2", "z");
     store.write("Tallix", "Function", " 3", "never read");
-    const CalculatorSettings s = mGetSettins(store).settings;
+    const CalculatorSettings s = readCalculatorSettings(store).settings;
     EXPECT_EQ(s.customFunctions, (std::vector<std::string>{"x^2", "", "z"}));
 }
 
@@ -210,7 +208,7 @@ TEST(CalculatorSettings, NonNumbersReadAsZeroAndDigitsAreClamped) {
     store.write("Tallix", "Option", "Digits", "40");
     store.write("Tallix", "Form", "CalcLeft", " 12.5 ");
     store.write("Tallix", "Option", "Trig", "1.5");  // rounds half to even
-    const SettingsReadResult read = mGetSettins(store);
+    const SettingsReadResult read = readCalculatorSettings(store);
     EXPECT_FALSE(read.failure.has_value());
     EXPECT_EQ(read.settings.options.stayTop, 0);
     EXPECT_EQ(read.settings.options.digits, 15);
@@ -224,31 +222,31 @@ TEST(CalculatorSettings, OverflowStopsTheReadWithItsMarker) {
     store.write("Tallix", "Font", "FontName6", "Courier");
     store.write("Tallix", "Font", "FontSize7", "70000");
     store.write("Tallix", "Font", "FontSize8", "20");
-    const SettingsReadResult read = mGetSettins(store);
+    const SettingsReadResult read = readCalculatorSettings(store);
     ASSERT_TRUE(read.failure.has_value());
     EXPECT_EQ(read.failure->icon, common::NoticeIcon::Critical);
     EXPECT_EQ(read.failure->title, "Tallix");
     EXPECT_EQ(read.failure->text, "Error Code = MGST03");
-    EXPECT_EQ(read.settings.options.digits, 12);      // read before: kept
-    EXPECT_EQ(read.settings.Area(6).name, "Courier");  // read before: kept
-    EXPECT_EQ(read.settings.Area(8).size, 8);          // after: default
+    EXPECT_EQ(read.settings.options.digits, 12);       // read before: kept
+    EXPECT_EQ(read.settings.area(6).name, "Courier");  // read before: kept
+    EXPECT_EQ(read.settings.area(8).size, 8);          // after: default
 }
 
 TEST(CalculatorSettings, ColourOverflowMarker) {
     MemorySettingsStore store;
     store.write("Tallix", "Color", "BackColor7", "99999999999");
-    const SettingsReadResult read = mGetSettins(store);
+    const SettingsReadResult read = readCalculatorSettings(store);
     ASSERT_TRUE(read.failure.has_value());
     EXPECT_EQ(read.failure->text, "Error Code = MGST04");
 }
 
 TEST(CalculatorSettings, PublishedValues) {
     MemorySettingsStore store;
-    PublishRun(store, true);
+    publishRun(store, true);
     EXPECT_EQ(store.read("Tallix", "Form", "Run", "?"), "1");
-    PublishResult(store, "7.0000000");
+    publishResult(store, "7.0000000");
     EXPECT_EQ(store.read("Tallix", "History", "Result", "?"), "7.0000000");
-    PublishExit(store);
+    publishExit(store);
     EXPECT_EQ(store.read("Tallix", "History", "Result", "?"), "");
     EXPECT_EQ(store.read("Tallix", "Form", "Run", "?"), "0");
 }
@@ -256,7 +254,7 @@ TEST(CalculatorSettings, PublishedValues) {
 // ---- title bar glyphs and the fonts dialog ----
 
 TEST(ButtonColors, DefaultTitleBar) {
-    const ButtonColors colors = pSetButtonColors(8388607, 16744192);
+    const ButtonColors colors = setButtonColors(8388607, 16744192);
     EXPECT_EQ(colors.normal, 8388607);
     // 16744192 is &HFF7F00: contrast &H0080FF = 33023; (33023 + 8388607) * 0.49
     // = 4126598.7; * 0.9 = 3713939.1
@@ -265,7 +263,7 @@ TEST(ButtonColors, DefaultTitleBar) {
 }
 
 TEST(ButtonColors, DarkBackgroundGivesLightHoverNeverAboveWhite) {
-    const ButtonColors colors = pSetButtonColors(0xFFFFFF, 0x000000);
+    const ButtonColors colors = setButtonColors(0xFFFFFF, 0x000000);
     EXPECT_EQ(colors.hover, 16441671);
     EXPECT_LE(colors.hover, 16777215);
     EXPECT_LE(colors.pressed, 16777215);
@@ -274,22 +272,22 @@ TEST(ButtonColors, DarkBackgroundGivesLightHoverNeverAboveWhite) {
 
 TEST(ButtonColors, LimitedByTheBackgroundsBlue) {
     // White background, black text: contrast 0, hover 0, limited up to blue = 255.
-    const ButtonColors colors = pSetButtonColors(0, 0xFFFFFF);
+    const ButtonColors colors = setButtonColors(0, 0xFFFFFF);
     EXPECT_EQ(colors.hover, 255);
     EXPECT_EQ(colors.pressed, 255);
 }
 
 TEST(ButtonColors, NeverAboveWhite) {
-    const ButtonColors colors = pSetButtonColors(0x7FFFFFFF, 0);
+    const ButtonColors colors = setButtonColors(0x7FFFFFFF, 0);
     EXPECT_EQ(colors.hover, 16777215);
     EXPECT_EQ(colors.pressed, 16777215);
 }
 
 TEST(FontsDialog, SizeIsLimited) {
-    EXPECT_EQ(DialogFontSize("40"), 24);
-    EXPECT_EQ(DialogFontSize("5"), 8);
-    EXPECT_EQ(DialogFontSize("12"), 12);
-    EXPECT_EQ(DialogFontSize(""), 8);
+    EXPECT_EQ(dialogFontSize("40"), 24);
+    EXPECT_EQ(dialogFontSize("5"), 8);
+    EXPECT_EQ(dialogFontSize("12"), 12);
+    EXPECT_EQ(dialogFontSize(""), 8);
 }
 
 }  // namespace

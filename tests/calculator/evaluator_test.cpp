@@ -19,18 +19,20 @@ struct EvalCase {
     const char* message;  // Message as the evaluator writes it
 };
 
-std::ostream& operator<<(std::ostream& os, const EvalCase& c) { return os << c.expression; }
+std::ostream& operator<<(std::ostream& os, const EvalCase& c) {
+    return os << c.expression;
+}
 
 class EvaluatorCases : public ::testing::TestWithParam<EvalCase> {};
 
 TEST_P(EvaluatorCases, GivesCodeAndMessage) {
     const EvalCase& c = GetParam();
     Evaluator evaluator(c.angleFactor);
-    evaluator.Evaluate(c.expression);
-    EXPECT_FALSE(evaluator.Escaped());
-    EXPECT_EQ(evaluator.Error(), c.error);
-    EXPECT_EQ(evaluator.Message(), c.message);
-    EXPECT_EQ(evaluator.Assigned(), c.error == 0);
+    evaluator.evaluate(c.expression);
+    EXPECT_FALSE(evaluator.escaped());
+    EXPECT_EQ(evaluator.error(), c.error);
+    EXPECT_EQ(evaluator.message(), c.message);
+    EXPECT_EQ(evaluator.assigned(), c.error == 0);
 }
 
 const double kDeg = Evaluator::kDegreeFactor;
@@ -55,27 +57,23 @@ INSTANTIATE_TEST_SUITE_P(
         EvalCase{"ExponentLowerSigned", "2e+3", kDeg, 0, " 2000"},
         EvalCase{"Plain2000", "2000", kDeg, 0, " 2000"},
         EvalCase{"ExponentSignNoSplit", "5-2E-3", kDeg, 0, " 4.998"},
-        EvalCase{"BlanksVanish", " 1 + 2 ", kDeg, 0, " 3"},
-        EvalCase{"SinDegree", "sin(30)", kDeg, 0, " .5"},
+        EvalCase{"BlanksVanish", " 1 + 2 ", kDeg, 0, " 3"}, EvalCase{"SinDegree", "sin(30)", kDeg, 0, " .5"},
         EvalCase{"SinRadian", "sin(30)", 1.0, 0, "-.988031624092862"},
         EvalCase{"AcosZeroDividesByZero", "ACOS(0)", kDeg, 16, kArg},
         EvalCase{"AsinOneDividesByZero", "ASIN(1)", kDeg, 16, kArg},
-        EvalCase{"SqrNegative", "SQR(-1)", kDeg, 16, kArg},
-        EvalCase{"LogZero", "LOG(0)", kDeg, 16, kArg},
+        EvalCase{"SqrNegative", "SQR(-1)", kDeg, 16, kArg}, EvalCase{"LogZero", "LOG(0)", kDeg, 16, kArg},
         EvalCase{"CurNegative", "CUR(-8)", kDeg, 16, kArg},
         EvalCase{"DivisionByZero", "1/0", kDeg, 32, kExpr},
         EvalCase{"QuotientCatchesFirst", "SIN(1/0)", kDeg, 32, kExpr},
         EvalCase{"FailedFactorThenQuotient", "2/SQR(-1)", kDeg, 32, kExpr},
         EvalCase{"UnknownFunction", "FOO(1)", kDeg, 2, kExpr},
         EvalCase{"NameWithoutBracket", "SIN30", kDeg, 2, kExpr},
-        EvalCase{"LeadingTimes", "*3", kDeg, 0, " 0"},
-        EvalCase{"LeadingPlus", "+3", kDeg, 0, " 3"},
+        EvalCase{"LeadingTimes", "*3", kDeg, 0, " 0"}, EvalCase{"LeadingPlus", "+3", kDeg, 0, " 3"},
         EvalCase{"BrokenBrackets", ")1(", kDeg, 8, kExpr},
         EvalCase{"UnclosedBracketThenLeftover", "(1+2", kDeg, 2, kExpr},
         EvalCase{"EmptyText", "", kDeg, 2, kExpr},
         EvalCase{"SecondExponentIgnored", "2E5E3", kDeg, 0, " 200000"},
-        EvalCase{"ExponentWithoutDigits", "1E", kDeg, 0, " 1"},
-        EvalCase{"NotPower", "2#3", kDeg, 4, kExpr},
+        EvalCase{"ExponentWithoutDigits", "1E", kDeg, 0, " 1"}, EvalCase{"NotPower", "2#3", kDeg, 4, kExpr},
         EvalCase{"NoImplicitProduct", "2(3)", kDeg, 2, kExpr},
         EvalCase{"ZeroOverZero", "0/0", kDeg, 32, kExpr},
         EvalCase{"ZeroToNegativePower", "0^(0-1)", kDeg, 32, kExpr},
@@ -107,52 +105,40 @@ class FunctionCases : public ::testing::TestWithParam<FuncCase> {};
 TEST_P(FunctionCases, GivesCodeAndMessage) {
     const FuncCase& c = GetParam();
     Evaluator evaluator(c.angleFactor);
-    evaluator.Evaluate(c.expression);
-    EXPECT_EQ(evaluator.Error(), c.error);
-    EXPECT_EQ(evaluator.Message(), c.message);
+    evaluator.evaluate(c.expression);
+    EXPECT_EQ(evaluator.error(), c.error);
+    EXPECT_EQ(evaluator.message(), c.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Functions, FunctionCases,
     ::testing::Values(
-        FuncCase{"Abs", "ABS(0-3)", kDeg, 0, " 3"},
-        FuncCase{"AtanDegree", "ATAN(1)", kDeg, 0, " 45"},
+        FuncCase{"Abs", "ABS(0-3)", kDeg, 0, " 3"}, FuncCase{"AtanDegree", "ATAN(1)", kDeg, 0, " 45"},
         FuncCase{"CosDegree", "COS(60)", kDeg, 0, " .5"},
         FuncCase{"Exp", "E_P(1)", kDeg, 0, " 2.71828182845905"},
         FuncCase{"ExpOverflow", "E_P(1000)", kDeg, 16, kArg},
-        FuncCase{"IntFloors", "INT(0-2.5)", kDeg, 0, "-3"},
-        FuncCase{"Log", "LOG(E_P(2))", kDeg, 0, " 2"},
-        FuncCase{"Sgn", "SGN(0-7)", kDeg, 0, "-1"},
-        FuncCase{"Sqr", "SQR(16)", kDeg, 0, " 4"},
-        FuncCase{"TanDegree", "TAN(45)", kDeg, 0, " 1"},
-        FuncCase{"Log10", "LOG10(1000)", kDeg, 0, " 3"},
-        FuncCase{"Cur", "CUR(27)", kDeg, 0, " 3"},
-        FuncCase{"CotZero", "COT(0)", kDeg, 16, kArg},
-        FuncCase{"CotDegree", "COT(45)", kDeg, 0, " 1"},
-        FuncCase{"SecDegree", "SEC(60)", kDeg, 0, " 2"},
+        FuncCase{"IntFloors", "INT(0-2.5)", kDeg, 0, "-3"}, FuncCase{"Log", "LOG(E_P(2))", kDeg, 0, " 2"},
+        FuncCase{"Sgn", "SGN(0-7)", kDeg, 0, "-1"}, FuncCase{"Sqr", "SQR(16)", kDeg, 0, " 4"},
+        FuncCase{"TanDegree", "TAN(45)", kDeg, 0, " 1"}, FuncCase{"Log10", "LOG10(1000)", kDeg, 0, " 3"},
+        FuncCase{"Cur", "CUR(27)", kDeg, 0, " 3"}, FuncCase{"CotZero", "COT(0)", kDeg, 16, kArg},
+        FuncCase{"CotDegree", "COT(45)", kDeg, 0, " 1"}, FuncCase{"SecDegree", "SEC(60)", kDeg, 0, " 2"},
         FuncCase{"CosecDegree", "COSEC(30)", kDeg, 0, " 2"},
         FuncCase{"AsinHalf", "ASIN(0.5)", kDeg, 0, " 30"},
         FuncCase{"AsinMinusOne", "ASIN(0-1)", kDeg, 16, kArg},
         FuncCase{"AsinOutOfRange", "ASIN(2)", kDeg, 16, kArg},
         FuncCase{"AcosHalf", "ACOS(0.5)", kDeg, 0, " 60"},
         FuncCase{"AcosNegativeHalf", "ACOS(0-0.5)", kDeg, 0, " 120"},
-        FuncCase{"Acot", "ACOT(1)", kDeg, 0, " 45"},
-        FuncCase{"AsecTwo", "ASEC(2)", kDeg, 0, " 60"},
+        FuncCase{"Acot", "ACOT(1)", kDeg, 0, " 45"}, FuncCase{"AsecTwo", "ASEC(2)", kDeg, 0, " 60"},
         FuncCase{"AsecMinusTwo", "ASEC(0-2)", kDeg, 0, " 120"},
         FuncCase{"AcosecTwo", "ACOSEC(2)", kDeg, 0, " 30"},
         FuncCase{"AcosecOne", "ACOSEC(1)", kDeg, 16, kArg},
-        FuncCase{"Sinh", "SINH(1)", kDeg, 0, " 1.1752011936438"},
-        FuncCase{"Cosh", "COSH(0)", kDeg, 0, " 1"},
-        FuncCase{"Tanh", "TANH(0)", kDeg, 0, " 0"},
-        FuncCase{"CothZero", "COTH(0)", kDeg, 16, kArg},
+        FuncCase{"Sinh", "SINH(1)", kDeg, 0, " 1.1752011936438"}, FuncCase{"Cosh", "COSH(0)", kDeg, 0, " 1"},
+        FuncCase{"Tanh", "TANH(0)", kDeg, 0, " 0"}, FuncCase{"CothZero", "COTH(0)", kDeg, 16, kArg},
         FuncCase{"Sech", "SECH(0)", kDeg, 0, " 1"},
         FuncCase{"SechOverflowRaises", "SECH(1000)", kDeg, 16, kArg},
-        FuncCase{"CosechZero", "COSECH(0)", kDeg, 16, kArg},
-        FuncCase{"Asinh", "ASINH(0)", kDeg, 0, " 0"},
-        FuncCase{"Acosh", "ACOSH(1)", kDeg, 0, " 0"},
-        FuncCase{"AtanhOne", "ATANH(1)", kDeg, 16, kArg},
-        FuncCase{"AtanhZero", "ATANH(0)", kDeg, 0, " 0"},
-        FuncCase{"AcothOne", "ACOTH(1)", kDeg, 16, kArg},
+        FuncCase{"CosechZero", "COSECH(0)", kDeg, 16, kArg}, FuncCase{"Asinh", "ASINH(0)", kDeg, 0, " 0"},
+        FuncCase{"Acosh", "ACOSH(1)", kDeg, 0, " 0"}, FuncCase{"AtanhOne", "ATANH(1)", kDeg, 16, kArg},
+        FuncCase{"AtanhZero", "ATANH(0)", kDeg, 0, " 0"}, FuncCase{"AcothOne", "ACOTH(1)", kDeg, 16, kArg},
         FuncCase{"AsechOne", "ASECH(1)", kDeg, 0, " 0"},
         FuncCase{"AcosechOne", "ACOSECH(1)", kDeg, 0, " .881373587019543"},
         FuncCase{"RadianAtan", "ATAN(1)*4", 1.0, 0, " 3.14159265358979"}),
@@ -165,99 +151,99 @@ TEST(Evaluator, PiIsFourArcTangentsOfOne) {
 
 TEST(Evaluator, NormalisesTheExpression) {
     Evaluator evaluator;
-    evaluator.SetExpression(" sin( 1.5 ) ");
-    EXPECT_EQ(evaluator.Expression(), "SIN(1,5)");
+    evaluator.setExpression(" sin( 1.5 ) ");
+    EXPECT_EQ(evaluator.expression(), "SIN(1,5)");
 }
 
 TEST(Evaluator, SilentEvaluationKeepsTheMessage) {
     Evaluator evaluator;
-    evaluator.Evaluate("1+1");
-    EXPECT_EQ(evaluator.Message(), " 2");
-    EXPECT_EQ(evaluator.Evaluate("FOO(1)", true), 0.0);
-    EXPECT_EQ(evaluator.Error(), 2);
-    EXPECT_EQ(evaluator.Message(), " 2");
+    evaluator.evaluate("1+1");
+    EXPECT_EQ(evaluator.message(), " 2");
+    EXPECT_EQ(evaluator.evaluate("FOO(1)", true), 0.0);
+    EXPECT_EQ(evaluator.error(), 2);
+    EXPECT_EQ(evaluator.message(), " 2");
 }
 
 TEST(Evaluator, ResultRecomputesTheStoredExpression) {
     Evaluator evaluator;
-    evaluator.SetExpression("6*7");
-    EXPECT_EQ(evaluator.Result(), 42.0);
-    EXPECT_TRUE(evaluator.Assigned());
-    EXPECT_EQ(evaluator.Error(), 0);
+    evaluator.setExpression("6*7");
+    EXPECT_EQ(evaluator.result(), 42.0);
+    EXPECT_TRUE(evaluator.assigned());
+    EXPECT_EQ(evaluator.error(), 0);
 }
 
 TEST(Evaluator, OutermostSumOverflowEscapes) {
     Evaluator evaluator;
-    evaluator.Evaluate("1+1");
-    evaluator.Evaluate("1E308+1E308");
-    EXPECT_TRUE(evaluator.Escaped());
-    EXPECT_FALSE(evaluator.Assigned());
-    EXPECT_EQ(evaluator.Message(), " 2");  // left as it was
+    evaluator.evaluate("1+1");
+    evaluator.evaluate("1E308+1E308");
+    EXPECT_TRUE(evaluator.escaped());
+    EXPECT_FALSE(evaluator.assigned());
+    EXPECT_EQ(evaluator.message(), " 2");  // left as it was
 
-    evaluator.Evaluate("2+2");
-    EXPECT_FALSE(evaluator.Escaped());
-    EXPECT_EQ(evaluator.Message(), " 4");
+    evaluator.evaluate("2+2");
+    EXPECT_FALSE(evaluator.escaped());
+    EXPECT_EQ(evaluator.message(), " 4");
 }
 
 TEST(Evaluator, BracketErrorFoundBeforeAnyTermIsAdded) {
     // The whole sum is split before any term is evaluated: the broken bracket
     // stops it before the overflowing addition.
     Evaluator evaluator;
-    evaluator.Evaluate("1E308+1E308+1)");
-    EXPECT_FALSE(evaluator.Escaped());
-    EXPECT_EQ(evaluator.Error(), 8);
+    evaluator.evaluate("1E308+1E308+1)");
+    EXPECT_FALSE(evaluator.escaped());
+    EXPECT_EQ(evaluator.error(), 8);
 }
 
 TEST(Evaluator, AngleFactorIsReadAtEachApplication) {
     Evaluator evaluator(1.0);
-    evaluator.Evaluate("SIN(90)");
-    EXPECT_EQ(evaluator.Message(), " .893996663600558");
-    evaluator.SetAngleFactor(Evaluator::kDegreeFactor);
-    evaluator.Evaluate("SIN(90)");
-    EXPECT_EQ(evaluator.Message(), " 1");
+    evaluator.evaluate("SIN(90)");
+    EXPECT_EQ(evaluator.message(), " .893996663600558");
+    evaluator.setAngleFactor(Evaluator::kDegreeFactor);
+    evaluator.evaluate("SIN(90)");
+    EXPECT_EQ(evaluator.message(), " 1");
 }
 
 TEST(Evaluator, RndFollowsItsRules) {
     Evaluator evaluator;
-    const double seeded = evaluator.Evaluate("RND(0-3)");
-    EXPECT_EQ(evaluator.Error(), 0);
+    const double seeded = evaluator.evaluate("RND(0-3)");
+    EXPECT_EQ(evaluator.error(), 0);
     EXPECT_GE(seeded, 0.0);
     EXPECT_LT(seeded, 1.0);
-    EXPECT_EQ(evaluator.Evaluate("RND(0)"), seeded);  // repeats the last
-    const double next = evaluator.Evaluate("RND(1)");
+    EXPECT_EQ(evaluator.evaluate("RND(0)"), seeded);  // repeats the last
+    const double next = evaluator.evaluate("RND(1)");
     EXPECT_NE(next, seeded);
-    EXPECT_EQ(evaluator.Evaluate("RND(0-3)"), seeded);  // same seed, same value
-    EXPECT_EQ(evaluator.Evaluate("RND(1)"), next);
+    EXPECT_EQ(evaluator.evaluate("RND(0-3)"), seeded);  // same seed, same value
+    EXPECT_EQ(evaluator.evaluate("RND(1)"), next);
 
     Evaluator fresh;  // the sequence is not reseeded at start: always the same
     Evaluator other;
-    EXPECT_EQ(fresh.Evaluate("RND(1)"), other.Evaluate("RND(1)"));
+    EXPECT_EQ(fresh.evaluate("RND(1)"), other.evaluate("RND(1)"));
 }
 
 TEST(Evaluator, DeepNestingFailsInsteadOfCrashing) {
     Evaluator evaluator;
     const std::string deep = std::string(5000, '(') + "1" + std::string(5000, ')');
-    evaluator.Evaluate(deep);
-    EXPECT_EQ(evaluator.Error(), 32);
+    evaluator.evaluate(deep);
+    EXPECT_EQ(evaluator.error(), 32);
 }
 
 TEST(Evaluator, ReplaceTextRestartsAndAlwaysEnds) {
-    EXPECT_EQ(Evaluator::ReplaceText("a b  c", " ", ""), "abc");
-    EXPECT_EQ(Evaluator::ReplaceText("1.5.2", ".", ","), "1,5,2");
-    EXPECT_EQ(Evaluator::ReplaceText("aabb", "ab", "a"), "aa");  // restarts from the start
-    EXPECT_EQ(Evaluator::ReplaceText("xax", "x", "xx"), "xxaxx");  // insertion holds the search
-    EXPECT_EQ(Evaluator::ReplaceText("abc", "", "z"), "abc");
+    EXPECT_EQ(Evaluator::replaceText("a b  c", " ", ""), "abc");
+    EXPECT_EQ(Evaluator::replaceText("1.5.2", ".", ","), "1,5,2");
+    EXPECT_EQ(Evaluator::replaceText("aabb", "ab", "a"), "aa");    // restarts from the start
+    EXPECT_EQ(Evaluator::replaceText("xax", "x", "xx"), "xxaxx");  // insertion holds the search
+    EXPECT_EQ(Evaluator::replaceText("abc", "", "z"), "abc");
 }
 
 TEST(ExponentHelpers, MarkAndSign) {
-    EXPECT_TRUE(IsExponentMark("2E3", 2));
-    EXPECT_TRUE(IsExponentMark("2e3", 2));
-    EXPECT_FALSE(IsExponentMark("E3", 1));
-    EXPECT_FALSE(IsExponentMark("XE3", 2));
-    EXPECT_TRUE(IsExponentSign("2E-3", 3));
-    EXPECT_TRUE(IsExponentSign("XE+3", 3));  // the character before "E" is not examined
-    EXPECT_FALSE(IsExponentSign("E-3", 2));
-    EXPECT_FALSE(IsExponentSign("2*-3", 3));
+    EXPECT_TRUE(isExponentMark("2E3", 2));
+    EXPECT_TRUE(isExponentMark("2e3", 2));
+    EXPECT_FALSE(isExponentMark("E3", 1));
+    EXPECT_FALSE(isExponentMark("XE3", 2));
+    EXPECT_TRUE(isExponentSign("2E-3", 3));
+    EXPECT_TRUE(isExponentSign("XE+3", 3));  // the character before "E" is not examined
+    EXPECT_FALSE(isExponentSign("E-3", 2));
+    EXPECT_FALSE(isExponentSign("2*-3", 3));
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ struct TextToNumber {
 class NumericTextValueTest : public testing::TestWithParam<TextToNumber> {};
 
 TEST_P(NumericTextValueTest, ReadsTheLeadingNumber) {
-    EXPECT_DOUBLE_EQ(common::NumericTextValue(GetParam().text), GetParam().value);
+    EXPECT_DOUBLE_EQ(common::numericTextValue(GetParam().text), GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -38,40 +38,41 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumericTextValue, OverflowIsInfiniteAndUnderflowIsZero) {
-    EXPECT_EQ(common::NumericTextValue("1e400"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(common::NumericTextValue("-1e99999999"), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(common::NumericTextValue("1e-400"), 0.0);
+    EXPECT_EQ(common::numericTextValue("1e400"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(common::numericTextValue("-1e99999999"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(common::numericTextValue("1e-400"), 0.0);
 }
 
 TEST(StrictNumbers, AcceptOnlyAWholeNumberText) {
     for (const char* good : {"1", " -2.5 ", "+3", ".5", "5.", "1e5", "1E-05", "0"}) {
-        EXPECT_TRUE(common::StrictDecimalValue(good).has_value()) << good;
+        EXPECT_TRUE(common::strictDecimalValue(good).has_value()) << good;
     }
-    for (const char* bad : {"", " ", "-", ".", "1e", "1e+", "1.2.3", "12 34", "1,5", "&HFF", "1d3", "abc", "1e400"}) {
-        EXPECT_FALSE(common::StrictDecimalValue(bad).has_value()) << bad;
+    for (const char* bad :
+         {"", " ", "-", ".", "1e", "1e+", "1.2.3", "12 34", "1,5", "&HFF", "1d3", "abc", "1e400"}) {
+        EXPECT_FALSE(common::strictDecimalValue(bad).has_value()) << bad;
     }
 }
 
 TEST(StrictNumbers, WholeNumbersRoundHalvesToEvenWithinSixteenBits) {
-    EXPECT_EQ(common::StrictWholeNumber("2.5"), 2);
-    EXPECT_EQ(common::StrictWholeNumber("3.5"), 4);
-    EXPECT_EQ(common::StrictWholeNumber("-2.5"), -2);
-    EXPECT_EQ(common::StrictWholeNumber(" 12 "), 12);
-    EXPECT_EQ(common::StrictWholeNumber("-32768"), -32768);
-    EXPECT_FALSE(common::StrictWholeNumber("32767.5").has_value());
-    EXPECT_FALSE(common::StrictWholeNumber("").has_value());
-    EXPECT_FALSE(common::StrictWholeNumber("1x").has_value());
-    EXPECT_EQ(common::LenientWholeNumber("1x"), 1);
-    EXPECT_EQ(common::LenientWholeNumber(""), 0);
-    EXPECT_FALSE(common::LenientWholeNumber("40000").has_value());
+    EXPECT_EQ(common::strictWholeNumber("2.5"), 2);
+    EXPECT_EQ(common::strictWholeNumber("3.5"), 4);
+    EXPECT_EQ(common::strictWholeNumber("-2.5"), -2);
+    EXPECT_EQ(common::strictWholeNumber(" 12 "), 12);
+    EXPECT_EQ(common::strictWholeNumber("-32768"), -32768);
+    EXPECT_FALSE(common::strictWholeNumber("32767.5").has_value());
+    EXPECT_FALSE(common::strictWholeNumber("").has_value());
+    EXPECT_FALSE(common::strictWholeNumber("1x").has_value());
+    EXPECT_EQ(common::lenientWholeNumber("1x"), 1);
+    EXPECT_EQ(common::lenientWholeNumber(""), 0);
+    EXPECT_FALSE(common::lenientWholeNumber("40000").has_value());
 }
 
 TEST(StrictNumbers, IntegerTexts) {
-    EXPECT_EQ(common::StrictIntegerValue(" 42 "), 42);
-    EXPECT_EQ(common::StrictIntegerValue("-7"), -7);
-    EXPECT_FALSE(common::StrictIntegerValue("4.2").has_value());
-    EXPECT_FALSE(common::StrictIntegerValue("+-4").has_value());
-    EXPECT_FALSE(common::StrictIntegerValue("").has_value());
+    EXPECT_EQ(common::strictIntegerValue(" 42 "), 42);
+    EXPECT_EQ(common::strictIntegerValue("-7"), -7);
+    EXPECT_FALSE(common::strictIntegerValue("4.2").has_value());
+    EXPECT_FALSE(common::strictIntegerValue("+-4").has_value());
+    EXPECT_FALSE(common::strictIntegerValue("").has_value());
 }
 
 struct NumberToText {
@@ -83,12 +84,13 @@ struct NumberToText {
 class PlainNumberTextTest : public testing::TestWithParam<NumberToText> {};
 
 TEST_P(PlainNumberTextTest, WritesFifteenDigitsWithLeadingBlank) {
-    EXPECT_EQ(common::PlainNumberText(GetParam().value), GetParam().text);
+    EXPECT_EQ(common::plainNumberText(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, PlainNumberTextTest,
-    testing::Values(NumberToText{"Inch", 0.0254, " .0254"}, NumberToText{"FiveNinths", 5.0 / 9.0, " .555555555555556"},
+    testing::Values(NumberToText{"Inch", 0.0254, " .0254"},
+                    NumberToText{"FiveNinths", 5.0 / 9.0, " .555555555555556"},
                     NumberToText{"Knot", 1852.0 / 3600.0, " .514444444444444"},
                     NumberToText{"Degree", 3.14159265358979323846 / 180.0, " 1.74532925199433E-02"},
                     NumberToText{"Btu", 4414.353687362081 / 4.1868, " 1054.35026448889"},
@@ -98,9 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlainNumberText, SingleValuesUseSevenDigits) {
-    EXPECT_EQ(common::PlainSingleText(15.0F), " 15");
-    EXPECT_EQ(common::PlainSingleText(14.4F), " 14.4");
-    EXPECT_EQ(common::PlainNumberTrimmed(9600), "9600");
+    EXPECT_EQ(common::plainSingleText(15.0F), " 15");
+    EXPECT_EQ(common::plainSingleText(14.4F), " 14.4");
+    EXPECT_EQ(common::plainNumberTrimmed(9600), "9600");
 }
 
 struct PatternCase {
@@ -113,7 +115,7 @@ struct PatternCase {
 class FormatPatternTest : public testing::TestWithParam<PatternCase> {};
 
 TEST_P(FormatPatternTest, RoundsHalvesAwayFromZeroOnDecimalDigits) {
-    EXPECT_EQ(common::FormatPattern(GetParam().value, GetParam().pattern), GetParam().text);
+    EXPECT_EQ(common::formatPattern(GetParam().value, GetParam().pattern), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,9 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
         PatternCase{"EighthToHundredths", 0.125, "0.00", "0.13"},
         // Binary 1.005 lies below the half; the decimal form a person sees does not.
         PatternCase{"DecimalHalfNotBinary", 1.005, "0.00", "1.01"},
-        PatternCase{"CarryIntoNewDigit", 9.995, "0.00", "10.00"},
-        PatternCase{"IntegerHalf", 2.5, "0.", "3."}, PatternCase{"NegativeInteger", -7.4, "0.", "-7."},
-        PatternCase{"NegativeHalf", -2.5, "0.", "-3."}, PatternCase{"RoundsToZeroHasNoSign", -0.001, "0.00", "0.00"},
+        PatternCase{"CarryIntoNewDigit", 9.995, "0.00", "10.00"}, PatternCase{"IntegerHalf", 2.5, "0.", "3."},
+        PatternCase{"NegativeInteger", -7.4, "0.", "-7."}, PatternCase{"NegativeHalf", -2.5, "0.", "-3."},
+        PatternCase{"RoundsToZeroHasNoSign", -0.001, "0.00", "0.00"},
         PatternCase{"ZeroFixed", 0, "0.00000", "0.00000"}, PatternCase{"OptionalDigits", 0.5, "#.##", ".5"},
         PatternCase{"TinyFixed", 1e-20, "0.0000000000000000000000000", "0.0000000000000000000100000"},
         PatternCase{"Scientific", 1234567, "0.00000E+00", "1.23457E+06"},
@@ -139,8 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormatPattern, NonFiniteValuesAreNamed) {
-    EXPECT_EQ(common::FormatPattern(std::numeric_limits<double>::infinity(), "0.00"), "inf");
-    EXPECT_EQ(common::FormatPattern(std::nan(""), "0.00"), "nan");
+    EXPECT_EQ(common::formatPattern(std::numeric_limits<double>::infinity(), "0.00"), "inf");
+    EXPECT_EQ(common::formatPattern(std::nan(""), "0.00"), "nan");
 }
 
 }  // namespace
@@ -155,27 +157,32 @@ TEST(DecimalDigits, MatchTheCorrectlyRoundedFifteenDigitForm) {
     std::uniform_int_distribution<int> exponent(-300, 300);
     for (int i = 0; i < 200000; ++i) {
         double value = mantissa(random) * std::pow(10.0, exponent(random));
-        if (i % 4 == 0) value = std::round(value * 1e3) / 1e3;  // short decimals too
-        if (i % 7 == 0) value = static_cast<float>(value);      // widened singles
-        if (value == 0 || !std::isfinite(value)) continue;
+        if (i % 4 == 0)
+            value = std::round(value * 1e3) / 1e3;  // short decimals too
+        if (i % 7 == 0)
+            value = static_cast<float>(value);  // widened singles
+        if (value == 0 || !std::isfinite(value))
+            continue;
         char buffer[40];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
         std::string expected(buffer, result.ptr);
         const auto e = expected.find('e');
         std::string digits = expected.substr(0, 1) + expected.substr(2, e - 2);
-        while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-        const common::DecimalDigits form = common::DecimalDigitsOf(value);
+        while (digits.size() > 1 && digits.back() == '0')
+            digits.pop_back();
+        const common::DecimalDigits form = common::decimalDigitsOf(value);
         ASSERT_EQ(std::string(form.digits, static_cast<std::size_t>(form.count)), digits) << expected;
         ASSERT_EQ(form.pointPos - 1, std::stoi(expected.substr(e + 1))) << expected;
     }
 }
 
 TEST(DecimalDigits, ExponentAtThreeDigitsCarriesLikeThePattern) {
-    EXPECT_EQ(common::DecimalDigitsOf(999.6).exponentAt(3), 3);
-    EXPECT_EQ(common::DecimalDigitsOf(999.4).exponentAt(3), 2);
-    EXPECT_EQ(common::DecimalDigitsOf(9.995).exponentAt(3), 1);
-    EXPECT_EQ(common::DecimalDigitsOf(0.000123456).exponentAt(3), -4);
-    EXPECT_EQ(common::DecimalDigitsOf(0).exponentAt(3), 0);
+    EXPECT_EQ(common::decimalDigitsOf(999.6).exponentAt(3), 3);
+    EXPECT_EQ(common::decimalDigitsOf(999.4).exponentAt(3), 2);
+    EXPECT_EQ(common::decimalDigitsOf(9.995).exponentAt(3), 1);
+    EXPECT_EQ(common::decimalDigitsOf(0.000123456).exponentAt(3), -4);
+    EXPECT_EQ(common::decimalDigitsOf(0).exponentAt(3), 0);
 }
 
 }  // namespace

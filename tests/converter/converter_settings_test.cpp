@@ -11,18 +11,18 @@ std::string stored(const common::SettingsStore& store, const char* section, cons
 
 TEST(ConverterSettings, FreshStoreGivesTheDefaults) {
     const common::MemorySettingsStore store;
-    const ReadCfgOutcome outcome = pReadCfg(store);
+    const ReadCfgOutcome outcome = readConverterSettings(store);
     EXPECT_FALSE(outcome.fault.has_value());
     const ConverterSettings& s = outcome.settings;
-    EXPECT_EQ(s.Digits, 6);
-    EXPECT_EQ(s.SciDigits, 6);
-    EXPECT_EQ(s.NumFormat, 0);
-    EXPECT_FALSE(s.ShowError);
+    EXPECT_EQ(s.digits, 6);
+    EXPECT_EQ(s.sciDigits, 6);
+    EXPECT_EQ(s.numFormat, 0);
+    EXPECT_FALSE(s.showError);
     EXPECT_EQ(s.window.width, 9600);
     EXPECT_EQ(s.window.height, 7200);
     EXPECT_EQ(s.window.left, -100);
-    EXPECT_EQ(s.SaveFilePath, "");
-    EXPECT_EQ(s.SelNodeIndex, 9);
+    EXPECT_EQ(s.saveFilePath, "");
+    EXPECT_EQ(s.selNodeIndex, 9);
     EXPECT_EQ(s.limits, TableLimits{});
     EXPECT_DOUBLE_EQ(s.upperLimit(), 1e6);
     EXPECT_DOUBLE_EQ(s.lowerLimit(), 1e-6);
@@ -31,12 +31,12 @@ TEST(ConverterSettings, FreshStoreGivesTheDefaults) {
 TEST(ConverterSettings, SaveWritesEveryKeyAsTextAndReadsBack) {
     common::MemorySettingsStore store;
     ConverterSettings s;
-    s.ShowError = true;
-    s.BoxWidthRatio = 1.5F;
-    s.HintFlags = {1, 0, 1, 1, 0, 1};
-    s.FontName[5] = "DejaVu Sans Mono";
-    s.HeaderText[2][1] = "Notes";
-    pSaveCfg(store, s);
+    s.showError = true;
+    s.boxWidthRatio = 1.5F;
+    s.hintFlags = {1, 0, 1, 1, 0, 1};
+    s.fontName[5] = "DejaVu Sans Mono";
+    s.headerText[2][1] = "Notes";
+    saveConverterSettings(store, s);
     EXPECT_EQ(stored(store, "Option", "ShowError"), "True");
     EXPECT_EQ(stored(store, "Form", "BoxWidthRatio"), "1.5");
     EXPECT_EQ(stored(store, "Form", "HeaderWidth22"), "300");
@@ -51,12 +51,12 @@ TEST(ConverterSettings, SaveWritesEveryKeyAsTextAndReadsBack) {
     EXPECT_EQ(store.writeOrder().front(), "Quantora 2000/Form/State");
     EXPECT_EQ(store.writeOrder().back(), "Quantora 2000/Dim/Unit");
 
-    const ReadCfgOutcome again = pReadCfg(store);
+    const ReadCfgOutcome again = readConverterSettings(store);
     EXPECT_FALSE(again.fault.has_value());
-    EXPECT_TRUE(again.settings.ShowError);
-    EXPECT_EQ(again.settings.HintFlags, s.HintFlags);
-    EXPECT_EQ(again.settings.FontName[5], "DejaVu Sans Mono");
-    EXPECT_EQ(again.settings.BackColor[3], -2147483644);
+    EXPECT_TRUE(again.settings.showError);
+    EXPECT_EQ(again.settings.hintFlags, s.hintFlags);
+    EXPECT_EQ(again.settings.fontName[5], "DejaVu Sans Mono");
+    EXPECT_EQ(again.settings.backColor[3], -2147483644);
 }
 
 TEST(ConverterSettings, DelaysAreClampedWhenRead) {
@@ -64,10 +64,10 @@ TEST(ConverterSettings, DelaysAreClampedWhenRead) {
     store.write(kConverterApp, "Extra", "ScrollTimerInterval", "20");
     store.write(kConverterApp, "Extra", "ShowMenuDelay", "5000");
     store.write(kConverterApp, "Extra", "ShowHintDelay", "99.6");
-    const ConverterSettings s = pReadCfg(store).settings;
-    EXPECT_EQ(s.ScrollTimerInterval, 50);
-    EXPECT_EQ(s.ShowMenuDelay, 2000);
-    EXPECT_EQ(s.ShowHintDelay, 100);
+    const ConverterSettings s = readConverterSettings(store).settings;
+    EXPECT_EQ(s.scrollTimerInterval, 50);
+    EXPECT_EQ(s.showMenuDelay, 2000);
+    EXPECT_EQ(s.showHintDelay, 100);
 }
 
 TEST(ConverterSettings, NumbersReadWithTheLeadingNumberRule) {
@@ -75,10 +75,10 @@ TEST(ConverterSettings, NumbersReadWithTheLeadingNumberRule) {
     store.write(kConverterApp, "Option", "Digits", " 8 digits");
     store.write(kConverterApp, "Option", "SciDigits", "2.5");
     store.write(kConverterApp, "View", "SortUnit", "true");
-    const ConverterSettings s = pReadCfg(store).settings;
-    EXPECT_EQ(s.Digits, 8);
-    EXPECT_EQ(s.SciDigits, 2);
-    EXPECT_TRUE(s.SortUnit);
+    const ConverterSettings s = readConverterSettings(store).settings;
+    EXPECT_EQ(s.digits, 8);
+    EXPECT_EQ(s.sciDigits, 2);
+    EXPECT_TRUE(s.sortUnit);
 }
 
 struct FaultCase {
@@ -96,7 +96,7 @@ TEST_P(ConverterSettingsFault, StopsAtTheMarkerKeepingWhatWasRead) {
     store.write(kConverterApp, "Form", "Width", "12000");
     store.write(kConverterApp, "Dim", "Unit", "50");
     store.write(kConverterApp, GetParam().section, GetParam().key, GetParam().value);
-    const ReadCfgOutcome outcome = pReadCfg(store);
+    const ReadCfgOutcome outcome = readConverterSettings(store);
     ASSERT_TRUE(outcome.fault.has_value());
     EXPECT_EQ(outcome.fault->text, std::string("Error Code = ") + GetParam().marker);
     EXPECT_EQ(outcome.fault->title, "Quantora 2000");
@@ -117,23 +117,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConverterSettings, SelectedNodeIsKeptOnlyForQuantityNodes) {
     ConversionTable table;
-    table.pnCategoryCount = 5;
-    table.pnAllocationCount = 3;
-    EXPECT_EQ(NormalisedSelNodeIndex(9, table), 9);
-    EXPECT_EQ(NormalisedSelNodeIndex(7, table), 7);
-    EXPECT_EQ(NormalisedSelNodeIndex(10, table), 1);
-    EXPECT_EQ(NormalisedSelNodeIndex(4, table), 1);
-    EXPECT_EQ(NormalisedSelNodeIndex(1, table), 1);
+    table.categoryCount = 5;
+    table.allocationCount = 3;
+    EXPECT_EQ(normalisedSelNodeIndex(9, table), 9);
+    EXPECT_EQ(normalisedSelNodeIndex(7, table), 7);
+    EXPECT_EQ(normalisedSelNodeIndex(10, table), 1);
+    EXPECT_EQ(normalisedSelNodeIndex(4, table), 1);
+    EXPECT_EQ(normalisedSelNodeIndex(1, table), 1);
 }
 
 TEST(ConverterSettings, MaximisedWindowKeepsTheNormalGeometry) {
     ConverterSettings s;
     s.window = WindowGeometry{300, 200, 9000, 7000};
-    RecordWindowState(s, 1, {1, 2, 3, 4}, 2, WindowGeometry{0, 0, 20000, 15000});
-    EXPECT_EQ(s.State, 2);
+    recordWindowState(s, 1, {1, 2, 3, 4}, 2, WindowGeometry{0, 0, 20000, 15000});
+    EXPECT_EQ(s.state, 2);
     EXPECT_EQ(s.window.width, 9000);
-    EXPECT_EQ(s.HeaderWidth[1], (std::array<float, 4>{1, 2, 3, 4}));
-    RecordWindowState(s, 0, s.HeaderWidth[0], 0, WindowGeometry{10, 20, 8000, 6000});
+    EXPECT_EQ(s.headerWidth[1], (std::array<float, 4>{1, 2, 3, 4}));
+    recordWindowState(s, 0, s.headerWidth[0], 0, WindowGeometry{10, 20, 8000, 6000});
     EXPECT_EQ(s.window.left, 10);
     EXPECT_EQ(s.window.height, 6000);
 }

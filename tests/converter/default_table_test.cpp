@@ -36,8 +36,8 @@ struct BundledTable {
         original = tabletest::readBytes(kBundledPath);
         const std::string path = folder.file("DEFAULT.DAT");
         tabletest::writeBytes(path, original);
-        table.psFilePath = path;
-        outcome = pReadTable(table, TableLimits{}, folder.path(), twipsX, twipsY);
+        table.filePath = path;
+        outcome = readTable(table, TableLimits{}, folder.path(), twipsX, twipsY);
     }
 };
 
@@ -47,8 +47,9 @@ const BundledTable& bundled() {
 }
 
 int quantityNamed(const ConversionTable& t, const std::string& name) {
-    for (int k = 1; k <= t.pnQuantityCount; ++k) {
-        if (t.quantity(k).name == name) return k;
+    for (int k = 1; k <= t.quantityCount; ++k) {
+        if (t.quantity(k).name == name)
+            return k;
     }
     return 0;
 }
@@ -56,9 +57,11 @@ int quantityNamed(const ConversionTable& t, const std::string& name) {
 std::optional<UnitItem> findUnit(const std::string& quantity, const std::string& unit) {
     const ConversionTable& t = bundled().table;
     const int k = quantityNamed(t, quantity);
-    if (k == 0) return std::nullopt;
+    if (k == 0)
+        return std::nullopt;
     for (int j = 1; j <= t.quantity(k).unitCount; ++j) {
-        if (t.unit(k, j).name == unit) return t.unit(k, j);
+        if (t.unit(k, j).name == unit)
+            return t.unit(k, j);
     }
     return std::nullopt;
 }
@@ -85,7 +88,7 @@ TEST(DefaultTable, EveryLineEndsWithCarriageReturnAndLineFeed) {
 
 TEST(DefaultTable, ShapeMatchesTheStartUpDefaults) {
     const ConversionTable& t = bundled().table;
-    ASSERT_EQ(t.pnCategoryCount, 5);
+    ASSERT_EQ(t.categoryCount, 5);
     const char* categories[] = {"Space and Time", "Mechanics", "Heat and Matter", "Electricity and Magnetism",
                                 "Light, Radiation and Information"};
     for (int c = 1; c <= 5; ++c) {
@@ -93,63 +96,65 @@ TEST(DefaultTable, ShapeMatchesTheStartUpDefaults) {
         EXPECT_EQ(t.category(c).expandedFlag, 1) << "categories start expanded";
     }
     EXPECT_EQ(t.allocation(1), (NodeAllocationEntry{1, 1}));
-    EXPECT_EQ(t.allocation(2).ParentNode, 1);
+    EXPECT_EQ(t.allocation(2).parentNode, 1);
     EXPECT_EQ(t.quantity(1).name, "Number System");
-    EXPECT_EQ(t.quantity(t.allocation(2).QuantityNo).name, "Constants");
+    EXPECT_EQ(t.quantity(t.allocation(2).quantityNo).name, "Constants");
     EXPECT_EQ(t.numberSystemNode(), 7);
     EXPECT_EQ(t.constantsNode(), 8);
     EXPECT_EQ(t.allocationNode(3), 9);
-    EXPECT_EQ(t.quantity(t.allocation(3).QuantityNo).name, "Length");
+    EXPECT_EQ(t.quantity(t.allocation(3).quantityNo).name, "Length");
 
     // Every quantity is in the tree, each ordinary one under a category.
-    EXPECT_EQ(t.pnAllocationCount, t.pnQuantityCount);
-    for (int m = 3; m <= t.pnAllocationCount; ++m) {
-        EXPECT_GE(t.allocation(m).ParentNode, 2);
-        EXPECT_LE(t.allocation(m).ParentNode, 6);
-        EXPECT_GE(t.allocation(m).ParentNode, t.allocation(m - 1).ParentNode);
+    EXPECT_EQ(t.allocationCount, t.quantityCount);
+    for (int m = 3; m <= t.allocationCount; ++m) {
+        EXPECT_GE(t.allocation(m).parentNode, 2);
+        EXPECT_LE(t.allocation(m).parentNode, 6);
+        EXPECT_GE(t.allocation(m).parentNode, t.allocation(m - 1).parentNode);
     }
 }
 
 TEST(DefaultTable, IsLargeAndWithinTheDefaultLimits) {
     const ConversionTable& t = bundled().table;
     const TableLimits limits;
-    EXPECT_GE(t.pnQuantityCount - 2, 60);
-    EXPECT_LE(t.pnQuantityCount, limits.maxQuantity);
+    EXPECT_GE(t.quantityCount - 2, 60);
+    EXPECT_LE(t.quantityCount, limits.maxQuantity);
     int units = 0;
     int withReferences = 0;
-    for (int k = 3; k <= t.pnQuantityCount; ++k) {
+    for (int k = 3; k <= t.quantityCount; ++k) {
         units += t.quantity(k).unitCount;
         EXPECT_LE(t.quantity(k).unitCount, limits.maxUnit) << t.quantity(k).name;
         EXPECT_LE(t.quantity(k).refCount, kMaxReferenceItems) << t.quantity(k).name;
-        if (t.quantity(k).refCount > 0) ++withReferences;
+        if (t.quantity(k).refCount > 0)
+            ++withReferences;
     }
     EXPECT_GE(units, 1500);
     EXPECT_GE(withReferences, 20);
-    EXPECT_GE(t.quantity(t.allocation(2).QuantityNo).unitCount, 40) << "constants";
+    EXPECT_GE(t.quantity(t.allocation(2).quantityNo).unitCount, 40) << "constants";
 }
 
 TEST(DefaultTable, OrdinaryFactorsAreStrictNumbersAndUnitOneIsTheReference) {
     const ConversionTable& t = bundled().table;
-    for (int k = 3; k <= t.pnQuantityCount; ++k) {
+    for (int k = 3; k <= t.quantityCount; ++k) {
         const Quantity& q = t.quantity(k);
         ASSERT_GE(q.unitCount, 2) << q.name;
         EXPECT_EQ(t.unit(k, 1).rate, "1") << q.name;
         EXPECT_EQ(t.unit(k, 1).offset, "0") << q.name;
         for (int j = 1; j <= q.unitCount; ++j) {
             const UnitItem& u = t.unit(k, j);
-            const auto rate = common::StrictDecimalValue(u.rate);
+            const auto rate = common::strictDecimalValue(u.rate);
             ASSERT_TRUE(rate.has_value()) << q.name << " / " << u.name << ": " << u.rate;
             EXPECT_NE(*rate, 0.0) << q.name << " / " << u.name;
-            EXPECT_TRUE(common::StrictDecimalValue(u.offset).has_value()) << q.name << " / " << u.name;
+            EXPECT_TRUE(common::strictDecimalValue(u.offset).has_value()) << q.name << " / " << u.name;
             for (const std::string* error : {&u.rateError, &u.offsetError}) {
-                if (error->empty()) continue;  // a rounded form: half a unit of its last digit
-                const auto value = common::StrictDecimalValue(*error);
+                if (error->empty())
+                    continue;  // a rounded form: half a unit of its last digit
+                const auto value = common::strictDecimalValue(*error);
                 ASSERT_TRUE(value.has_value()) << q.name << " / " << u.name << ": " << *error;
                 EXPECT_GE(*value, 0.0);
             }
         }
         for (int i = 1; i <= q.refCount; ++i) {
-            EXPECT_TRUE(common::StrictDecimalValue(t.reference(k, i).value).has_value())
+            EXPECT_TRUE(common::strictDecimalValue(t.reference(k, i).value).has_value())
                 << q.name << " / " << t.reference(k, i).name;
         }
     }
@@ -158,11 +163,12 @@ TEST(DefaultTable, OrdinaryFactorsAreStrictNumbersAndUnitOneIsTheReference) {
 TEST(DefaultTable, NamesAreUnique) {
     const ConversionTable& t = bundled().table;
     std::set<std::string> quantities;
-    for (int k = 1; k <= t.pnQuantityCount; ++k) {
+    for (int k = 1; k <= t.quantityCount; ++k) {
         EXPECT_TRUE(quantities.insert(t.quantity(k).name).second) << t.quantity(k).name;
         std::set<std::string> units;
         for (int j = 1; j <= t.quantity(k).unitCount; ++j) {
-            EXPECT_TRUE(units.insert(t.unit(k, j).name).second) << t.quantity(k).name << " / " << t.unit(k, j).name;
+            EXPECT_TRUE(units.insert(t.unit(k, j).name).second)
+                << t.quantity(k).name << " / " << t.unit(k, j).name;
         }
     }
 }
@@ -177,10 +183,10 @@ TEST(DefaultTable, NumberSystemAndConstants) {
         EXPECT_EQ(t.unit(1, j).rate, notations[j - 1].second);
         EXPECT_FALSE(t.unit(1, j).memo.empty());
     }
-    const int constants = t.allocation(2).QuantityNo;
+    const int constants = t.allocation(2).quantityNo;
     for (int j = 1; j <= t.quantity(constants).unitCount; ++j) {
         const UnitItem& c = t.unit(constants, j);
-        EXPECT_TRUE(common::StrictDecimalValue(c.rate).has_value()) << c.name;
+        EXPECT_TRUE(common::strictDecimalValue(c.rate).has_value()) << c.name;
         EXPECT_EQ(c.rateError, "0") << c.name;
         EXPECT_EQ(c.offsetError, "0") << c.name;
         EXPECT_NE(c.memo.find("CODATA 2018"), std::string::npos) << c.name;
@@ -190,13 +196,13 @@ TEST(DefaultTable, NumberSystemAndConstants) {
 TEST(DefaultTable, SavedCopyIsByteIdentical) {
     BundledTable copy;
     ASSERT_EQ(copy.outcome.result, 0);
-    copy.table.psFilePath = copy.folder.file("saved.dat");
+    copy.table.filePath = copy.folder.file("saved.dat");
     const NodeExpandedQuery expanded = [&](int node) -> std::optional<bool> {
-        return node >= 2 && node <= copy.table.pnCategoryCount + 1;
+        return node >= 2 && node <= copy.table.categoryCount + 1;
     };
-    const TableWriteOutcome written = pSaveTable(copy.table, expanded);
+    const TableWriteOutcome written = saveTable(copy.table, expanded);
     ASSERT_TRUE(written.ok) << written.error;
-    EXPECT_TRUE(tabletest::readBytes(copy.table.psFilePath) == copy.original);
+    EXPECT_TRUE(tabletest::readBytes(copy.table.filePath) == copy.original);
 }
 
 TEST(DefaultTable, PixelUnitsTakeTheDisplayRates) {
@@ -210,11 +216,13 @@ TEST(DefaultTable, PixelUnitsTakeTheDisplayRates) {
 }
 
 TEST(DefaultTable, DefinitionsWorthKnowingCarryAMemo) {
-    const std::pair<const char*, const char*> units[] = {
-        {"Length", "foot (ft)"},          {"Length", "survey foot (ftUS)"},
-        {"Length", "survey mile (miUS)"}, {"Mass", "tonne (t)"},
-        {"Mass", "ton (short)"},          {"Energy", "calorie (IT) (cal)"},
-        {"Energy", "calorie (thermochemical) (cal_th)"}};
+    const std::pair<const char*, const char*> units[] = {{"Length", "foot (ft)"},
+                                                         {"Length", "survey foot (ftUS)"},
+                                                         {"Length", "survey mile (miUS)"},
+                                                         {"Mass", "tonne (t)"},
+                                                         {"Mass", "ton (short)"},
+                                                         {"Energy", "calorie (IT) (cal)"},
+                                                         {"Energy", "calorie (thermochemical) (cal_th)"}};
     for (const auto& [quantity, unit] : units) {
         const auto found = findUnit(quantity, unit);
         ASSERT_TRUE(found.has_value()) << unit;
@@ -236,21 +244,23 @@ struct FactorRow {
     Written written;
 };
 
-std::ostream& operator<<(std::ostream& out, const FactorRow& row) { return out << row.id; }
+std::ostream& operator<<(std::ostream& out, const FactorRow& row) {
+    return out << row.id;
+}
 
 constexpr double kPi = std::numbers::pi;
-constexpr double kInch = 0.0254;                      // 1959 agreement
+constexpr double kInch = 0.0254;  // 1959 agreement
 constexpr double kFoot = 12 * kInch;
 constexpr double kMile = 5280 * kFoot;
-constexpr double kPound = 0.45359237;                 // 1959 agreement
-constexpr double kGravity = 9.80665;                  // 3rd CGPM
+constexpr double kPound = 0.45359237;  // 1959 agreement
+constexpr double kGravity = 9.80665;   // 3rd CGPM
 constexpr double kPoundForce = kPound * kGravity;
 constexpr double kUsGallon = 231 * kInch * kInch * kInch;
 constexpr double kCalIt = 4.1868;
 constexpr double kBtuIt = kCalIt * 453.59237 * 5 / 9;  // per gram and kelvin carried to lb and °F
 constexpr double kLight = 299792458;
 constexpr double kJulianYear = 365.25 * 86400;
-constexpr double kAu = 149597870700;                  // IAU 2012
+constexpr double kAu = 149597870700;  // IAU 2012
 
 class DefaultTableFactor : public testing::TestWithParam<FactorRow> {};
 
@@ -258,10 +268,10 @@ TEST_P(DefaultTableFactor, MatchesItsDefinition) {
     const FactorRow& row = GetParam();
     const auto unit = findUnit(row.quantity, row.unit);
     ASSERT_TRUE(unit.has_value()) << row.quantity << " / " << row.unit;
-    const double rate = common::NumericTextValue(unit->rate);
+    const double rate = common::numericTextValue(unit->rate);
     EXPECT_NEAR(rate / row.definition, 1.0, 1e-14) << unit->rate;
     EXPECT_EQ(unit->rateError, row.written == Written::Exact ? "0" : "") << unit->rate;
-    EXPECT_EQ(common::NumericTextValue(unit->offset), 0.0);
+    EXPECT_EQ(common::numericTextValue(unit->offset), 0.0);
 }
 
 const FactorRow kFactors[] = {
@@ -275,14 +285,14 @@ const FactorRow kFactors[] = {
     {"mil", "Length", "mil (mil)", kInch / 1000, Written::Exact},
     {"survey_foot", "Length", "survey foot (ftUS)", 1200.0 / 3937, Written::Rounded},
     {"survey_mile", "Length", "survey mile (miUS)", 5280 * 1200.0 / 3937, Written::Rounded},
-    {"light_year", "Length", "light-year (ly)", kLight * kJulianYear, Written::Exact},
+    {"light_year", "Length", "light-year (ly)", kLight* kJulianYear, Written::Exact},
     {"astronomical_unit", "Length", "astronomical unit (au)", kAu, Written::Exact},
     {"parsec", "Length", "parsec (pc)", kAu * 648000 / kPi, Written::Rounded},
     {"point", "Length", "point (pt)", kInch / 72, Written::Rounded},
     {"angstrom", "Length", "ångström (Å)", 1e-10, Written::Exact},
-    {"acre", "Area", "acre (ac)", 43560 * kFoot * kFoot, Written::Exact},
+    {"acre", "Area", "acre (ac)", 43560 * kFoot* kFoot, Written::Exact},
     {"hectare", "Area", "hectare (ha)", 1e4, Written::Exact},
-    {"square_mile", "Area", "square mile (mi²)", kMile * kMile, Written::Exact},
+    {"square_mile", "Area", "square mile (mi²)", kMile* kMile, Written::Exact},
     {"circular_mil", "Area", "circular mil (cmil)", kPi / 4 * 2.54e-5 * 2.54e-5, Written::Rounded},
     {"barn", "Area", "barn (b)", 1e-28, Written::Exact},
     {"liter", "Volume", "liter (L)", 1e-3, Written::Exact},
@@ -292,8 +302,8 @@ const FactorRow kFactors[] = {
     {"imperial_gallon", "Volume", "gallon (imperial) (gal)", 4.54609e-3, Written::Exact},
     {"imperial_pint", "Volume", "pint (imperial) (pt)", 4.54609e-3 / 8, Written::Exact},
     {"oil_barrel", "Volume", "barrel (oil) (bbl)", 42 * kUsGallon, Written::Exact},
-    {"us_bushel", "Volume", "bushel (US) (bu)", 2150.42 * kInch * kInch * kInch, Written::Exact},
-    {"acre_foot", "Volume", "acre-foot (ac·ft)", 43560 * kFoot * kFoot * kFoot, Written::Exact},
+    {"us_bushel", "Volume", "bushel (US) (bu)", 2150.42 * kInch* kInch* kInch, Written::Exact},
+    {"acre_foot", "Volume", "acre-foot (ac·ft)", 43560 * kFoot* kFoot* kFoot, Written::Exact},
     {"degree", "Angle", "degree (°)", kPi / 180, Written::Rounded},
     {"gon", "Angle", "gon (gon)", kPi / 200, Written::Rounded},
     {"arc_second", "Angle", "second of arc (\")", kPi / 648000, Written::Rounded},
@@ -321,12 +331,12 @@ const FactorRow kFactors[] = {
     {"pound_force", "Force", "pound-force (lbf)", kPoundForce, Written::Exact},
     {"kilogram_force", "Force", "kilogram-force (kgf)", kGravity, Written::Exact},
     {"dyne", "Force", "dyne (dyn)", 1e-5, Written::Exact},
-    {"poundal", "Force", "poundal (pdl)", kPound * kFoot, Written::Exact},
+    {"poundal", "Force", "poundal (pdl)", kPound* kFoot, Written::Exact},
     {"atmosphere", "Pressure", "standard atmosphere (atm)", 101325, Written::Exact},
     {"bar", "Pressure", "bar (bar)", 1e5, Written::Exact},
     {"torr", "Pressure", "torr (Torr)", 101325.0 / 760, Written::Rounded},
     {"mm_mercury", "Pressure", "millimeter of mercury (mmHg)", 13595.1 * kGravity / 1000, Written::Exact},
-    {"inch_water", "Pressure", "inch of water (inH2O)", 1000 * kGravity * kInch, Written::Exact},
+    {"inch_water", "Pressure", "inch of water (inH2O)", 1000 * kGravity* kInch, Written::Exact},
     {"psi", "Pressure", "pound-force per square inch (psi)", kPoundForce / (kInch * kInch), Written::Rounded},
     {"technical_atmosphere", "Pressure", "technical atmosphere (at)", 98066.5, Written::Exact},
     {"calorie_it", "Energy", "calorie (IT) (cal)", kCalIt, Written::Exact},
@@ -336,10 +346,10 @@ const FactorRow kFactors[] = {
      Written::Rounded},
     {"electronvolt", "Energy", "electronvolt (eV)", 1.602176634e-19, Written::Exact},
     {"kilowatt_hour", "Energy", "kilowatt-hour (kWh)", 3.6e6, Written::Exact},
-    {"foot_pound", "Energy", "foot-pound force (ft·lbf)", kFoot * kPoundForce, Written::Exact},
+    {"foot_pound", "Energy", "foot-pound force (ft·lbf)", kFoot* kPoundForce, Written::Exact},
     {"ton_tnt", "Energy", "ton of TNT (tTNT)", 4.184e9, Written::Exact},
     {"erg", "Energy", "erg (erg)", 1e-7, Written::Exact},
-    {"horsepower", "Power", "horsepower (hp)", 550 * kFoot * kPoundForce, Written::Exact},
+    {"horsepower", "Power", "horsepower (hp)", 550 * kFoot* kPoundForce, Written::Exact},
     {"metric_horsepower", "Power", "metric horsepower (PS)", 75 * kGravity, Written::Exact},
     {"ton_refrigeration", "Power", "ton of refrigeration (TR)", 12000 * kBtuIt / 3600, Written::Rounded},
     {"btu_per_pound", "Specific Energy", "BTU (IT) per pound (BTU/lb)", kBtuIt / kPound, Written::Exact},
@@ -358,7 +368,9 @@ const FactorRow kFactors[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(DefaultTable, DefaultTableFactor, testing::ValuesIn(kFactors),
-                         [](const testing::TestParamInfo<FactorRow>& info) { return std::string(info.param.id); });
+                         [](const testing::TestParamInfo<FactorRow>& info) {
+                             return std::string(info.param.id);
+                         });
 
 TEST(DefaultTable, TemperatureScalesFollowTheirDefinitions) {
     const auto fahrenheit = findUnit("Temperature", "degree Fahrenheit (°F)");
@@ -366,7 +378,7 @@ TEST(DefaultTable, TemperatureScalesFollowTheirDefinitions) {
     ASSERT_TRUE(fahrenheit && celsius);
     EXPECT_EQ(fahrenheit->rate, "0.555555555555556");
     EXPECT_EQ(fahrenheit->offset.substr(0, 8), "255.3722") << "the snap of small residues looks for it";
-    EXPECT_NEAR(common::NumericTextValue(fahrenheit->offset), 459.67 * 5 / 9, 1e-12);
+    EXPECT_NEAR(common::numericTextValue(fahrenheit->offset), 459.67 * 5 / 9, 1e-12);
     EXPECT_EQ(celsius->rate, "1");
     EXPECT_EQ(celsius->offset, "273.15");
     EXPECT_EQ(celsius->offsetError, "0");
@@ -383,7 +395,9 @@ struct ConversionRow {
     const char* expected;  // the result as "0.00000" shows it
 };
 
-std::ostream& operator<<(std::ostream& out, const ConversionRow& row) { return out << row.id; }
+std::ostream& operator<<(std::ostream& out, const ConversionRow& row) {
+    return out << row.id;
+}
 
 class DefaultTableConversion : public testing::TestWithParam<ConversionRow> {};
 
@@ -393,14 +407,16 @@ TEST_P(DefaultTableConversion, GivesTheKnownResult) {
     const auto into = findUnit(row.quantity, row.into);
     ASSERT_TRUE(from.has_value()) << row.from;
     ASSERT_TRUE(into.has_value()) << row.into;
-    using common::NumericTextValue;
-    const double result = (NumericTextValue(from->rate) * row.value + NumericTextValue(from->offset) -
-                           NumericTextValue(into->offset)) / NumericTextValue(into->rate);
-    EXPECT_EQ(common::FormatPattern(result, "0.00000"), row.expected);
+    using common::numericTextValue;
+    const double result = (numericTextValue(from->rate) * row.value + numericTextValue(from->offset) -
+                           numericTextValue(into->offset)) /
+                          numericTextValue(into->rate);
+    EXPECT_EQ(common::formatPattern(result, "0.00000"), row.expected);
 }
 
 const ConversionRow kConversions[] = {
-    {"boiling_water_c_to_f", "Temperature", "degree Celsius (°C)", "degree Fahrenheit (°F)", 100, "212.00000"},
+    {"boiling_water_c_to_f", "Temperature", "degree Celsius (°C)", "degree Fahrenheit (°F)", 100,
+     "212.00000"},
     {"minus_forty_c_to_f", "Temperature", "degree Celsius (°C)", "degree Fahrenheit (°F)", -40, "-40.00000"},
     {"freezing_f_to_c", "Temperature", "degree Fahrenheit (°F)", "degree Celsius (°C)", 32, "0.00000"},
     {"absolute_zero_in_f", "Temperature", "kelvin (K)", "degree Fahrenheit (°F)", 0, "-459.67000"},
@@ -428,6 +444,8 @@ const ConversionRow kConversions[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(DefaultTable, DefaultTableConversion, testing::ValuesIn(kConversions),
-                         [](const testing::TestParamInfo<ConversionRow>& info) { return std::string(info.param.id); });
+                         [](const testing::TestParamInfo<ConversionRow>& info) {
+                             return std::string(info.param.id);
+                         });
 
 }  // namespace

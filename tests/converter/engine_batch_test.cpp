@@ -27,14 +27,17 @@ void setUnits(ConversionTable& table, int q, const char* name, const std::vector
     Quantity& quantity = table.quantity(q);
     quantity.name = name;
     quantity.unitCount = static_cast<std::int16_t>(units.size());
-    for (std::size_t j = 0; j < units.size(); ++j) table.unit(q, static_cast<int>(j) + 1) = units[j];
+    for (std::size_t j = 0; j < units.size(); ++j)
+        table.unit(q, static_cast<int>(j) + 1) = units[j];
 }
 
-std::string goldenPath(const std::string& name) { return std::string(TEST_DATA_DIR) + "/batch/" + name; }
+std::string goldenPath(const std::string& name) {
+    return std::string(TEST_DATA_DIR) + "/batch/" + name;
+}
 
 std::string bytesOf(const std::string& path) {
     std::string bytes;
-    EXPECT_TRUE(common::fileio::ReadAll(path, bytes)) << path;
+    EXPECT_TRUE(common::fileio::readAll(path, bytes)) << path;
     return bytes;
 }
 
@@ -50,13 +53,20 @@ protected:
                  std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
         fs::create_directories(m_dir);
 
-        setUnits(table, kLength, "Length",
-                 {unit("m", "1", "0"), unit("mm", "0.001", "0"), unit("km", "1000", "0"), unit("", "1", "0")});
-        setUnits(table, kTemperature, "Temperature",
-                 {unit("K", "1", "0"), unit("\xC2\xB0" "C", "1", "273.15"),
-                  unit("\xC2\xB0" "F", "0.555555555555556", "255.372222222222")});
-        setUnits(table, kOdd, "Odd", {unit("ten", "10", "0"), unit("huge", "1e999", "0"), unit("one", "1", "0")});
-        table.pnQuantityCount = 3;
+        setUnits(
+            m_table, kLength, "Length",
+            {unit("m", "1", "0"), unit("mm", "0.001", "0"), unit("km", "1000", "0"), unit("", "1", "0")});
+        setUnits(m_table, kTemperature, "Temperature",
+                 {unit("K", "1", "0"),
+                  unit("\xC2\xB0"
+                       "C",
+                       "1", "273.15"),
+                  unit("\xC2\xB0"
+                       "F",
+                       "0.555555555555556", "255.372222222222")});
+        setUnits(m_table, kOdd, "Odd",
+                 {unit("ten", "10", "0"), unit("huge", "1e999", "0"), unit("one", "1", "0")});
+        m_table.quantityCount = 3;
     }
 
     ~EngineBatch() override {
@@ -77,46 +87,50 @@ protected:
     std::string fileWith(const std::string& name, const std::string& bytes) {
         const std::string path = (m_dir / name).string();
         std::string error;
-        EXPECT_TRUE(common::fileio::ReplaceFile(path, bytes, error, false)) << error;
+        EXPECT_TRUE(common::fileio::replaceFile(path, bytes, error, false)) << error;
         return path;
     }
 
     // What the window does after a successful read: the file's quantity and
     // unit become the selection.
     BatchData open(const std::string& path) {
-        BatchReadOutcome read = ReadBatchDataFile(path, table);
+        BatchReadOutcome read = readBatchDataFile(path, m_table);
         EXPECT_FALSE(read.failure.has_value()) << (read.failure ? read.failure->text : "");
-        if (!read.data) return {};
-        table.selection.pnSelGroupIndex = read.data->pnSelGroupIndex;
-        table.selection.pnConvFromIndex = read.data->pnConvFromIndex;
+        if (!read.data)
+            return {};
+        m_table.selection.quantity = read.data->quantity;
+        m_table.selection.convertFrom = read.data->convertFrom;
         return std::move(*read.data);
     }
 
-    BatchRunOutcome runInto(BatchData& data, int into, std::int16_t separator = 0) {
-        table.selection.pnConvIntoIndex = static_cast<std::int16_t>(into);
-        return RunBatchConversion(data, table, NotationOptions{}, separator);
+    BatchRunOutcome runInto(BatchData& data, int into,
+                            common::DecimalSeparator separator = common::DecimalSeparator::Dot) {
+        m_table.selection.convertInto = static_cast<std::int16_t>(into);
+        return runBatchConversion(data, m_table, NotationOptions{}, separator);
     }
 
     std::string readFailureMarker(const std::string& path) {
-        const BatchReadOutcome read = ReadBatchDataFile(path, table);
+        const BatchReadOutcome read = readBatchDataFile(path, m_table);
         EXPECT_FALSE(read.data.has_value());
-        if (!read.failure) return "no failure";
+        if (!read.failure)
+            return "no failure";
         EXPECT_EQ(read.failure->icon, common::NoticeIcon::Critical);
         EXPECT_EQ(read.failure->title, " Quantora 2000");
-        const std::string lead = "An error occurred while reading the batch conversion data file.\r\nError Code = ";
+        const std::string lead =
+            "An error occurred while reading the batch conversion data file.\r\nError Code = ";
         EXPECT_EQ(read.failure->text.substr(0, lead.size()), lead);
         return read.failure->text.substr(std::min(lead.size(), read.failure->text.size()));
     }
 
-    ConversionTable table;
+    ConversionTable m_table;
     fs::path m_dir;
 };
 
 TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
     const std::string path = copyOf("values.txt");
     BatchData data = open(path);
-    EXPECT_EQ(data.pnSelGroupIndex, kLength);
-    EXPECT_EQ(data.pnConvFromIndex, 1);
+    EXPECT_EQ(data.quantity, kLength);
+    EXPECT_EQ(data.convertFrom, 1);
     EXPECT_EQ(data.lineCount(), 7u);
 
     ASSERT_TRUE(runInto(data, 2).completed);
@@ -126,14 +140,14 @@ TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
 
     // A file processed once opens again with its values intact.
     BatchData reopened = open(path);
-    EXPECT_EQ(reopened.pnConvFromIndex, 1);
+    EXPECT_EQ(reopened.convertFrom, 1);
     EXPECT_EQ(reopened.line(2), "1; 1000.00; 0.00100000;");
 }
 
 TEST_F(EngineBatch, ResultsUseTheDisplaySeparator) {
     const std::string path = copyOf("values.txt");
     BatchData data = open(path);
-    ASSERT_TRUE(runInto(data, 2, 1).completed);
+    ASSERT_TRUE(runInto(data, 2, common::DecimalSeparator::Comma).completed);
     EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm_comma.expected")));
 }
 
@@ -148,7 +162,7 @@ TEST_F(EngineBatch, FileEncodingIsKept) {
     for (const char* name : {"temperature_1252", "temperature_utf8"}) {
         const std::string path = copyOf(std::string(name) + ".txt");
         BatchData data = open(path);
-        EXPECT_EQ(data.pnConvFromIndex, 3) << name;
+        EXPECT_EQ(data.convertFrom, 3) << name;
         ASSERT_TRUE(runInto(data, 2).completed) << name;
         EXPECT_EQ(bytesOf(path), bytesOf(goldenPath(std::string(name) + "_c.expected"))) << name;
     }
@@ -163,30 +177,30 @@ TEST_F(EngineBatch, ReadFailuresNameThePositionReached) {
     EXPECT_EQ(readFailureMarker(fileWith("unit.txt", "Length\r\nM\r\n1\r\n")), "1113 1902 0308");
     // An empty unit name never means the empty record at position 0.
     EXPECT_EQ(readFailureMarker(fileWith("unnamed.txt", "Odd\r\n;x\r\n1\r\n")), "1113 1902 0308");
-    EXPECT_EQ(open(fileWith("named.txt", "Length\r\n ;x\r\n1\r\n")).pnConvFromIndex, 4);
+    EXPECT_EQ(open(fileWith("named.txt", "Length\r\n ;x\r\n1\r\n")).convertFrom, 4);
 }
 
 TEST_F(EngineBatch, FailedRunsLeaveTheFileAsItWas) {
     const std::string original = "Length\r\nm;\r\n5\r\n";
     const std::string path = fileWith("locked.txt", original);
     BatchData data = open(path);
-    common::fileio::MakeReadOnly(path);
+    common::fileio::makeReadOnly(path);
     BatchRunOutcome locked = runInto(data, 2);
     EXPECT_FALSE(locked.completed);
-    EXPECT_EQ(locked.failure, BatchWriteFailure());
+    EXPECT_EQ(locked.failure, batchWriteFailure());
     EXPECT_EQ(bytesOf(path), original);
     EXPECT_EQ(data.line(2), "5");
 
-    common::fileio::MakeWritable(path);
-    table.unit(kLength, 2).rate = "1e999";  // factors beyond the double range
-    EXPECT_EQ(runInto(data, 2).failure, InvalidFactorsNotice());
+    common::fileio::makeWritable(path);
+    m_table.unit(kLength, 2).rate = "1e999";  // factors beyond the double range
+    EXPECT_EQ(runInto(data, 2).failure, invalidFactorsNotice());
     EXPECT_EQ(bytesOf(path), original);
 
     // A value whose result is beyond the double range.
     const std::string overflowing = "Odd\r\nten\r\n1e307\r\n1e308\r\n";
     const std::string second = fileWith("overflow.txt", overflowing);
     BatchData odd = open(second);
-    EXPECT_EQ(runInto(odd, 3).failure, BatchWriteFailure());
+    EXPECT_EQ(runInto(odd, 3).failure, batchWriteFailure());
     EXPECT_EQ(bytesOf(second), overflowing);
 }
 

@@ -30,7 +30,8 @@ void setUnits(ConversionTable& table, int q, const char* name, const std::vector
     quantity.icon = 1;
     quantity.name = name;
     quantity.unitCount = static_cast<std::int16_t>(units.size());
-    for (std::size_t j = 0; j < units.size(); ++j) table.unit(q, static_cast<int>(j) + 1) = units[j];
+    for (std::size_t j = 0; j < units.size(); ++j)
+        table.unit(q, static_cast<int>(j) + 1) = units[j];
 }
 
 // One category; Number System and Constants under the root (nodes 3 and 4),
@@ -40,98 +41,101 @@ protected:
     enum Quantities { kNumbers = 1, kConstants, kLength, kTemperature, kOdd };
 
     EngineConversion() {
-        table.pnCategoryCount = 1;
-        table.category(1) = Category{1, "Physics", 1};
-        setUnits(table, kNumbers, "Number System",
+        m_table.categoryCount = 1;
+        m_table.category(1) = Category{1, "Physics", 1};
+        setUnits(m_table, kNumbers, "Number System",
                  {unit("Binary", "2", ""), unit("Octal", "8", ""), unit("Decimal", "10", ""),
                   unit("Hexadecimal", "16", "")});
-        setUnits(table, kConstants, "Constants", {unit("c", "299792458", "m/s", "0", "0")});
-        setUnits(table, kLength, "Length",
+        setUnits(m_table, kConstants, "Constants", {unit("c", "299792458", "m/s", "0", "0")});
+        setUnits(m_table, kLength, "Length",
                  {unit("m", "1", "0"), unit("mm", "0.001", "0"), unit("km", "1000", "0", "0.5", "0"),
                   unit("inch", "0,0254", "0"), unit("a", "12", "0"), unit("b", "123", "0"),
                   unit("void", "", ""), unit("two", "2", "0", "2", "0")});
-        setUnits(table, kTemperature, "Temperature",
-                 {unit("K", "1", "0"), unit("C", "1", "273.15"), unit("F", "0.555555555555556", "255.372222222222"),
+        setUnits(m_table, kTemperature, "Temperature",
+                 {unit("K", "1", "0"), unit("C", "1", "273.15"),
+                  unit("F", "0.555555555555556", "255.372222222222"),
                   unit("F truncated", "0.555555555555556", "255.3722")});
-        setUnits(table, kOdd, "Odd",
+        setUnits(m_table, kOdd, "Odd",
                  {unit("A", "1", "1", "0", "0,5"), unit("B", "1", "1", "0", "0"), unit("huge", "1e999", "0"),
                   unit("ten", "10", "0")});
-        table.pnQuantityCount = 5;
-        table.pnAllocationCount = 5;
+        m_table.quantityCount = 5;
+        m_table.allocationCount = 5;
         for (int m = 1; m <= 5; ++m) {
-            table.allocation(m) = NodeAllocationEntry{static_cast<std::int16_t>(m), static_cast<std::int16_t>(m <= 2 ? 1 : 2)};
+            m_table.allocation(m) =
+                NodeAllocationEntry{static_cast<std::int16_t>(m), static_cast<std::int16_t>(m <= 2 ? 1 : 2)};
         }
     }
 
     void select(int quantity, int from, int into) {
-        table.selection.pnSelGroupIndex = static_cast<std::int16_t>(quantity);
-        table.selection.pnSelNodeIndex = static_cast<std::int16_t>(table.allocationNode(quantity));
-        table.selection.pnConvFromIndex = static_cast<std::int16_t>(from);
-        table.selection.pnConvIntoIndex = static_cast<std::int16_t>(into);
+        m_table.selection.quantity = static_cast<std::int16_t>(quantity);
+        m_table.selection.node = static_cast<std::int16_t>(m_table.allocationNode(quantity));
+        m_table.selection.convertFrom = static_cast<std::int16_t>(from);
+        m_table.selection.convertInto = static_cast<std::int16_t>(into);
     }
 
-    ConversionOutcome run(std::string_view typed, bool showError = false, std::int16_t separator = 0,
+    ConversionOutcome run(std::string_view typed, bool showError = false,
+                          common::DecimalSeparator separator = common::DecimalSeparator::Dot,
                           NotationOptions notation = {}) {
-        return pExecConversion(ConversionRequest{table, typed, notation, showError, separator});
+        return runConversion(ConversionRequest{m_table, typed, notation, showError, separator});
     }
 
-    const UnitItem& u(int q, int j) const { return table.unit(q, j); }
+    const UnitItem& u(int q, int j) const { return m_table.unit(q, j); }
 
-    ConversionTable table;
+    ConversionTable m_table;
 };
 
 TEST_F(EngineConversion, ConvertsBetweenUnitsWithCommaFields) {
-    EXPECT_EQ(pConvert(u(kLength, 1), u(kLength, 2), "1").value, 1000);
-    EXPECT_DOUBLE_EQ(pConvert(u(kLength, 4), u(kLength, 1), "100").value, 2.54);
-    EXPECT_DOUBLE_EQ(pConvert(u(kTemperature, 2), u(kTemperature, 1), "-273.15").value, 0);
+    EXPECT_EQ(convert(u(kLength, 1), u(kLength, 2), "1").value, 1000);
+    EXPECT_DOUBLE_EQ(convert(u(kLength, 4), u(kLength, 1), "100").value, 2.54);
+    EXPECT_DOUBLE_EQ(convert(u(kTemperature, 2), u(kTemperature, 1), "-273.15").value, 0);
     // A blank convert-into rate gives 0 without a fault.
-    const ConvertResult blank = pConvert(u(kLength, 1), u(kLength, 7), "5");
+    const ConvertResult blank = convert(u(kLength, 1), u(kLength, 7), "5");
     EXPECT_EQ(blank.value, 0);
     EXPECT_FALSE(blank.fault);
 }
 
 TEST_F(EngineConversion, ArithmeticFaultsAreReported) {
-    EXPECT_TRUE(pConvert(u(kOdd, 4), u(kLength, 1), "1e308").fault);  // overflow
-    EXPECT_TRUE(pConvert(u(kOdd, 3), u(kLength, 1), "1").fault);      // a rate beyond the double range
-    EXPECT_TRUE(pConvert(u(kLength, 1), u(kOdd, 3), "1").fault);      // even as a divisor
-    EXPECT_FALSE(pConvert(u(kOdd, 4), u(kLength, 1), "1e307").fault);
+    EXPECT_TRUE(convert(u(kOdd, 4), u(kLength, 1), "1e308").fault);  // overflow
+    EXPECT_TRUE(convert(u(kOdd, 3), u(kLength, 1), "1").fault);      // a rate beyond the double range
+    EXPECT_TRUE(convert(u(kLength, 1), u(kOdd, 3), "1").fault);      // even as a divisor
+    EXPECT_FALSE(convert(u(kOdd, 4), u(kLength, 1), "1e307").fault);
 }
 
 TEST(EngineRoundError, HalfAUnitOfTheLastWrittenDigit) {
-    EXPECT_DOUBLE_EQ(pRoundError("1.23"), 0.005);
-    EXPECT_DOUBLE_EQ(pRoundError("1500"), 0.5);
-    EXPECT_DOUBLE_EQ(pRoundError("0.050"), 0.0005);
-    EXPECT_DOUBLE_EQ(pRoundError("1.5E3"), 50);
-    EXPECT_DOUBLE_EQ(pRoundError("1.5e-3"), 0.00005);
-    EXPECT_DOUBLE_EQ(pRoundError("-2.5"), 0.05);
-    EXPECT_EQ(pRoundError("0"), 0);
-    EXPECT_EQ(pRoundError("0.000"), 0);
-    EXPECT_EQ(pRoundError(""), 0);
-    EXPECT_EQ(pRemoveDot("1.2.3"), "12.3");
-    EXPECT_EQ(pRemoveDot("12"), "12");
+    EXPECT_DOUBLE_EQ(roundingError("1.23"), 0.005);
+    EXPECT_DOUBLE_EQ(roundingError("1500"), 0.5);
+    EXPECT_DOUBLE_EQ(roundingError("0.050"), 0.0005);
+    EXPECT_DOUBLE_EQ(roundingError("1.5E3"), 50);
+    EXPECT_DOUBLE_EQ(roundingError("1.5e-3"), 0.00005);
+    EXPECT_DOUBLE_EQ(roundingError("-2.5"), 0.05);
+    EXPECT_EQ(roundingError("0"), 0);
+    EXPECT_EQ(roundingError("0.000"), 0);
+    EXPECT_EQ(roundingError(""), 0);
+    EXPECT_EQ(removeDot("1.2.3"), "12.3");
+    EXPECT_EQ(removeDot("12"), "12");
 }
 
 TEST_F(EngineConversion, DecimalShiftsAreExact) {
     // 1000 and 1 share their digits: exact whatever the stated rate error.
-    EXPECT_EQ(pGetErrString(u(kLength, 3), u(kLength, 1), "2.5?", false), kPm + "0");
-    EXPECT_EQ(pGetErrString(u(kLength, 2), u(kLength, 3), "7", true), kPm + "0");
-    EXPECT_NE(pGetErrString(u(kLength, 4), u(kLength, 2), "7", true), kPm + "0");
+    EXPECT_EQ(errorEstimate(u(kLength, 3), u(kLength, 1), "2.5?", false), kPm + "0");
+    EXPECT_EQ(errorEstimate(u(kLength, 2), u(kLength, 3), "7", true), kPm + "0");
+    EXPECT_NE(errorEstimate(u(kLength, 4), u(kLength, 2), "7", true), kPm + "0");
 }
 
 TEST_F(EngineConversion, ErrorOfRatesWithDifferentDigits) {
     // Rates 12 and 123 share a prefix but not their digits: the error is
     // estimated from half a unit of each rate's last digit.
-    EXPECT_EQ(pGetErrString(u(kLength, 5), u(kLength, 6), "2.5", true), kPm + "1.12E-02");
+    EXPECT_EQ(errorEstimate(u(kLength, 5), u(kLength, 6), "2.5", true), kPm + "1.12E-02");
     // An inexact input adds half a unit of its last digit (0.05 here).
-    EXPECT_EQ(pGetErrString(u(kLength, 5), u(kLength, 6), "2.5?", false), kPm + "1.60E-02");
+    EXPECT_EQ(errorEstimate(u(kLength, 5), u(kLength, 6), "2.5?", false), kPm + "1.60E-02");
     // Offsets make even equal digits inexact; stated errors replace the half units.
-    EXPECT_EQ(pGetErrString(u(kOdd, 1), u(kOdd, 2), "1234567", true), kPm + "5.00E-01");
+    EXPECT_EQ(errorEstimate(u(kOdd, 1), u(kOdd, 2), "1234567", true), kPm + "5.00E-01");
 }
 
 TEST_F(EngineConversion, ErrorEstimateFaults) {
     // The convert-into rate minus its error is zero.
-    EXPECT_FALSE(pGetErrString(u(kLength, 1), u(kLength, 8), "1", true).has_value());
-    EXPECT_FALSE(pGetErrString(u(kOdd, 3), u(kLength, 1), "1", true).has_value());
+    EXPECT_FALSE(errorEstimate(u(kLength, 1), u(kLength, 8), "1", true).has_value());
+    EXPECT_FALSE(errorEstimate(u(kOdd, 3), u(kLength, 1), "1", true).has_value());
 }
 
 struct SnapCase {
@@ -148,7 +152,7 @@ TEST_P(EngineTemperatureSnap, OnlyResiduesBelowTheLastDigit) {
     const SnapCase& c = GetParam();
     double result = c.result;
     std::string error = "unchanged";
-    pSpecialTempConv(result, error, u(kTemperature, c.fromUnit), u(kTemperature, c.intoUnit), 6);
+    specialTemperatureConversion(result, error, u(kTemperature, c.fromUnit), u(kTemperature, c.intoUnit), 6);
     EXPECT_EQ(result, c.snapped ? 0.0 : c.result);
     EXPECT_EQ(error, c.snapped ? kPm + "0" : "unchanged");
 }
@@ -166,13 +170,13 @@ TEST_F(EngineConversion, DriverWritesResultAndBareValue) {
     const ConversionOutcome plain = run(" 1.5 ");
     EXPECT_EQ(plain.output, "1500.00");
     EXPECT_EQ(plain.dest, "1500.00");
-    EXPECT_TRUE(plain.pfInputExact);
+    EXPECT_TRUE(plain.inputExact);
     EXPECT_TRUE(plain.notices.empty());
 
     const ConversionOutcome marked = run("100?", true);
     EXPECT_EQ(marked.output, "100000 " + kPm + "0");
     EXPECT_EQ(marked.dest, "100000");
-    EXPECT_FALSE(marked.pfInputExact);
+    EXPECT_FALSE(marked.inputExact);
 
     select(kLength, 5, 6);
     const ConversionOutcome estimated = run("2.5?", true);
@@ -182,14 +186,14 @@ TEST_F(EngineConversion, DriverWritesResultAndBareValue) {
 
 TEST_F(EngineConversion, DriverOnACommaPlatform) {
     select(kOdd, 1, 2);
-    const ConversionOutcome shown = run("1234567", true, 1);
+    const ConversionOutcome shown = run("1234567", true, common::DecimalSeparator::Comma);
     EXPECT_EQ(shown.output, "1,23457E+06 " + kPm + "5,00E-01");
     EXPECT_EQ(shown.dest, "1,23457E+06");
     EXPECT_FALSE(shown.showDecimalSepHint);
 
     select(kLength, 1, 2);
-    EXPECT_EQ(run("2,5", false, 1).output, "2500,00");
-    const ConversionOutcome dotTyped = run("1.5", false, 1);
+    EXPECT_EQ(run("2,5", false, common::DecimalSeparator::Comma).output, "2500,00");
+    const ConversionOutcome dotTyped = run("1.5", false, common::DecimalSeparator::Comma);
     EXPECT_EQ(dotTyped.output, "1500,00");
     EXPECT_TRUE(dotTyped.showDecimalSepHint);
     // A comma typed on a dot platform converts too, with the hint.
@@ -223,7 +227,7 @@ TEST_F(EngineConversion, DriverInputsThatShowNothingOrInputError) {
 
 TEST_F(EngineConversion, DriverNumberSystemPath) {
     select(kNumbers, 4, 3);
-    ASSERT_EQ(table.selection.pnSelNodeIndex, table.numberSystemNode());
+    ASSERT_EQ(m_table.selection.node, m_table.numberSystemNode());
     const ConversionOutcome hex = run(" FF ");
     EXPECT_EQ(hex.output, "255");
     EXPECT_FALSE(hex.dest.has_value());
@@ -240,8 +244,8 @@ TEST_F(EngineConversion, DriverTemperatureSnap) {
     // Offsets truncated to 255.3722 leave a residue of 2.2E-05: snapped
     // with four digits, kept with six, never for an inexact input.
     select(kTemperature, 4, 2);
-    EXPECT_EQ(run("32", false, 0, {4, 6, 0, 0}).output, "0.000");
-    EXPECT_EQ(run("32?", false, 0, {4, 6, 0, 0}).output, "-0.00002222");
+    EXPECT_EQ(run("32", false, common::DecimalSeparator::Dot, {4, 6, 0, 0}).output, "0.000");
+    EXPECT_EQ(run("32?", false, common::DecimalSeparator::Dot, {4, 6, 0, 0}).output, "-0.00002222");
     EXPECT_EQ(run("32").output, "-0.0000222222");
 }
 
@@ -251,7 +255,7 @@ TEST_F(EngineConversion, DriverArithmeticFaults) {
     EXPECT_EQ(estimate.output, "1.50000 ");
     EXPECT_EQ(estimate.dest, "1.50000");
     ASSERT_EQ(estimate.notices.size(), 1u);
-    EXPECT_EQ(estimate.notices[0], InvalidFactorsNotice());
+    EXPECT_EQ(estimate.notices[0], invalidFactorsNotice());
     EXPECT_EQ(estimate.notices[0].title, " Quantora 2000");
     EXPECT_EQ(estimate.notices[0].icon, common::NoticeIcon::Exclamation);
 
@@ -259,7 +263,7 @@ TEST_F(EngineConversion, DriverArithmeticFaults) {
     const ConversionOutcome overflow = run("1e308", true);
     EXPECT_EQ(overflow.output, "");
     EXPECT_EQ(overflow.dest, "");
-    EXPECT_EQ(overflow.notices, common::Notices{InvalidFactorsNotice()});
+    EXPECT_EQ(overflow.notices, common::Notices{invalidFactorsNotice()});
 }
 
 // Whatever is typed, the convert-into box shows a number, "Input error" or
@@ -267,18 +271,20 @@ TEST_F(EngineConversion, DriverArithmeticFaults) {
 TEST_F(EngineConversion, AnyTypedTextGivesANumberOrInputError) {
     std::mt19937 random(11);
     const std::string alphabet = "0123456789.,+-eEdD? &HhOx;\t";
-    const std::vector<std::pair<int, int>> quantities{{kNumbers, 4}, {kLength, 8}, {kTemperature, 4}, {kOdd, 4}};
+    const std::vector<std::pair<int, int>> quantities{
+        {kNumbers, 4}, {kLength, 8}, {kTemperature, 4}, {kOdd, 4}};
     for (int round = 0; round < 4000; ++round) {
         std::string typed;
         const std::size_t length = random() % 12;
-        for (std::size_t k = 0; k < length; ++k) typed += alphabet[random() % alphabet.size()];
+        for (std::size_t k = 0; k < length; ++k)
+            typed += alphabet[random() % alphabet.size()];
         const auto [quantity, units] = quantities[random() % quantities.size()];
         select(quantity, 1 + static_cast<int>(random() % units), 1 + static_cast<int>(random() % units));
         ConversionOutcome outcome;
         ASSERT_NO_THROW(outcome = run(typed, random() % 2 == 0)) << typed;
         const std::string& shown = outcome.output;
-        const bool plausible = shown.empty() || shown == "Input error" ||
-                               shown.find_first_of("0123456789") != std::string::npos;
+        const bool plausible =
+            shown.empty() || shown == "Input error" || shown.find_first_of("0123456789") != std::string::npos;
         EXPECT_TRUE(plausible) << "'" << typed << "' gave '" << shown << "'";
         EXPECT_EQ(shown.find("nan"), std::string::npos) << typed;
         EXPECT_EQ(shown.find("inf"), std::string::npos) << typed;

@@ -21,11 +21,16 @@ std::vector<std::string> header(const std::string& filePath) {
             "-------------------------------------"};
 }
 
-std::vector<std::string> quantityBlock(const std::string& propertiesLine, const std::vector<std::string>& units) {
-    std::vector<std::string> lines{" ", "Physical Quantity Properties (Quantity#, Icon#, Name, Unit Count)",
-                                   std::string(65, '-'), propertiesLine, std::string(77, '-'),
-                                   "Unit Properties (Icon#, Name, Slope, Intercept, Slope Error, Intercept Error)",
-                                   std::string(77, '-')};
+std::vector<std::string> quantityBlock(const std::string& propertiesLine,
+                                       const std::vector<std::string>& units) {
+    std::vector<std::string> lines{
+        " ",
+        "Physical Quantity Properties (Quantity#, Icon#, Name, Unit Count)",
+        std::string(65, '-'),
+        propertiesLine,
+        std::string(77, '-'),
+        "Unit Properties (Icon#, Name, Slope, Intercept, Slope Error, Intercept Error)",
+        std::string(77, '-')};
     lines.insert(lines.end(), units.begin(), units.end());
     return lines;
 }
@@ -36,11 +41,11 @@ void append(std::vector<std::string>& to, const std::vector<std::string>& lines)
 
 TEST(EngineTableReport, ListsEveryQuantityAndUnitAsTheTableHoldsThem) {
     ConversionTable table;
-    table.psFilePath = "/home/user/DEFAULT.DAT";
-    table.pnCategoryCount = 2;
+    table.filePath = "/home/user/DEFAULT.DAT";
+    table.categoryCount = 2;
     table.category(1).name = "Mechanics";
     table.category(2).name = "Heat";
-    table.pnQuantityCount = 3;
+    table.quantityCount = 3;
     table.quantity(1).name = "Number System";
     table.quantity(1).icon = 2;
     table.quantity(2).name = "Constants";
@@ -51,35 +56,37 @@ TEST(EngineTableReport, ListsEveryQuantityAndUnitAsTheTableHoldsThem) {
     length.unitCount = 2;
     table.unit(3, 1) = UnitItem{1, "m", "1", "0", "", "", "memo not printed"};
     table.unit(3, 2) = UnitItem{12, "inch", "0,0254", "0", "0", "1e-9", ""};
-    table.pnAllocationCount = 3;
+    table.allocationCount = 3;
     table.allocation(1) = {1, 1};
     table.allocation(2) = {2, 1};
     table.allocation(3) = {3, 2};
 
     std::vector<std::string> expected = header("/home/user/DEFAULT.DAT");
-    append(expected, {"  1  Mechanics", "  2  Heat", " ",
-                      "Physical Quantity - Node Allocation (Order#, Quantity#, Node#, Name)", std::string(68, '-'),
-                      "  1   1   1  Number System", "  2   2   1  Constants", "  3   3   2  Length"});
+    append(expected,
+           {"  1  Mechanics", "  2  Heat", " ",
+            "Physical Quantity - Node Allocation (Order#, Quantity#, Node#, Name)", std::string(68, '-'),
+            "  1   1   1  Number System", "  2   2   1  Constants", "  3   3   2  Length"});
     append(expected, quantityBlock("  1  2  Number System   0", {}));
     append(expected, quantityBlock("  2  3  Constants   0", {}));
     // Blank errors keep their separators: the line ends in four blanks.
-    append(expected, quantityBlock("  3  4  Length   2", {"  1  m  1  0    ", " 12  inch  0,0254  0  0  1e-9"}));
-    EXPECT_EQ(ConversionTableReport(table), expected);
+    append(expected,
+           quantityBlock("  3  4  Length   2", {"  1  m  1  0    ", " 12  inch  0,0254  0  0  1e-9"}));
+    EXPECT_EQ(conversionTableReport(table), expected);
 }
 
 TEST(EngineTableReport, NoCategoriesAndWideNumbers) {
     TableLimits limits;
     limits.maxQuantity = 12345;
     ConversionTable table(limits);
-    table.pnQuantityCount = 12345;
+    table.quantityCount = 12345;
     table.quantity(1234).name = "Four";
     table.quantity(12345).name = "Five";
     table.quantity(12345).unitCount = 10000;  // more than the storage holds: only what exists is listed
-    table.pnAllocationCount = 2;
+    table.allocationCount = 2;
     table.allocation(1) = {1234, 1};
     table.allocation(2) = {12345, 1};
 
-    const std::vector<std::string> lines = ConversionTableReport(table);
+    const std::vector<std::string> lines = conversionTableReport(table);
     std::vector<std::string> expected = header("");
     append(expected, {" ", "Physical Quantity - Node Allocation (Order#, Quantity#, Node#, Name)",
                       std::string(68, '-'), "  11234   1  Four", "  212345   1  Five"});
@@ -91,9 +98,9 @@ TEST(EngineTableReport, NoCategoriesAndWideNumbers) {
 
 TEST(EngineTableReport, AllocationEntryWithoutQuantityLosesOnlyItsOwnLines) {
     ConversionTable table;
-    table.pnQuantityCount = 1;
+    table.quantityCount = 1;
     table.quantity(1).name = "Only";
-    table.pnAllocationCount = 2;
+    table.allocationCount = 2;
     table.allocation(1) = {-5, 1};
     table.allocation(2) = {1, 1};
 
@@ -103,7 +110,7 @@ TEST(EngineTableReport, AllocationEntryWithoutQuantityLosesOnlyItsOwnLines) {
     append(expected, quantityBlock("", {}));
     expected.erase(expected.end() - 4);  // the properties line of the missing quantity
     append(expected, quantityBlock("  1  0  Only   0", {}));
-    EXPECT_EQ(ConversionTableReport(table), expected);
+    EXPECT_EQ(conversionTableReport(table), expected);
 }
 
 }  // namespace

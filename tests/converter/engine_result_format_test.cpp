@@ -19,15 +19,19 @@ struct Notation {
     const char* expected;
 };
 
-NotationOptions withSciDigits(std::int16_t s) { return {6, s, 0, 0}; }
-NotationOptions withDigits(std::int16_t n) { return {n, 6, 0, 0}; }
+NotationOptions withSciDigits(std::int16_t s) {
+    return {6, s, 0, 0};
+}
+NotationOptions withDigits(std::int16_t n) {
+    return {n, 6, 0, 0};
+}
 const NotationOptions kInteger{6, 6, 1, 0};
 const NotationOptions kScientific{6, 6, 0, 1};
 
 class EngineResultFormat : public testing::TestWithParam<Notation> {};
 
 TEST_P(EngineResultFormat, WritesTheDigitsAPersonSees) {
-    EXPECT_EQ(pFormatResult(GetParam().value, GetParam().options), GetParam().expected);
+    EXPECT_EQ(formatResult(GetParam().value, GetParam().options), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,22 +79,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(EngineResultFormat, ScientificDigitsAndSign) {
-    EXPECT_EQ(pFormatSci(1234567, 6), "1.23457E+06");
-    EXPECT_EQ(pFormatSci(-0.000123, 3), "-1.23E-04");
-    EXPECT_EQ(pFormatSci(0.00125, 3), "1.25E-03");
-    EXPECT_EQ(pFormatInteger(-2.5), "-3");
+    EXPECT_EQ(formatScientific(1234567, 6), "1.23457E+06");
+    EXPECT_EQ(formatScientific(-0.000123, 3), "-1.23E-04");
+    EXPECT_EQ(formatScientific(0.00125, 3), "1.25E-03");
+    EXPECT_EQ(formatInteger(-2.5), "-3");
 }
 
 // The fixed notation's exponent is read from the 15-digit decimal form in
 // one step; it must agree with the last four characters of the "#.##E+000"
 // form for every value, above all where rounding to three digits carries.
 std::string fixedByPatterns(double value, int digits) {
-    const std::string exponentForm = common::FormatPattern(value, "#.##E+000");
-    const int e = static_cast<int>(std::lround(
-        common::NumericTextValue(exponentForm.substr(exponentForm.size() - 4)) + 0.01));
-    if (digits < e + 1) return pFormatSci(value, digits);
-    std::string text = common::FormatPattern(value, "0." + std::string(static_cast<std::size_t>(digits - e - 1), '0'));
-    if (text.back() == '.') text.pop_back();
+    const std::string exponentForm = common::formatPattern(value, "#.##E+000");
+    const int e = static_cast<int>(
+        std::lround(common::numericTextValue(exponentForm.substr(exponentForm.size() - 4)) + 0.01));
+    if (digits < e + 1)
+        return formatScientific(value, digits);
+    std::string text =
+        common::formatPattern(value, "0." + std::string(static_cast<std::size_t>(digits - e - 1), '0'));
+    if (text.back() == '.')
+        text.pop_back();
     return text;
 }
 
@@ -105,10 +112,12 @@ TEST(EngineResultFormat, FixedNotationAgreesWithTheExponentPattern) {
     std::mt19937_64 random(20240607);
     std::uniform_real_distribution<double> mantissa(1.0, 10.0);
     std::uniform_int_distribution<int> exponent(-12, 14);
-    for (int i = 0; i < 20000; ++i) values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
     for (double v : values) {
         for (int digits : {1, 3, 6, 12, 15}) {
-            ASSERT_EQ(pFormatFixed(v, digits), fixedByPatterns(v, digits)) << v << " with " << digits << " digits";
+            ASSERT_EQ(formatFixed(v, digits), fixedByPatterns(v, digits))
+                << v << " with " << digits << " digits";
         }
     }
 }
@@ -116,10 +125,10 @@ TEST(EngineResultFormat, FixedNotationAgreesWithTheExponentPattern) {
 TEST(EngineResultFormat, CarryDecidedOnTheFifteenDigitForm) {
     // 9.9949999999999997 is 9.99500000000000 to fifteen digits: three-digit
     // rounding carries, so only four decimals are shown.
-    EXPECT_EQ(pFormatFixed(std::nextafter(9.995, 0.0), 6), "9.9950");
-    EXPECT_EQ(pFormatFixed(9.99949, 6), "9.9995");
-    EXPECT_EQ(pFormatFixed(9.9949, 6), "9.99490");
-    EXPECT_EQ(pFormatFixed(-999.5, 6), "-999.50");
+    EXPECT_EQ(formatFixed(std::nextafter(9.995, 0.0), 6), "9.9950");
+    EXPECT_EQ(formatFixed(9.99949, 6), "9.9995");
+    EXPECT_EQ(formatFixed(9.9949, 6), "9.99490");
+    EXPECT_EQ(formatFixed(-999.5, 6), "-999.50");
 }
 
 }  // namespace

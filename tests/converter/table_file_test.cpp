@@ -28,28 +28,32 @@ struct LoadedTable {
         : LoadedTable(tabletest::joinCrlf(lines), limits) {}
     LoadedTable(const std::string& bytes, TableLimits limits) : path(folder.file("table.dat")) {
         tabletest::writeBytes(path, bytes);
-        table.psFilePath = path;
-        outcome = pReadTable(table, limits, folder.path(), 15.0F, 12.0F);
+        table.filePath = path;
+        outcome = readTable(table, limits, folder.path(), 15.0F, 12.0F);
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> result;
-        for (const auto& notice : outcome.notices) result.push_back(notice.text);
+        for (const auto& notice : outcome.notices)
+            result.push_back(notice.text);
         return result;
     }
 };
 
 std::vector<std::string> withLengthUnits(const std::vector<std::string>& unitLines, int unitCount) {
     std::vector<std::string> lines{";E;", "1;1;Number System", "2;1;Constants", "3;1;Length", ";E;"};
-    for (const std::string& line : tabletest::specialSections()) lines.push_back(line);
+    for (const std::string& line : tabletest::specialSections())
+        lines.push_back(line);
     lines.push_back("1;Length;" + std::to_string(unitCount));
-    for (const std::string& line : unitLines) lines.push_back(line);
+    for (const std::string& line : unitLines)
+        lines.push_back(line);
     lines.push_back(";E;");
     return lines;
 }
 
 std::string unitLineWithFields(int fields) {
     std::string line = "1;meter;1;0;;;memo";
-    for (int f = 8; f <= fields; ++f) line += ";f" + std::to_string(f);
+    for (int f = 8; f <= fields; ++f)
+        line += ";f" + std::to_string(f);
     return line;
 }
 
@@ -58,9 +62,9 @@ TEST(TableRead, ReadsEverySectionIntoTheTable) {
     ASSERT_EQ(loaded.outcome.result, 0);
     EXPECT_TRUE(loaded.outcome.notices.empty());
     const ConversionTable& t = loaded.table;
-    EXPECT_EQ(t.pnCategoryCount, 1);
-    EXPECT_EQ(t.pnQuantityCount, 3);
-    EXPECT_EQ(t.pnAllocationCount, 3);
+    EXPECT_EQ(t.categoryCount, 1);
+    EXPECT_EQ(t.quantityCount, 3);
+    EXPECT_EQ(t.allocationCount, 3);
     EXPECT_EQ(t.category(1), (Category{2, "Mechanics", 1}));
     EXPECT_EQ(t.allocation(3), (NodeAllocationEntry{3, 2}));
     EXPECT_EQ(t.quantity(3).name, "Length");
@@ -83,13 +87,14 @@ TEST(TableRead, BlankLinesAndPaddedTerminatorsReadTheSame) {
     LoadedTable plain(tabletest::smallTableLines());
     LoadedTable spaced(padded);
     ASSERT_EQ(spaced.outcome.result, 0);
-    EXPECT_EQ(spaced.table.pnQuantityCount, plain.table.pnQuantityCount);
+    EXPECT_EQ(spaced.table.quantityCount, plain.table.quantityCount);
     EXPECT_EQ(spaced.table.unit(3, 2), plain.table.unit(3, 2));
 }
 
 TEST(TableRead, LineFeedOnlyFilesRead) {
     std::string text;
-    for (const std::string& line : tabletest::smallTableLines()) text += line + "\n";
+    for (const std::string& line : tabletest::smallTableLines())
+        text += line + "\n";
     LoadedTable loaded(text, TableLimits{});
     EXPECT_EQ(loaded.outcome.result, 0);
     EXPECT_EQ(loaded.table.unit(3, 1).memo, "SI base unit");
@@ -98,12 +103,13 @@ TEST(TableRead, LineFeedOnlyFilesRead) {
 TEST(TableRead, MissingFileNamesThePath) {
     TempFolder folder;
     ConversionTable table;
-    table.psFilePath = folder.file("absent.dat");
-    const TableReadOutcome outcome = pReadTable(table, {}, folder.path(), 15, 15);
+    table.filePath = folder.file("absent.dat");
+    const TableReadOutcome outcome = readTable(table, {}, folder.path(), 15, 15);
     EXPECT_EQ(outcome.result, 1);
     ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text, "'" + table.psFilePath +
-                                           "'\r\nThis file does not exist or cannot be read. Please check the file name.");
+    EXPECT_EQ(outcome.notices[0].text,
+              "'" + table.filePath +
+                  "'\r\nThis file does not exist or cannot be read. Please check the file name.");
     EXPECT_EQ(outcome.notices[0].title, " Quantora 2000");
     EXPECT_EQ(outcome.notices[0].icon, common::NoticeIcon::Exclamation);
 }
@@ -112,8 +118,8 @@ TEST(TableRead, EmptyPathMeansDefaultTableInProgramFolder) {
     TempFolder folder;
     tabletest::writeBytes(folder.file("DEFAULT.DAT"), tabletest::joinCrlf(tabletest::smallTableLines()));
     ConversionTable table;
-    EXPECT_EQ(pReadTable(table, {}, folder.path(), 15, 15).result, 0);
-    EXPECT_EQ(table.psFilePath, folder.path() + "/DEFAULT.DAT");
+    EXPECT_EQ(readTable(table, {}, folder.path(), 15, 15).result, 0);
+    EXPECT_EQ(table.filePath, folder.path() + "/DEFAULT.DAT");
 }
 
 struct FailureCase {
@@ -133,18 +139,21 @@ TEST_P(TableReadFailure, ReportsTheSectionsMessage) {
 
 std::vector<std::string> categoryLines(int count) {
     std::vector<std::string> lines;
-    for (int c = 1; c <= count; ++c) lines.push_back("1;Category " + std::to_string(c) + ";1");
+    for (int c = 1; c <= count; ++c)
+        lines.push_back("1;Category " + std::to_string(c) + ";1");
     lines.push_back(";E;");
     lines.push_back("1;1;Number System");
     lines.push_back("2;1;Constants");
     lines.push_back(";E;");
-    for (const std::string& line : tabletest::specialSections()) lines.push_back(line);
+    for (const std::string& line : tabletest::specialSections())
+        lines.push_back(line);
     return lines;
 }
 
 std::vector<std::string> unitLines(int count) {
     std::vector<std::string> lines;
-    for (int j = 1; j <= count; ++j) lines.push_back("1;unit " + std::to_string(j) + ";" + std::to_string(j) + ";0;;;");
+    for (int j = 1; j <= count; ++j)
+        lines.push_back("1;unit " + std::to_string(j) + ";" + std::to_string(j) + ";0;;;");
     return lines;
 }
 
@@ -161,15 +170,18 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"NonNumericUnitIcon", withLengthUnits({"x;meter;1;0;;;"}, 1), kUnitLimit},
         FailureCase{"IconOutOfRange", withLengthUnits({"40000;meter;1;0;;;"}, 1), kUnitLimit},
         FailureCase{"FortyNineFields", withLengthUnits({unitLineWithFields(49)}, 1), kUnitLimit},
-        FailureCase{"AllocationNamesNoQuantity",
-                    {";E;", "1;1;Number System", "9;1;Nothing", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
-                    "The node allocation entry 2 of this file names no quantity or no parent node it can have."},
-        FailureCase{"AllocationTwice",
-                    {";E;", "1;1;Number System", "1;1;Again", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
-                    "The node allocation entry 2 of this file names no quantity or no parent node it can have."},
-        FailureCase{"AllocationUnderMissingCategory",
-                    {";E;", "1;1;Number System", "2;2;Constants", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
-                    "The node allocation entry 2 of this file names no quantity or no parent node it can have."}),
+        FailureCase{
+            "AllocationNamesNoQuantity",
+            {";E;", "1;1;Number System", "9;1;Nothing", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
+            "The node allocation entry 2 of this file names no quantity or no parent node it can have."},
+        FailureCase{
+            "AllocationTwice",
+            {";E;", "1;1;Number System", "1;1;Again", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
+            "The node allocation entry 2 of this file names no quantity or no parent node it can have."},
+        FailureCase{
+            "AllocationUnderMissingCategory",
+            {";E;", "1;1;Number System", "2;2;Constants", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
+            "The node allocation entry 2 of this file names no quantity or no parent node it can have."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TableRead, TooManyQuantitiesLeavesTheFileWritable) {
@@ -199,16 +211,17 @@ TEST_P(ReferencePairs, CountAndNoticesFollowTheFieldCount) {
     EXPECT_EQ(loaded.table.quantity(3).refCount, GetParam().refCount);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, ReferencePairs,
-    testing::Values(ReferenceCase{"Seven", 7, 0, {}}, ReferenceCase{"Nine", 9, 1, {}},
-                    ReferenceCase{"Ten", 10, 2, {kMissingPair}}, ReferenceCase{"Twelve", 12, 2, {kMissingPair}},
-                    ReferenceCase{"FortyEight", 48, 20, {kMissingPair, kReferenceLimit}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Fields, ReferencePairs,
+                         testing::Values(ReferenceCase{"Seven", 7, 0, {}}, ReferenceCase{"Nine", 9, 1, {}},
+                                         ReferenceCase{"Ten", 10, 2, {kMissingPair}},
+                                         ReferenceCase{"Twelve", 12, 2, {kMissingPair}},
+                                         ReferenceCase{
+                                             "FortyEight", 48, 20, {kMissingPair, kReferenceLimit}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TableRead, LenientFieldsTakeTheLeadingNumberAndStrictOnesRoundHalvesToEven) {
-    LoadedTable loaded({"2.5;A;1 (open)", "3.5;B;", "1;C;-0.5", ";E;", " 1x;1;Number System", "2;1.4;Constants", ";E;",
-                        "1;Number System;0", ";E;", "1;Constants;0", ";E;"});
+    LoadedTable loaded({"2.5;A;1 (open)", "3.5;B;", "1;C;-0.5", ";E;", " 1x;1;Number System",
+                        "2;1.4;Constants", ";E;", "1;Number System;0", ";E;", "1;Constants;0", ";E;"});
     ASSERT_EQ(loaded.outcome.result, 0) << loaded.texts().back();
     EXPECT_EQ(loaded.table.category(1), (Category{2, "A", 1}));
     EXPECT_EQ(loaded.table.category(2), (Category{4, "B", 0}));
@@ -236,7 +249,7 @@ TEST(TableRead, UnitCountIsAuthoritative) {
     LoadedTable more(withLengthUnits(unitLines(4), 2));
     ASSERT_EQ(more.outcome.result, 0);
     EXPECT_EQ(more.table.quantity(3).unitCount, 2);
-    ASSERT_TRUE(pSaveTable(more.table, {}).ok);
+    ASSERT_TRUE(saveTable(more.table, {}).ok);
     EXPECT_EQ(tabletest::readBytes(more.path).find("unit 3"), std::string::npos);
 }
 
@@ -247,9 +260,8 @@ TEST(TableRead, ShortUnitLinesLeaveTrailingFieldsEmpty) {
 }
 
 TEST(TableRead, PixelUnitsTakeTheDisplayRates) {
-    LoadedTable loaded(withLengthUnits({"1;twip;1;0;0;0;", "1;  Pixels (X) ;99;0;;;", "1;pixel (y);99;0;;;",
-                                        "1;pixel(x);99;0;;;"},
-                                       4));
+    LoadedTable loaded(withLengthUnits(
+        {"1;twip;1;0;0;0;", "1;  Pixels (X) ;99;0;;;", "1;pixel (y);99;0;;;", "1;pixel(x);99;0;;;"}, 4));
     ASSERT_EQ(loaded.outcome.result, 0);
     EXPECT_EQ(loaded.table.unit(3, 2).rate, "15");
     EXPECT_EQ(loaded.table.unit(3, 3).rate, "12");
@@ -270,7 +282,8 @@ TEST(TableRead, Windows1252AndUtf8FilesBothBecomeUtf8) {
 
 NodeExpandedQuery allExpanded(const ConversionTable& table) {
     return [&table](int node) -> std::optional<bool> {
-        if (node < 1 || node > table.pnCategoryCount + table.pnAllocationCount + 1) return std::nullopt;
+        if (node < 1 || node > table.categoryCount + table.allocationCount + 1)
+            return std::nullopt;
         return true;
     };
 }
@@ -278,14 +291,14 @@ NodeExpandedQuery allExpanded(const ConversionTable& table) {
 TEST(TableSave, SavedFileReadsAndSavesBackByteForByte) {
     const std::string original = tabletest::joinCrlf(tabletest::smallTableLines());
     LoadedTable loaded(original, TableLimits{});
-    ASSERT_TRUE(pSaveTable(loaded.table, allExpanded(loaded.table)).ok);
+    ASSERT_TRUE(saveTable(loaded.table, allExpanded(loaded.table)).ok);
     EXPECT_EQ(tabletest::readBytes(loaded.path), original);
     EXPECT_TRUE(tabletest::isReadOnly(loaded.path));
 
     ConversionTable again;
-    again.psFilePath = loaded.path;
-    ASSERT_EQ(pReadTable(again, {}, "", 15, 15).result, 0);
-    ASSERT_TRUE(pSaveTable(again, allExpanded(again)).ok);
+    again.filePath = loaded.path;
+    ASSERT_EQ(readTable(again, {}, "", 15, 15).result, 0);
+    ASSERT_TRUE(saveTable(again, allExpanded(again)).ok);
     EXPECT_EQ(tabletest::readBytes(loaded.path), original);
 }
 
@@ -294,7 +307,7 @@ TEST(TableSave, WritesTheTreeStateAndDropsBlankReferenceNames) {
     loaded.table.quantity(3).refCount = 2;
     loaded.table.reference(3, 2) = ReferenceItem{"  ", "7"};
     loaded.table.quantity(3).name = "  Length ";
-    ASSERT_TRUE(pSaveTable(loaded.table, [](int) { return std::optional<bool>(false); }).ok);
+    ASSERT_TRUE(saveTable(loaded.table, [](int) { return std::optional<bool>(false); }).ok);
     const std::string saved = tabletest::readBytes(loaded.path);
     EXPECT_EQ(saved.substr(0, 15), "2;Mechanics;0\r\n");
     EXPECT_NE(saved.find("\r\n1;Length;2\r\n"), std::string::npos);
@@ -308,13 +321,13 @@ TEST(TableSave, TextTheFormatCannotHoldIsMadeSafeAndLoadsBackTheSame) {
     t.unit(3, 1).memo = "line one\r\nline two\nthree";
     t.unit(3, 2).name = "inch;es";
     t.reference(3, 1).value = "0;5";
-    ASSERT_TRUE(pSaveTable(t, allExpanded(t)).ok);
+    ASSERT_TRUE(saveTable(t, allExpanded(t)).ok);
     EXPECT_EQ(t.category(1).name, "Mech:anics");
     EXPECT_EQ(t.unit(3, 1).memo, "line one line two three");
 
     ConversionTable reread;
-    reread.psFilePath = loaded.path;
-    ASSERT_EQ(pReadTable(reread, {}, "", 15, 15).result, 0);
+    reread.filePath = loaded.path;
+    ASSERT_EQ(readTable(reread, {}, "", 15, 15).result, 0);
     EXPECT_EQ(reread.category(1).name, t.category(1).name);
     EXPECT_EQ(reread.unit(3, 1), t.unit(3, 1));
     EXPECT_EQ(reread.unit(3, 2), t.unit(3, 2));
@@ -323,11 +336,11 @@ TEST(TableSave, TextTheFormatCannotHoldIsMadeSafeAndLoadsBackTheSame) {
 
 TEST(TableSave, KeepsTheEncodingAndWidensToUtf8WhenNeeded) {
     LoadedTable loaded(withLengthUnits({"1;micrometer (\xB5m);0.000001;0;0;0;"}, 1));
-    ASSERT_TRUE(pSaveTable(loaded.table, {}).ok);
+    ASSERT_TRUE(saveTable(loaded.table, {}).ok);
     EXPECT_NE(tabletest::readBytes(loaded.path).find("(\xB5m)"), std::string::npos);
 
     loaded.table.unit(3, 1).memo = "ohm \xCE\xA9";
-    ASSERT_TRUE(pSaveTable(loaded.table, {}).ok);
+    ASSERT_TRUE(saveTable(loaded.table, {}).ok);
     const std::string saved = tabletest::readBytes(loaded.path);
     EXPECT_NE(saved.find("(\xC2\xB5m)"), std::string::npos);
     EXPECT_NE(saved.find("ohm \xCE\xA9"), std::string::npos);
@@ -335,8 +348,8 @@ TEST(TableSave, KeepsTheEncodingAndWidensToUtf8WhenNeeded) {
 
 TEST(TableSave, UnwritableFolderIsReportedAndNothingIsLeftBehind) {
     LoadedTable loaded(tabletest::smallTableLines());
-    loaded.table.psFilePath = loaded.folder.file("missing/sub/table.dat");
-    const TableWriteOutcome outcome = pSaveTable(loaded.table, {});
+    loaded.table.filePath = loaded.folder.file("missing/sub/table.dat");
+    const TableWriteOutcome outcome = saveTable(loaded.table, {});
     EXPECT_FALSE(outcome.ok);
     EXPECT_FALSE(outcome.error.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(loaded.folder.path()),
@@ -345,16 +358,16 @@ TEST(TableSave, UnwritableFolderIsReportedAndNothingIsLeftBehind) {
 }
 
 TEST(TableFields, FieldAndCountRules) {
-    EXPECT_EQ(pGetField("a;b;c", 2, 3), "b");
-    EXPECT_EQ(pGetField("a;;c", 2, 3), "");
-    EXPECT_EQ(pGetField("a;b", 5, 7), "");
-    EXPECT_EQ(pGetField("a;b;c;d", 9, 3), "c");
-    EXPECT_EQ(pGetField(" a ; b", 2, 3), " b");
-    EXPECT_EQ(pCountFields(""), 1);
-    EXPECT_EQ(pCountFields("1;meter;1;0;;;memo"), 7);
-    EXPECT_EQ(pGetDirPath("/opt/q"), "/opt/q/");
-    EXPECT_EQ(pGetDirPath("/opt/q/"), "/opt/q/");
-    EXPECT_EQ(FileNameOf("/home/u/tables/MY.DAT"), "MY.DAT");
+    EXPECT_EQ(fieldOf("a;b;c", 2, 3), "b");
+    EXPECT_EQ(fieldOf("a;;c", 2, 3), "");
+    EXPECT_EQ(fieldOf("a;b", 5, 7), "");
+    EXPECT_EQ(fieldOf("a;b;c;d", 9, 3), "c");
+    EXPECT_EQ(fieldOf(" a ; b", 2, 3), " b");
+    EXPECT_EQ(countFields(""), 1);
+    EXPECT_EQ(countFields("1;meter;1;0;;;memo"), 7);
+    EXPECT_EQ(dirPathOf("/opt/q"), "/opt/q/");
+    EXPECT_EQ(dirPathOf("/opt/q/"), "/opt/q/");
+    EXPECT_EQ(fileNameOf("/home/u/tables/MY.DAT"), "MY.DAT");
 }
 
 }  // namespace
@@ -367,23 +380,25 @@ TEST(TableLimitsRoundTrip, FullTableSavesAndLoadsBack) {
     tabletest::TempFolder folder;
     ConversionTable table;
     const TableLimits limits = table.limits();
-    table.psFilePath = folder.file("full.dat");
-    table.pnCategoryCount = limits.maxCategory;
-    for (int c = 1; c <= limits.maxCategory; ++c) table.category(c) = Category{1, "C" + std::to_string(c), 1};
-    table.pnQuantityCount = limits.maxQuantity;
-    table.pnAllocationCount = limits.maxQuantity;
+    table.filePath = folder.file("full.dat");
+    table.categoryCount = limits.maxCategory;
+    for (int c = 1; c <= limits.maxCategory; ++c)
+        table.category(c) = Category{1, "C" + std::to_string(c), 1};
+    table.quantityCount = limits.maxQuantity;
+    table.allocationCount = limits.maxQuantity;
     table.setUnitCapacity(limits.maxUnit);
     for (int k = 1; k <= limits.maxQuantity; ++k) {
         table.allocation(k) = NodeAllocationEntry{static_cast<std::int16_t>(k), 1};
         Quantity& q = table.quantity(k);
         q.name = "Q" + std::to_string(k);
         q.unitCount = limits.maxUnit;
-        for (int j = 1; j <= limits.maxUnit; ++j) table.unit(k, j) = UnitItem{1, "u" + std::to_string(j), "2", "0", "", "", ""};
+        for (int j = 1; j <= limits.maxUnit; ++j)
+            table.unit(k, j) = UnitItem{1, "u" + std::to_string(j), "2", "0", "", "", ""};
     }
-    ASSERT_TRUE(pSaveTable(table, {}).ok);
+    ASSERT_TRUE(saveTable(table, {}).ok);
     ConversionTable reread;
-    reread.psFilePath = table.psFilePath;
-    const TableReadOutcome outcome = pReadTable(reread, limits, "", 15, 15);
+    reread.filePath = table.filePath;
+    const TableReadOutcome outcome = readTable(reread, limits, "", 15, 15);
     EXPECT_EQ(outcome.result, 0);
     EXPECT_EQ(reread.quantity(200).unitCount, 100);
     EXPECT_EQ(reread.unit(200, 100).name, "u100");
@@ -398,8 +413,8 @@ using namespace quantora;
 TEST(TableReadRobustness, MutatedFilesNeverEscapeTheReader) {
     std::mt19937 random(7);
     const std::vector<std::string> base = tabletest::smallTableLines();
-    const std::vector<std::string> pieces{";E;", ";", "", "-5", "99999", "1e9", "&HFFFF", "\xB1", "\xC3", " ", "x;y;z",
-                                          ";;;;;;;;;;", "0", "-1"};
+    const std::vector<std::string> pieces{";E;",  ";",    "",  "-5",    "99999",      "1e9", "&HFFFF",
+                                          "\xB1", "\xC3", " ", "x;y;z", ";;;;;;;;;;", "0",   "-1"};
     tabletest::TempFolder folder;
     for (int round = 0; round < 1500; ++round) {
         std::vector<std::string> lines = base;
@@ -408,37 +423,47 @@ TEST(TableReadRobustness, MutatedFilesNeverEscapeTheReader) {
             const std::size_t at = random() % lines.size();
             const std::string& piece = pieces[random() % pieces.size()];
             switch (random() % 4) {
-            case 0: lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at)); break;
-            case 1: lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), lines[at]); break;
-            case 2: lines[at] = piece + ";" + lines[at]; break;
-            default: lines[at].insert(random() % (lines[at].size() + 1), piece); break;
+                case 0:
+                    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
+                    break;
+                case 1:
+                    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), lines[at]);
+                    break;
+                case 2:
+                    lines[at] = piece + ";" + lines[at];
+                    break;
+                default:
+                    lines[at].insert(random() % (lines[at].size() + 1), piece);
+                    break;
             }
-            if (lines.empty()) lines.push_back(piece);
+            if (lines.empty())
+                lines.push_back(piece);
         }
         const std::string path = folder.file("damaged.dat");
         std::error_code ec;
         std::filesystem::remove(path, ec);
         tabletest::writeBytes(path, tabletest::joinCrlf(lines));
         ConversionTable table;
-        table.psFilePath = path;
+        table.filePath = path;
         TableReadOutcome outcome;
-        ASSERT_NO_THROW(outcome = pReadTable(table, {}, folder.path(), 15, 15)) << tabletest::joinCrlf(lines);
+        ASSERT_NO_THROW(outcome = readTable(table, {}, folder.path(), 15, 15)) << tabletest::joinCrlf(lines);
         if (outcome.result != 0) {
             ASSERT_FALSE(outcome.notices.empty());
             continue;
         }
         // What loaded is walkable: every allocation names a quantity, every unit is reachable.
-        for (int m = 1; m <= table.pnAllocationCount; ++m) {
+        for (int m = 1; m <= table.allocationCount; ++m) {
             const NodeAllocationEntry& entry = table.allocation(m);
-            ASSERT_GE(entry.QuantityNo, 1);
-            ASSERT_LE(entry.QuantityNo, table.pnQuantityCount);
-            ASSERT_LE(entry.ParentNode, table.pnCategoryCount + 1);
+            ASSERT_GE(entry.quantityNo, 1);
+            ASSERT_LE(entry.quantityNo, table.quantityCount);
+            ASSERT_LE(entry.parentNode, table.categoryCount + 1);
         }
-        for (int k = 1; k <= table.pnQuantityCount; ++k) {
+        for (int k = 1; k <= table.quantityCount; ++k) {
             ASSERT_GE(table.quantity(k).unitCount, 0);
-            for (int j = 1; j <= table.quantity(k).unitCount; ++j) ASSERT_NO_THROW(table.unit(k, j));
+            for (int j = 1; j <= table.quantity(k).unitCount; ++j)
+                ASSERT_NO_THROW(table.unit(k, j));
         }
-        ASSERT_TRUE(pSaveTable(table, {}).ok);
+        ASSERT_TRUE(saveTable(table, {}).ok);
     }
 }
 }  // namespace

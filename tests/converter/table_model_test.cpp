@@ -35,21 +35,21 @@ TEST(TableModel, UnitStorageFollowsTheCapacityMarker) {
 
 TEST(TableModel, GroupLookupIsExactAndFindsTheLowestNumber) {
     ConversionTable table;
-    table.pnQuantityCount = 3;
+    table.quantityCount = 3;
     table.quantity(1).name = "Length";
     table.quantity(2).name = "Mass";
     table.quantity(3).name = "Length";
-    EXPECT_EQ(table.pGetGroupIndex("Length"), 1);
-    EXPECT_EQ(table.pGetGroupIndex("Mass"), 2);
-    EXPECT_EQ(table.pGetGroupIndex("mass"), -1);
-    EXPECT_EQ(table.pGetGroupIndex("Mass "), -1);
-    EXPECT_EQ(table.pGetGroupIndex(""), 0);
+    EXPECT_EQ(table.quantityIndexOf("Length"), 1);
+    EXPECT_EQ(table.quantityIndexOf("Mass"), 2);
+    EXPECT_EQ(table.quantityIndexOf("mass"), -1);
+    EXPECT_EQ(table.quantityIndexOf("Mass "), -1);
+    EXPECT_EQ(table.quantityIndexOf(""), 0);
 }
 
 TEST(TableModel, NodeNumbering) {
     ConversionTable table;
-    table.pnCategoryCount = 5;
-    table.pnAllocationCount = 60;
+    table.categoryCount = 5;
+    table.allocationCount = 60;
     EXPECT_EQ(table.categoryNode(1), 2);
     EXPECT_EQ(table.numberSystemNode(), 7);
     EXPECT_EQ(table.constantsNode(), 8);
@@ -62,7 +62,7 @@ TEST(TableModel, NodeNumbering) {
     EXPECT_EQ(table.allocationAtNode(1), 0);
 
     ConversionTable bare;  // only the two special quantities
-    bare.pnAllocationCount = 2;
+    bare.allocationCount = 2;
     EXPECT_EQ(bare.numberSystemNode(), 2);
     EXPECT_EQ(bare.constantsNode(), 3);
 }
@@ -70,13 +70,14 @@ TEST(TableModel, NodeNumbering) {
 class NodeStatus : public testing::Test {
 protected:
     void SetUp() override {
-        m_table.psFilePath = m_folder.file("table.dat");
-        m_table.pnCategoryCount = 2;
+        m_table.filePath = m_folder.file("table.dat");
+        m_table.categoryCount = 2;
     }
     // Nodes 2 and 3 are categories; node 2 expanded; nothing beyond node `last`.
     NodeExpandedQuery tree(int last) const {
         return [last](int node) -> std::optional<bool> {
-            if (node < 1 || node > last) return std::nullopt;
+            if (node < 1 || node > last)
+                return std::nullopt;
             return node == 2;
         };
     }
@@ -87,39 +88,39 @@ protected:
 TEST_F(NodeStatus, PreserveCopiesTheTreeIntoTheTable) {
     m_table.category(1).expandedFlag = 0;
     m_table.category(2).expandedFlag = 1;
-    mPreserveTreeNodeStatus(m_table, tree(10));
+    preserveTreeNodeStatus(m_table, tree(10));
     EXPECT_EQ(m_table.category(1).expandedFlag, 1);
     EXPECT_EQ(m_table.category(2).expandedFlag, 0);
 }
 
 TEST_F(NodeStatus, RewriteChangesOnlyCategoryLines) {
     const std::string rest = ";E;\r\n\r\n1;1;Number System\r\n  ;E;  \r\n\xB5 stays;\r\n";
-    tabletest::writeBytes(m_table.psFilePath, "3;Space;0;extra\r\n1;Heat\r\n" + rest);
-    EXPECT_FALSE(pSaveNodeStatus(m_table, tree(10)).has_value());
-    EXPECT_EQ(tabletest::readBytes(m_table.psFilePath), "3;Space;1\r\n1;Heat;0\r\n" + rest);
-    EXPECT_TRUE(tabletest::isReadOnly(m_table.psFilePath));
+    tabletest::writeBytes(m_table.filePath, "3;Space;0;extra\r\n1;Heat\r\n" + rest);
+    EXPECT_FALSE(saveNodeStatus(m_table, tree(10)).has_value());
+    EXPECT_EQ(tabletest::readBytes(m_table.filePath), "3;Space;1\r\n1;Heat;0\r\n" + rest);
+    EXPECT_TRUE(tabletest::isReadOnly(m_table.filePath));
 }
 
 TEST_F(NodeStatus, WithoutAnExactTerminatorEveryLineIsACategoryLine) {
-    tabletest::writeBytes(m_table.psFilePath, "1;A;0\r\n ;E;\r\n");
-    EXPECT_FALSE(pSaveNodeStatus(m_table, tree(10)).has_value());
-    EXPECT_EQ(tabletest::readBytes(m_table.psFilePath), "1;A;1\r\n ;E;0\r\n");
+    tabletest::writeBytes(m_table.filePath, "1;A;0\r\n ;E;\r\n");
+    EXPECT_FALSE(saveNodeStatus(m_table, tree(10)).has_value());
+    EXPECT_EQ(tabletest::readBytes(m_table.filePath), "1;A;1\r\n ;E;0\r\n");
 }
 
 TEST_F(NodeStatus, TooFewTreeNodesReportsAndLeavesTheFile) {
     const std::string original = "1;A;0\r\n1;B;0\r\n1;C;0\r\n;E;\r\n";
-    tabletest::writeBytes(m_table.psFilePath, original);
-    const auto notice = pSaveNodeStatus(m_table, tree(3));
+    tabletest::writeBytes(m_table.filePath, original);
+    const auto notice = saveNodeStatus(m_table, tree(3));
     ASSERT_TRUE(notice.has_value());
     EXPECT_EQ(notice->text, "Error Code = PSNS04");
     EXPECT_EQ(notice->title, "Quantora 2000");
     EXPECT_EQ(notice->icon, common::NoticeIcon::Critical);
-    EXPECT_EQ(tabletest::readBytes(m_table.psFilePath), original);
+    EXPECT_EQ(tabletest::readBytes(m_table.filePath), original);
 }
 
 TEST_F(NodeStatus, NoFileNoAction) {
-    EXPECT_FALSE(pSaveNodeStatus(m_table, tree(10)).has_value());
-    EXPECT_FALSE(std::filesystem::exists(m_table.psFilePath));
+    EXPECT_FALSE(saveNodeStatus(m_table, tree(10)).has_value());
+    EXPECT_FALSE(std::filesystem::exists(m_table.filePath));
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ private:
 
 inline std::string joinCrlf(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
+    for (const std::string& line : lines)
+        text += line + "\r\n";
     return text;
 }
 
@@ -55,17 +56,23 @@ inline bool isReadOnly(const std::string& path) {
 
 // The two special quantities every table begins with, each with one unit.
 inline std::vector<std::string> specialSections() {
-    return {"1;Number System;1", "1;Decimal;10;;;;base ten", ";E;", "2;Constants;1",
-            "1;speed of light in vacuum;299792458;m/s;0;0;exact", ";E;"};
+    return {"1;Number System;1",
+            "1;Decimal;10;;;;base ten",
+            ";E;",
+            "2;Constants;1",
+            "1;speed of light in vacuum;299792458;m/s;0;0;exact",
+            ";E;"};
 }
 
 // A small valid table: one category "Mechanics" holding "Length" (two units,
 // one reference item).
 inline std::vector<std::string> smallTableLines() {
-    std::vector<std::string> lines{"2;Mechanics;1", ";E;", "1;1;Number System", "2;1;Constants", "3;2;Length", ";E;"};
-    for (const std::string& line : specialSections()) lines.push_back(line);
-    for (const char* line : {"1;Length;2", "1;meter;1;0;;;SI base unit;Half meter;0.5",
-                                    "1;inch;0.0254;0;0;0;", ";E;"}) {
+    std::vector<std::string> lines{"2;Mechanics;1", ";E;",        "1;1;Number System",
+                                   "2;1;Constants", "3;2;Length", ";E;"};
+    for (const std::string& line : specialSections())
+        lines.push_back(line);
+    for (const char* line :
+         {"1;Length;2", "1;meter;1;0;;;SI base unit;Half meter;0.5", "1;inch;0.0254;0;0;0;", ";E;"}) {
         lines.push_back(line);
     }
     return lines;

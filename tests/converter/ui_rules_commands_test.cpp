@@ -1,8 +1,8 @@
 // The clipboard rules, the history of copied texts, the periodic refresh of
 // the commands, the Tools menu and the hint texts.
 
-#include "converter/settings/command_state.h"
 #include "converter/engine/conversion_driver.h"
+#include "converter/settings/command_state.h"
 #include "converter/settings/copy_history.h"
 #include "converter/settings/hint_texts.h"
 
@@ -14,7 +14,8 @@ TEST(CopyHistory, NewestFirstAndAtMostEight) {
     CopyHistory history;
     EXPECT_EQ(history.count(), 0);
     EXPECT_EQ(history.entry(0), "");
-    for (int i = 1; i <= 9; ++i) history.push("copy " + std::to_string(i));
+    for (int i = 1; i <= 9; ++i)
+        history.push("copy " + std::to_string(i));
     EXPECT_EQ(history.count(), 8);
     EXPECT_EQ(history.entry(0), "copy 9");
     EXPECT_EQ(history.entry(7), "copy 2");
@@ -23,26 +24,38 @@ TEST(CopyHistory, NewestFirstAndAtMostEight) {
 }
 
 TEST(CopyResult, TheErrorPartStaysInTheHistoryOnly) {
-    const CopyTexts texts = ConversionResultCopy("100?", "meter", "3937.01 \xC2\xB1" "19.7", "inch", true);
+    const CopyTexts texts = conversionResultCopy("100?", "meter",
+                                                 "3937.01 \xC2\xB1"
+                                                 "19.7",
+                                                 "inch", true);
     EXPECT_EQ(texts.clipboard, "3937.01");
-    EXPECT_EQ(texts.history, "100? meter = 3937.01 \xC2\xB1" "19.7 inch");
-    const CopyTexts plain = ConversionResultCopy("1", "meter", "3937.01 \xC2\xB1" "19.7", "inch", false);
-    EXPECT_EQ(plain.clipboard, "3937.01 \xC2\xB1" "19.7");
+    EXPECT_EQ(texts.history,
+              "100? meter = 3937.01 \xC2\xB1"
+              "19.7 inch");
+    const CopyTexts plain = conversionResultCopy("1", "meter",
+                                                 "3937.01 \xC2\xB1"
+                                                 "19.7",
+                                                 "inch", false);
+    EXPECT_EQ(plain.clipboard,
+              "3937.01 \xC2\xB1"
+              "19.7");
 }
 
 TEST(CopyResult, ATextWithoutErrorPartIsCopiedWhole) {
-    EXPECT_EQ(ConversionResultCopy("x", "m", "Input error", "in", true).clipboard, "Input error");
-    EXPECT_EQ(BareResult("\xC2\xB1" "1"), "");
-    EXPECT_EQ(ConversionResultCopy("", "", "", "", true).clipboard, "");
-    EXPECT_EQ(ConversionResultCopy("", "", "", "", true).history, "=");
+    EXPECT_EQ(conversionResultCopy("x", "m", "Input error", "in", true).clipboard, "Input error");
+    EXPECT_EQ(bareResult("\xC2\xB1"
+                         "1"),
+              "");
+    EXPECT_EQ(conversionResultCopy("", "", "", "", true).clipboard, "");
+    EXPECT_EQ(conversionResultCopy("", "", "", "", true).history, "=");
 }
 
 TEST(CopyUnit, FieldsSeparatedByOneBlankThenTheMemo) {
     const UnitItem unit{1, "foot", "0.3048", "0", "", "", "12 inches"};
-    const CopyTexts texts = UnitPropertiesCopy(unit);
+    const CopyTexts texts = unitPropertiesCopy(unit);
     EXPECT_EQ(texts.clipboard, "foot 0.3048 0   12 inches");
     EXPECT_EQ(texts.history, texts.clipboard);
-    EXPECT_EQ(UnitPropertiesCopy(UnitItem{1, "x", "", "", "", "", ""}).clipboard, "x");
+    EXPECT_EQ(unitPropertiesCopy(UnitItem{1, "x", "", "", "", "", ""}).clipboard, "x");
 }
 
 struct ClipboardCase {
@@ -54,7 +67,7 @@ struct ClipboardCase {
 class ClipboardNumber : public testing::TestWithParam<ClipboardCase> {};
 
 TEST_P(ClipboardNumber, OnlyAPlainNumberCanBePasted) {
-    EXPECT_EQ(pClipboardHasNumber(GetParam().text), GetParam().number);
+    EXPECT_EQ(clipboardHasNumber(GetParam().text), GetParam().number);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -81,10 +94,10 @@ RefreshInputs ordinary() {
 TEST(Refresh, ExpandedCategoriesDecideSaveAfterTheChangeFlag) {
     RefreshInputs in = ordinary();
     in.tableChanged = false;
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::FileSave], true);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::FileSave], true);
     in.tableChanged = true;
     in.expandedCategories = 0;
-    const RefreshState state = pRefreshCommands(in);
+    const RefreshState state = refreshCommands(in);
     EXPECT_EQ(state[RefreshItem::FileSave], false);
     EXPECT_EQ(state[RefreshItem::FileSaveAs], false);
     EXPECT_EQ(state[RefreshItem::EditMenu], false);
@@ -94,15 +107,15 @@ TEST(Refresh, ExpandedCategoriesDecideSaveAfterTheChangeFlag) {
 TEST(Refresh, QuickReferenceNeedsAnOrdinaryQuantityWithUnits) {
     RefreshInputs in = ordinary();
     in.expandedCategories = 0;
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::TbRef], true);
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::ToolsQuickRef], false) << "the expanded rule comes later";
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::TbRef], true);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::ToolsQuickRef], false) << "the expanded rule comes later";
     in.selNodeIndex = 8;  // constants
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::TbRef], false);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::TbRef], false);
     in.selNodeIndex = 9;
     in.listItemCount = 0;
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::TbRef], false);
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::ViewDetails], false);
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::TbSortList], false);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::TbRef], false);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::ViewDetails], false);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::TbSortList], false);
 }
 
 TEST(Refresh, TheCalculatorItemsFollowItsPublishedState) {
@@ -110,38 +123,38 @@ TEST(Refresh, TheCalculatorItemsFollowItsPublishedState) {
     in.calcRun = "0";
     in.calcResult = "42";
     in.outputEmpty = false;
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::EditGetCalc], false);
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::TbPasteCalc], false);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::EditGetCalc], false);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::TbPasteCalc], false);
     in.calcRun = "1";
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::EditGetCalc], true);
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::EditSendCalc], true);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::EditGetCalc], true);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::EditSendCalc], true);
     in.outputEmpty = true;
     in.calcResult = "";
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::EditSendCalc], false);
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::TbCopyCalc], false);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::EditSendCalc], false);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::TbCopyCalc], false);
     in.calcRun = "maybe";
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::EditGetCalc], std::nullopt);
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::EditGetCalc], std::nullopt);
 }
 
 TEST(Refresh, PasteAndBatchCaption) {
     RefreshInputs in = ordinary();
     in.clipboardHasNumber = true;
-    EXPECT_EQ(pRefreshCommands(in)[RefreshItem::TbPaste], true);
-    EXPECT_EQ(pRefreshCommands(in).batchCaption, "Start &Batch Conversion...");
+    EXPECT_EQ(refreshCommands(in)[RefreshItem::TbPaste], true);
+    EXPECT_EQ(refreshCommands(in).batchCaption, "Start &Batch Conversion...");
     in.batchMode = true;
-    EXPECT_EQ(pRefreshCommands(in).batchCaption, "&Quit Batch Conversion...");
+    EXPECT_EQ(refreshCommands(in).batchCaption, "&Quit Batch Conversion...");
 }
 
 TEST(ToolsMenu, FollowsTheCalculatorChoice) {
-    const ToolsMenuState own = pSetToolsMenu(0, "");
+    const ToolsMenuState own = setToolsMenu(0, "");
     EXPECT_TRUE(own.runCalculatorVisible);
     EXPECT_EQ(own.secondItemCaption, "&Run NotePad");
-    EXPECT_EQ(pSetToolsMenu(1, "/usr/bin/xcalc").secondItemCaption, "&Run Program");
-    const ToolsMenuState program = pSetToolsMenu(2, "/usr/bin/xcalc");
+    EXPECT_EQ(setToolsMenu(1, "/usr/bin/xcalc").secondItemCaption, "&Run Program");
+    const ToolsMenuState program = setToolsMenu(2, "/usr/bin/xcalc");
     EXPECT_FALSE(program.secondItemVisible);
     EXPECT_FALSE(program.secondItemCaption);
     EXPECT_EQ(program.calcButtonToolTip, "Run Calculator (Ctrl+K)");
-    const ToolsMenuState none = pSetToolsMenu(2, "");
+    const ToolsMenuState none = setToolsMenu(2, "");
     EXPECT_FALSE(none.runCalculatorVisible);
     EXPECT_FALSE(none.calcButtonEnabled);
     EXPECT_FALSE(none.calcButtonToolTip);
@@ -149,22 +162,22 @@ TEST(ToolsMenu, FollowsTheCalculatorChoice) {
 }
 
 TEST(Hints, TextsAndSwitches) {
-    EXPECT_EQ(HintText(2, "dot"), "The tree item can be moved only when the tree is not sorted.");
-    EXPECT_EQ(HintText(5, "comma"),
+    EXPECT_EQ(hintText(2, "dot"), "The tree item can be moved only when the tree is not sorted.");
+    EXPECT_EQ(hintText(5, "comma"),
               "As it was detected your operating system uses a comma as decimal separator,\n"
               "Quantora 2000 will always use a comma as decimal separator to show any results.\n"
               "For input purposes you may use either a dot or a comma as decimal separator,\n"
               "but must IN NO WAY use them (or any other characters) as thousand separator.");
-    EXPECT_EQ(HintText(6, "dot"), "");
+    EXPECT_EQ(hintText(6, "dot"), "");
 
     ConverterSettings settings;
-    settings.HintFlags = {1, 1, 0, 1, 1, 1};
-    EXPECT_FALSE(HintWanted(settings, 2));
-    EXPECT_TRUE(HintWanted(settings, 3));
-    EXPECT_FALSE(HintWanted(settings, 6));
-    SetHintSwitch(settings, 3, true);
-    EXPECT_FALSE(HintWanted(settings, 3));
-    SetHintSwitch(settings, 3, false);
-    EXPECT_TRUE(HintWanted(settings, 3));
-    SetHintSwitch(settings, -1, true);
+    settings.hintFlags = {1, 1, 0, 1, 1, 1};
+    EXPECT_FALSE(hintWanted(settings, 2));
+    EXPECT_TRUE(hintWanted(settings, 3));
+    EXPECT_FALSE(hintWanted(settings, 6));
+    setHintSwitch(settings, 3, true);
+    EXPECT_FALSE(hintWanted(settings, 3));
+    setHintSwitch(settings, 3, false);
+    EXPECT_TRUE(hintWanted(settings, 3));
+    setHintSwitch(settings, -1, true);
 }

@@ -8,7 +8,7 @@ namespace layout = quantora::layout;
 
 TEST(WindowLayout, TreeKeepsItsWidthAndTheListTakesTheRest) {
     int treeWidth = 260;
-    const layout::Panes panes = layout::HorizontalPanes(800, treeWidth);
+    const layout::Panes panes = layout::horizontalPanes(800, treeWidth);
     EXPECT_EQ(treeWidth, 260);
     EXPECT_EQ(panes.treeLeft, 5);
     EXPECT_EQ(panes.listLeft, 5 + 260 + 3);
@@ -19,11 +19,11 @@ TEST(WindowLayout, TreeKeepsItsWidthAndTheListTakesTheRest) {
 
 TEST(WindowLayout, PanesNeverGetNarrowerThanSixtyPixels) {
     int narrow = 10;
-    EXPECT_EQ(layout::HorizontalPanes(800, narrow).treeWidth, 60);
+    EXPECT_EQ(layout::horizontalPanes(800, narrow).treeWidth, 60);
     EXPECT_EQ(narrow, 60);
 
     int wide = 2000;
-    const layout::Panes panes = layout::HorizontalPanes(600, wide);
+    const layout::Panes panes = layout::horizontalPanes(600, wide);
     EXPECT_EQ(panes.listWidth, 60);
     EXPECT_EQ(wide, 600 - 60 - 13);
     EXPECT_EQ(panes.treeWidth, wide);
@@ -31,27 +31,27 @@ TEST(WindowLayout, PanesNeverGetNarrowerThanSixtyPixels) {
 
 TEST(WindowLayout, BoxesShareTheirWidthInTheRatio) {
     float ratio = 1;
-    EXPECT_EQ(layout::BoxWidth(0, 600, ratio), 174);  // 0.58 * 600 / 2
-    EXPECT_EQ(layout::BoxWidth(1, 600, ratio), 174);
+    EXPECT_EQ(layout::boxWidth(0, 600, ratio), 174);  // 0.58 * 600 / 2
+    EXPECT_EQ(layout::boxWidth(1, 600, ratio), 174);
     ratio = 2;
-    EXPECT_EQ(layout::BoxWidth(0, 600, ratio), 232);
-    EXPECT_EQ(layout::BoxWidth(1, 600, ratio), 116);
+    EXPECT_EQ(layout::boxWidth(0, 600, ratio), 232);
+    EXPECT_EQ(layout::boxWidth(1, 600, ratio), 116);
 }
 
 TEST(WindowLayout, BoxWidthsAreClampedAndABadRatioIsReset) {
     float ratio = 1;
-    EXPECT_EQ(layout::BoxWidth(0, 2000, ratio), 300);
-    EXPECT_EQ(layout::BoxWidth(1, 150, ratio), 60);
+    EXPECT_EQ(layout::boxWidth(0, 2000, ratio), 300);
+    EXPECT_EQ(layout::boxWidth(1, 150, ratio), 60);
     for (float bad : {0.0F, -3.0F, 0.009F}) {
         float r = bad;
-        EXPECT_EQ(layout::BoxWidth(0, 600, r), 174) << bad;
+        EXPECT_EQ(layout::boxWidth(0, 600, r), 174) << bad;
         EXPECT_EQ(r, 1.0F) << bad;
     }
 }
 
 TEST(WindowLayout, ResizedBoxesSitAtBothEdgesWithTheArrowCentred) {
     float ratio = 1;
-    const layout::Boxes boxes = layout::ResizedBoxes(600, ratio);
+    const layout::Boxes boxes = layout::resizedBoxes(600, ratio);
     EXPECT_EQ(boxes.inputLeft, 5);
     EXPECT_EQ(boxes.outputLeft, 600 - 174 - 5 - 1);
     // (5 + 174) + ((420 - 179 - 32) \ 2) + 3
@@ -60,8 +60,8 @@ TEST(WindowLayout, ResizedBoxesSitAtBothEdgesWithTheArrowCentred) {
 
 TEST(WindowLayout, EqualizedBoxesLeaveRoomForTheArrow) {
     int treeWidth = 200;
-    const layout::Panes panes = layout::HorizontalPanes(600, treeWidth);
-    const layout::Boxes boxes = layout::EqualizedBoxes(600, panes);
+    const layout::Panes panes = layout::horizontalPanes(600, treeWidth);
+    const layout::Boxes boxes = layout::equalizedBoxes(600, panes);
     EXPECT_EQ(boxes.inputWidth, (600 - 132 - 10 - 1) / 2);
     EXPECT_EQ(boxes.outputWidth, boxes.inputWidth);
     EXPECT_EQ(boxes.outputLeft + boxes.outputWidth + 1, panes.listLeft + panes.listWidth);
@@ -69,54 +69,54 @@ TEST(WindowLayout, EqualizedBoxesLeaveRoomForTheArrow) {
 }
 
 TEST(WindowLayout, VerticalPlacementBelowThePanes) {
-    EXPECT_EQ(layout::BoxHeightFor(14), 24);
-    const layout::Vertical v = layout::VerticalLayout(400, 24);
+    EXPECT_EQ(layout::boxHeightFor(14), 24);
+    const layout::Vertical v = layout::verticalLayout(400, 24);
     EXPECT_EQ(v.paneTop, 0);
     EXPECT_EQ(v.paneHeight, 400 - 24 - 7);
     EXPECT_EQ(v.boxTop, v.paneHeight + 4);
     EXPECT_EQ(v.arrowTop, v.boxTop + 3);
-    EXPECT_EQ(layout::VerticalLayout(10, 24).paneHeight, 0);
+    EXPECT_EQ(layout::verticalLayout(10, 24).paneHeight, 0);
 }
 
 TEST(WindowLayout, TheSplitterMovesOnlyWithinTheMinimums) {
     int treeWidth = 200;
-    const layout::Panes start = layout::HorizontalPanes(600, treeWidth);
+    const layout::Panes start = layout::horizontalPanes(600, treeWidth);
     const layout::SplitterDragStart drag{start.treeWidth, start.listLeft, start.listWidth};
 
-    const auto moved = layout::SplitterMoved(drag, start, 50);
+    const auto moved = layout::splitterMoved(drag, start, 50);
     ASSERT_TRUE(moved);
     EXPECT_EQ(moved->treeWidth, 250);
     EXPECT_EQ(moved->listWidth, start.listWidth - 50);
     EXPECT_EQ(moved->listLeft, start.listLeft + 50);
     EXPECT_EQ(moved->splitterLeft, 5 + 250 - 2);
 
-    EXPECT_TRUE(layout::SplitterMoved(drag, start, -140));
-    EXPECT_FALSE(layout::SplitterMoved(drag, start, -141));
-    EXPECT_TRUE(layout::SplitterMoved(drag, start, start.listWidth - 60));
-    EXPECT_FALSE(layout::SplitterMoved(drag, start, start.listWidth - 59));
+    EXPECT_TRUE(layout::splitterMoved(drag, start, -140));
+    EXPECT_FALSE(layout::splitterMoved(drag, start, -141));
+    EXPECT_TRUE(layout::splitterMoved(drag, start, start.listWidth - 60));
+    EXPECT_FALSE(layout::splitterMoved(drag, start, start.listWidth - 59));
 }
 
 TEST(WindowLayout, TheArrowDragHasNoMaximumButKeepsTheMinimum) {
     int treeWidth = 200;
-    const layout::Panes panes = layout::HorizontalPanes(1600, treeWidth);
+    const layout::Panes panes = layout::horizontalPanes(1600, treeWidth);
     const layout::ArrowDragStart start{300, 300};
-    const auto wider = layout::ArrowMoved(start, panes, 150);
+    const auto wider = layout::arrowMoved(start, panes, 150);
     ASSERT_TRUE(wider);
     EXPECT_EQ(wider->boxes.inputWidth, 450);
     EXPECT_EQ(wider->boxes.outputWidth, 150);
     EXPECT_FLOAT_EQ(wider->ratio, 3.0F);
     EXPECT_EQ(wider->boxes.inputLeft, 6);
     EXPECT_EQ(wider->boxes.outputLeft, panes.listLeft + panes.listWidth - 150 - 1);
-    EXPECT_TRUE(layout::ArrowMoved(start, panes, 240));
-    EXPECT_FALSE(layout::ArrowMoved(start, panes, 241));
-    EXPECT_FALSE(layout::ArrowMoved(start, panes, -241));
+    EXPECT_TRUE(layout::arrowMoved(start, panes, 240));
+    EXPECT_FALSE(layout::arrowMoved(start, panes, 241));
+    EXPECT_FALSE(layout::arrowMoved(start, panes, -241));
 }
 
 TEST(WindowLayout, OnlyBothCoordinatesUnsetCentreTheWindow) {
-    EXPECT_FALSE(layout::PositionSaved(-100, -100));
-    EXPECT_FALSE(layout::PositionSaved(-100.5F, -1000));
-    EXPECT_TRUE(layout::PositionSaved(-50, -100));
-    EXPECT_TRUE(layout::PositionSaved(-100, -99));
-    EXPECT_EQ(layout::WindowPosition(false, {7, 7}, 640, 480, 1280, 801), (layout::Point{320, 160}));
-    EXPECT_EQ(layout::WindowPosition(true, {-3, -7}, 640, 480, 1280, 800), (layout::Point{-3, -7}));
+    EXPECT_FALSE(layout::positionSaved(-100, -100));
+    EXPECT_FALSE(layout::positionSaved(-100.5F, -1000));
+    EXPECT_TRUE(layout::positionSaved(-50, -100));
+    EXPECT_TRUE(layout::positionSaved(-100, -99));
+    EXPECT_EQ(layout::windowPosition(false, {7, 7}, 640, 480, 1280, 801), (layout::Point{320, 160}));
+    EXPECT_EQ(layout::windowPosition(true, {-3, -7}, 640, 480, 1280, 800), (layout::Point{-3, -7}));
 }

@@ -13,17 +13,17 @@ namespace {
 // Length and Mass under category 1, Time under category 2.
 ConversionTable smallTable() {
     ConversionTable table;
-    table.psTableTitle = "units.dat";
-    table.pnCategoryCount = 2;
+    table.title = "units.dat";
+    table.categoryCount = 2;
     table.category(1) = {2, "Mechanics", 1};
     table.category(2) = {7, "Time", 0};
     const char* names[] = {"Number System", "Constants", "Length", "Time", "Mass"};
-    table.pnQuantityCount = 5;
+    table.quantityCount = 5;
     for (int q = 1; q <= 5; ++q) {
         table.quantity(q).name = names[q - 1];
         table.quantity(q).icon = static_cast<std::int16_t>(q);
     }
-    table.pnAllocationCount = 5;
+    table.allocationCount = 5;
     table.allocation(1) = {1, 1};
     table.allocation(2) = {2, 1};
     table.allocation(3) = {3, 2};
@@ -42,9 +42,10 @@ ConversionTable smallTable() {
 }  // namespace
 
 TEST(TreePlan, NodesAreNumberedRootCategoriesThenQuantitiesByParent) {
-    const std::vector<TreeNodePlan> nodes = pTreePlan(smallTable());
+    const std::vector<TreeNodePlan> nodes = treePlan(smallTable());
     ASSERT_EQ(nodes.size(), 8U);
-    for (std::size_t i = 0; i < nodes.size(); ++i) EXPECT_EQ(nodes[i].index, static_cast<int>(i) + 1);
+    for (std::size_t i = 0; i < nodes.size(); ++i)
+        EXPECT_EQ(nodes[i].index, static_cast<int>(i) + 1);
     EXPECT_EQ(nodes[0].text, "units.dat");
     EXPECT_EQ(nodes[0].parent, 0);
     EXPECT_TRUE(nodes[0].expanded);
@@ -68,7 +69,7 @@ TEST(TreePlan, ADamagedAllocationStillGivesATree) {
     ConversionTable table = smallTable();
     table.allocation(4) = {42, 2};  // no such quantity
     table.allocation(5) = {4, 9};   // no such parent
-    const std::vector<TreeNodePlan> nodes = pTreePlan(table);
+    const std::vector<TreeNodePlan> nodes = treePlan(table);
     ASSERT_EQ(nodes.size(), 7U);
     EXPECT_EQ(nodes[6].text, "");
     EXPECT_EQ(nodes[6].parent, 2);
@@ -76,11 +77,11 @@ TEST(TreePlan, ADamagedAllocationStillGivesATree) {
 
 TEST(TreePlan, OnlyTheSpecialQuantitiesWithoutCategories) {
     ConversionTable table;
-    table.pnQuantityCount = 2;
-    table.pnAllocationCount = 2;
+    table.quantityCount = 2;
+    table.allocationCount = 2;
     table.allocation(1) = {1, 1};
     table.allocation(2) = {2, 1};
-    const std::vector<TreeNodePlan> nodes = pTreePlan(table);
+    const std::vector<TreeNodePlan> nodes = treePlan(table);
     ASSERT_EQ(nodes.size(), 3U);
     EXPECT_EQ(nodes[1].index, 2);
     EXPECT_EQ(nodes[2].index, 3);
@@ -88,39 +89,39 @@ TEST(TreePlan, OnlyTheSpecialQuantitiesWithoutCategories) {
 
 TEST(ListMode, TheSpecialNodesHaveTheirOwnColumns) {
     // Two categories: Number System is node 4, Constants node 5.
-    const ListModeChoice numbers = pSetListMode(4, 2, true);
+    const ListModeChoice numbers = setListMode(4, 2, true);
     EXPECT_EQ(numbers.mode, ListMode::NumberSystem);
     EXPECT_TRUE(numbers.setUpColumns);
     EXPECT_FALSE(numbers.normalColumns);
-    const ListModeChoice constants = pSetListMode(5, 2, false);
+    const ListModeChoice constants = setListMode(5, 2, false);
     EXPECT_EQ(constants.mode, ListMode::Constants);
     EXPECT_TRUE(constants.setUpColumns);
 
-    const ListModeChoice first = pSetListMode(6, 2, false);
+    const ListModeChoice first = setListMode(6, 2, false);
     EXPECT_EQ(first.mode, ListMode::Normal);
     EXPECT_TRUE(first.setUpColumns);
     EXPECT_TRUE(first.normalColumns);
-    const ListModeChoice kept = pSetListMode(7, 2, true);
+    const ListModeChoice kept = setListMode(7, 2, true);
     EXPECT_EQ(kept.mode, ListMode::Normal);
     EXPECT_FALSE(kept.setUpColumns) << "the normal columns and their widths are kept";
 }
 
 TEST(SelectedNode, AnythingButAQuantityNodeBecomesTheRoot) {
     const ConversionTable table = smallTable();  // quantity nodes 4 to 8
-    EXPECT_EQ(pCheckSelNodeIndex(3, table), 1);
-    EXPECT_EQ(pCheckSelNodeIndex(4, table), 4);
-    EXPECT_EQ(pCheckSelNodeIndex(8, table), 8);
-    EXPECT_EQ(pCheckSelNodeIndex(9, table), 1);
-    EXPECT_EQ(pCheckSelNodeIndex(-5, table), 1);
-    EXPECT_EQ(QuantityNameAtNode(table, 6), "Length");
-    EXPECT_EQ(QuantityNameAtNode(table, 8), "Time");
-    EXPECT_EQ(QuantityNameAtNode(table, 1), "");
-    EXPECT_EQ(QuantityNameAtNode(table, 2), "");
-    EXPECT_EQ(QuantityNameAtNode(table, 9), "");
+    EXPECT_EQ(checkSelectedNode(3, table), 1);
+    EXPECT_EQ(checkSelectedNode(4, table), 4);
+    EXPECT_EQ(checkSelectedNode(8, table), 8);
+    EXPECT_EQ(checkSelectedNode(9, table), 1);
+    EXPECT_EQ(checkSelectedNode(-5, table), 1);
+    EXPECT_EQ(quantityNameAtNode(table, 6), "Length");
+    EXPECT_EQ(quantityNameAtNode(table, 8), "Time");
+    EXPECT_EQ(quantityNameAtNode(table, 1), "");
+    EXPECT_EQ(quantityNameAtNode(table, 2), "");
+    EXPECT_EQ(quantityNameAtNode(table, 9), "");
 }
 
 TEST(UnitRows, NumberSystemsShowMemoThenRadix) {
-    const std::vector<UnitRowPlan> rows = pUnitRows(smallTable(), 1);
+    const std::vector<UnitRowPlan> rows = unitRows(smallTable(), 1);
     ASSERT_EQ(rows.size(), 2U);
     EXPECT_EQ(rows[0].name, "Binary");
     EXPECT_EQ(rows[0].subItems, (std::array<std::string, 3>{"base two", "2", ""}));
@@ -129,45 +130,45 @@ TEST(UnitRows, NumberSystemsShowMemoThenRadix) {
 }
 
 TEST(UnitRows, OtherQuantitiesShowRateOffsetMemo) {
-    const std::vector<UnitRowPlan> rows = pUnitRows(smallTable(), 3);
+    const std::vector<UnitRowPlan> rows = unitRows(smallTable(), 3);
     ASSERT_EQ(rows.size(), 2U);
     EXPECT_EQ(rows[1].unit, 2);
     EXPECT_EQ(rows[1].subItems, (std::array<std::string, 3>{"0.0254", "0", "exact"}));
     EXPECT_EQ(rows[0].image, 3) << "a memo of blanks is no memo";
     EXPECT_EQ(rows[1].image, 1 + kUnitMemoOffset);
-    EXPECT_TRUE(pUnitRows(smallTable(), -1).empty());
-    EXPECT_TRUE(pUnitRows(smallTable(), 0).empty());
-    EXPECT_TRUE(pUnitRows(smallTable(), 99).empty());
+    EXPECT_TRUE(unitRows(smallTable(), -1).empty());
+    EXPECT_TRUE(unitRows(smallTable(), 0).empty());
+    EXPECT_TRUE(unitRows(smallTable(), 99).empty());
 }
 
 TEST(UnitRows, UnitsAreFoundByExactName) {
     const ConversionTable table = smallTable();
-    EXPECT_EQ(pGetUnitIndex(table, 3, "inch"), 2);
-    EXPECT_EQ(pGetUnitIndex(table, 3, "Inch"), -1);
-    EXPECT_EQ(pGetUnitIndex(table, 3, ""), 0);
-    EXPECT_EQ(pGetUnitIndex(table, 42, "inch"), -1);
+    EXPECT_EQ(unitIndexOf(table, 3, "inch"), 2);
+    EXPECT_EQ(unitIndexOf(table, 3, "Inch"), -1);
+    EXPECT_EQ(unitIndexOf(table, 3, ""), 0);
+    EXPECT_EQ(unitIndexOf(table, 42, "inch"), -1);
 }
 
 TEST(FileIdentity, TitleAndDirectoryFollowThePath) {
-    EXPECT_EQ(TableTitleOf(""), "DEFAULT.DAT");
-    EXPECT_EQ(TableTitleOf("/home/u/tables/units.dat"), "units.dat");
-    EXPECT_EQ(TableTitleOf("units.dat"), "units.dat");
-    EXPECT_EQ(TableDirectoryOf("/home/u/tables/units.dat", "/opt/q"), "/home/u/tables/");
-    EXPECT_EQ(TableDirectoryOf("units.dat", "/opt/q"), "/opt/q/");
-    EXPECT_EQ(TableDirectoryOf("", "/opt/q/"), "/opt/q/");
+    EXPECT_EQ(tableTitleOf(""), "DEFAULT.DAT");
+    EXPECT_EQ(tableTitleOf("/home/u/tables/units.dat"), "units.dat");
+    EXPECT_EQ(tableTitleOf("units.dat"), "units.dat");
+    EXPECT_EQ(tableDirectoryOf("/home/u/tables/units.dat", "/opt/q"), "/home/u/tables/");
+    EXPECT_EQ(tableDirectoryOf("units.dat", "/opt/q"), "/opt/q/");
+    EXPECT_EQ(tableDirectoryOf("", "/opt/q/"), "/opt/q/");
 }
 
 TEST(ColumnHeaders, EachLayoutHasFourTitledColumns) {
     ConverterSettings settings;
-    const auto units = pSetColumnHeaders(settings, 0);
+    const auto units = setColumnHeaders(settings, 0);
     EXPECT_EQ(units[0].text, "Name");
     EXPECT_EQ(units[1].text, "Conversion Factor (Slope)");
     EXPECT_EQ(units[3].text, "Memo");
     EXPECT_EQ(units[0].width, 1710);
-    const auto constants = pSetColumnHeaders(settings, 1);
+    const auto constants = setColumnHeaders(settings, 1);
     EXPECT_EQ(constants[2].text, "Unit");
     EXPECT_EQ(constants[1].width, 1560);
-    const auto numbers = pSetColumnHeaders(settings, 2);
+    const auto numbers = setColumnHeaders(settings, 2);
     EXPECT_EQ(numbers[0].text, "Numerical Notation");
     EXPECT_EQ(numbers[1].text, "Memo");
     EXPECT_EQ(numbers[2].text, " ");
@@ -177,14 +178,14 @@ TEST(ColumnHeaders, EachLayoutHasFourTitledColumns) {
 
 TEST(ColumnHeaders, EmptyTitlesAndNarrowColumnsAreMendedInEveryLayout) {
     ConverterSettings settings;
-    settings.HeaderText[1][2] = "";
-    settings.HeaderWidth[0][1] = 100;
-    settings.HeaderWidth[2][0] = -5;
-    const auto units = pSetColumnHeaders(settings, 0);
+    settings.headerText[1][2] = "";
+    settings.headerWidth[0][1] = 100;
+    settings.headerWidth[2][0] = -5;
+    const auto units = setColumnHeaders(settings, 0);
     EXPECT_EQ(units[1].width, 240);
-    EXPECT_EQ(settings.HeaderText[1][2], " ");
-    EXPECT_EQ(settings.HeaderWidth[2][0], 240);
-    EXPECT_EQ(settings.HeaderWidth[2][3], 240);
-    settings.HeaderText[0][0] = "N&a&me";
-    EXPECT_EQ(pSetColumnHeaders(settings, 0)[0].text, "Name");
+    EXPECT_EQ(settings.headerText[1][2], " ");
+    EXPECT_EQ(settings.headerWidth[2][0], 240);
+    EXPECT_EQ(settings.headerWidth[2][3], 240);
+    settings.headerText[0][0] = "N&a&me";
+    EXPECT_EQ(setColumnHeaders(settings, 0)[0].text, "Name");
 }

@@ -44,7 +44,8 @@ private slots:
         QCOMPARE(reader.read("Tallix", "History", " 0", "x"), std::string("1+2"));
         QCOMPARE(reader.read("Tallix", "History", " 11", "x"), std::string("sin(30)"));
         QCOMPARE(reader.read("Tallix", "History", "0", "absent"), std::string("absent"));
-        QCOMPARE(reader.read("Quantora 2000", "Header", "Text01", ""), std::string("Conversion Factor (Slope)"));
+        QCOMPARE(reader.read("Quantora 2000", "Header", "Text01", ""),
+                 std::string("Conversion Factor (Slope)"));
         QCOMPARE(reader.read("Quantora 2000", "Option", "CalcPath", ""), std::string("/opt/a, b/calc"));
         reader.remove("Tallix", "History", " 0");
         QCOMPARE(reader.read("Tallix", "History", " 0", "gone"), std::string("gone"));
@@ -78,7 +79,8 @@ private:
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 7 && args.at(1) == QLatin1String(kWriterFlag)) return writeSettingAndExit(args);
+    if (args.size() == 7 && args.at(1) == QLatin1String(kWriterFlag))
+        return writeSettingAndExit(args);
     QSettingsStoreTest test;
     return QTest::qExec(&test, argc, argv);
 }

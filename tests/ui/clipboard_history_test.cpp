@@ -20,14 +20,16 @@ void convertMetersToInches(WindowFixture& fixture, const QString& value) {
     fixture.clickUnit(fixture.rowOf(QStringLiteral("inch")), Qt::RightButton);
 }
 
-QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+QString clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
 
 }  // namespace
 
 class ClipboardHistoryTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { uitest::FailOnUnexpectedWarnings(); }
+    void init() { uitest::failOnUnexpectedWarnings(); }
 
     void copyingWithTheErrorShownPutsOnlyTheValueOnTheClipboard() {
         WindowFixture fixture(QStringLiteral("small.dat"));
@@ -132,7 +134,8 @@ private slots:
         QVERIFY(editMenu->isEnabled());
         QVERIFY(fixture.action("mnuFileArray_2")->isEnabled());
         QVERIFY(fixture.action("mnuFileArray_1")->isEnabled());
-        for (int node = 2; node <= 6; ++node) fixture.node(node)->setExpanded(false);
+        for (int node = 2; node <= 6; ++node)
+            fixture.node(node)->setExpanded(false);
         fixture.refresh();
         QVERIFY(!editMenu->isEnabled());
         QVERIFY(!fixture.action("mnuFileArray_2")->isEnabled());

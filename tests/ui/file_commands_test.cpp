@@ -17,7 +17,7 @@ namespace {
 // An edit the later editing commands would make: a renamed unit.
 void renameMeter(quantora::MainWindow& window, const char* name) {
     window.table().unit(3, 1).name = name;
-    window.table().pfTableChanged = true;
+    window.table().changed = true;
 }
 
 QByteArray fileBytes(const QString& path) {
@@ -36,7 +36,7 @@ const std::string kChangedQuestion = "The file 'DEFAULT.DAT' has changed.\nDo yo
 class FileCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { uitest::FailOnUnexpectedWarnings(); }
+    void init() { uitest::failOnUnexpectedWarnings(); }
 
     void openingAnotherTableReplacesTheTree() {
         WindowFixture fixture(QStringLiteral("small.dat"));
@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(request.nameFilters,
                  QStringList({QStringLiteral("Data files (*.dat *.txt)"), QStringLiteral("All Files (*)")}));
         QCOMPARE(rootText(fixture), QStringLiteral("other.txt"));
-        QCOMPARE(window.table().psFilePath, other.toStdString());
+        QCOMPARE(window.table().filePath, other.toStdString());
         QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 0);
         QCOMPARE(fixture.find<QLineEdit>("txtInput")->text(), QString());
         QCOMPARE(fixture.panel(2), QString());
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(fixture.messages.shown.at(0).text, kChangedQuestion);
         QCOMPARE(fixture.messages.shown.at(0).title, std::string("Quantora 2000 "));
         QVERIFY(fixture.files.requests.empty());
-        QVERIFY(window.table().pfTableChanged);
+        QVERIFY(window.table().changed);
         QCOMPARE(window.table().unit(3, 1).name, std::string("metre"));
         fixture.verifyQuiet();
     }
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(fixture.files.requests.size(), std::size_t{1});
         QCOMPARE(fixture.files.requests[0].title, QStringLiteral(" Save As"));
         QVERIFY(fixture.files.requests[0].confirmOverwrite);
-        QVERIFY(window.table().pfTableChanged);
+        QVERIFY(window.table().changed);
         QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
         fixture.verifyQuiet();
     }
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(fileBytes(saved).contains("1;metre;1;0;;;SI base unit"));
         QCOMPARE(fixture.storedSetting("File", "SaveFilePath"), saved);
         QCOMPARE(rootText(fixture), QStringLiteral("other.dat"));
-        QVERIFY(!window.table().pfTableChanged);
+        QVERIFY(!window.table().changed);
         QCOMPARE(window.table().unit(3, 1).name, std::string("meter"));
         fixture.verifyQuiet();
     }
@@ -134,8 +134,8 @@ private slots:
         fixture.action("mnuFileArray_0")->trigger();
         QCOMPARE(fixture.files.requests.size(), std::size_t{2});
         QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
-        QCOMPARE(window.table().psFilePath, fixture.tablePath().toStdString());
-        QCOMPARE(window.table().pnQuantityCount, 7);
+        QCOMPARE(window.table().filePath, fixture.tablePath().toStdString());
+        QCOMPARE(window.table().quantityCount, 7);
         QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
         // The table is still whole: a quantity picked now shows its units.
         fixture.clickNode(10);
@@ -155,7 +155,7 @@ private slots:
         // Asked once; the edited table is still the one shown, and still unsaved.
         QCOMPARE(fixture.files.requests.size(), std::size_t{2});
         QCOMPARE(window.table().unit(3, 1).name, std::string("metre"));
-        QVERIFY(window.table().pfTableChanged);
+        QVERIFY(window.table().changed);
         fixture.verifyQuiet();
     }
 
@@ -171,14 +171,15 @@ private slots:
         fixture.messages.answerNext(NoticeAnswer::No);
         save->trigger();
         QCOMPARE(fixture.messages.shown.at(0).title, std::string(" Save"));
-        QCOMPARE(fixture.messages.shown.at(0).text, std::string("Do you really want to overwrite the existing file?"));
+        QCOMPARE(fixture.messages.shown.at(0).text,
+                 std::string("Do you really want to overwrite the existing file?"));
         QVERIFY(!fileBytes(fixture.tablePath()).contains("metre"));
-        QVERIFY(window.table().pfTableChanged);
+        QVERIFY(window.table().changed);
 
         fixture.messages.answerNext(NoticeAnswer::Yes);
         save->trigger();
         QVERIFY(fileBytes(fixture.tablePath()).contains("1;metre;1;0;;;SI base unit"));
-        QVERIFY(!window.table().pfTableChanged);
+        QVERIFY(!window.table().changed);
         QVERIFY(!(QFile::permissions(fixture.tablePath()) & QFile::WriteOwner));
         fixture.verifyQuiet();
     }
@@ -193,7 +194,7 @@ private slots:
         QCOMPARE(fixture.files.requests.at(0).title, QStringLiteral(" Save As"));
         QVERIFY(fileBytes(copy).contains("metre"));
         QCOMPARE(rootText(fixture), QStringLiteral("copy.dat"));
-        QVERIFY(!window.table().pfTableChanged);
+        QVERIFY(!window.table().changed);
 
         renameMeter(window, "meter");
         fixture.messages.answerNext(NoticeAnswer::Cancel);
@@ -211,8 +212,8 @@ private slots:
         fixture.action("mnuFileArray_2")->trigger();
         QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
         QCOMPARE(fixture.messages.shown[0].icon, common::NoticeIcon::Critical);
-        QVERIFY(window.table().pfTableChanged);
-        QCOMPARE(window.table().psFilePath, fixture.tablePath().toStdString());
+        QVERIFY(window.table().changed);
+        QCOMPARE(window.table().filePath, fixture.tablePath().toStdString());
         QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
 
         // Leaving: Yes, then a file that cannot be written keeps the window open.

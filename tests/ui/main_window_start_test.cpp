@@ -22,7 +22,7 @@ using uitest::WindowFixture;
 class MainWindowStartTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { uitest::FailOnUnexpectedWarnings(); }
+    void init() { uitest::failOnUnexpectedWarnings(); }
 
     void firstStartCentresTheWindowAndSelectsLength() {
         WindowFixture fixture;
@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Length"));
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("DEFAULT.DAT"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Length - Quantora 2000 "));
-        QCOMPARE(window.table().selection.pnSelNodeIndex, 9);
+        QCOMPARE(window.table().selection.node, 9);
         QVERIFY(fixture.find<quantora::UnitListView>("ListView1")->itemCount() > 0);
         QCOMPARE(fixture.panel(1), QStringLiteral(" From"));
         QCOMPARE(fixture.panel(3), QStringLiteral(" Into"));
@@ -81,7 +81,8 @@ private slots:
             {"mnuEditHistoryArray_7", "7", QKeySequence(), false, false},
             {"mnuViewArray_3", "&Arrange", QKeySequence(), true, true},
             {"mnuToolsArray_1", "&Run NotePad", QKeySequence(Qt::CTRL | Qt::Key_R), false, true},
-            {"mnuToolsArray_6", "ReDim", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_Z), false, false},
+            {"mnuToolsArray_6", "ReDim", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_Z), false,
+             false},
             {"mnuHelpArray_0", "&Help Topics", QKeySequence(Qt::Key_F1), true, true},
             {"mnuSwapArray_0", "&Swap Units", QKeySequence(Qt::CTRL | Qt::Key_W), true, true},
             {"mnuEditUnitArray_5", "&Properties...", QKeySequence(), false, true},
@@ -104,16 +105,18 @@ private slots:
         }
         keys.removeAll(QString());
         QCOMPARE(keys.join(u' '),
-                 QStringLiteral("tbOpen tbSaveAs - tbPrint - tbCopy tbPaste tbCopyCalc tbPasteCalc - tbFind - tbList "
-                                "tbDetails - tbSortTree tbSortList - tbRef tbCalc tbOptions - tbHelp tbExit"));
+                 QStringLiteral(
+                     "tbOpen tbSaveAs - tbPrint - tbCopy tbPaste tbCopyCalc tbPasteCalc - tbFind - tbList "
+                     "tbDetails - tbSortTree tbSortList - tbRef tbCalc tbOptions - tbHelp tbExit"));
         QCOMPARE(fixture.action("tbPrint")->toolTip(), QStringLiteral("Print Conversion Table (Ctrl+P)"));
         QCOMPARE(fixture.action("tbCopyCalc")->toolTip(), QStringLiteral("&Get Calculation Result"));
         QVERIFY(fixture.action("tbDetails")->isChecked());
 
         // Commands built later stay off whatever the refresh decides.
         fixture.refresh();
-        for (const char* name : {"mnuFileArray_4", "mnuFileArray_6", "mnuToolsArray_3", "mnuToolsArray_5", "tbPrint",
-                                 "tbFind", "tbOptions", "tbRef", "tbSortTree", "mnuViewArrangeArray_0"}) {
+        for (const char* name :
+             {"mnuFileArray_4", "mnuFileArray_6", "mnuToolsArray_3", "mnuToolsArray_5", "tbPrint", "tbFind",
+              "tbOptions", "tbRef", "tbSortTree", "mnuViewArrangeArray_0"}) {
             QVERIFY2(!fixture.action(QString::fromLatin1(name))->isEnabled(), name);
         }
         QVERIFY(fixture.action("tbSaveAs")->isEnabled());
@@ -163,7 +166,7 @@ private slots:
         QTest::mouseMove(splitter, grip + QPoint(-(before - 59), 0));
         QTest::mouseRelease(splitter, Qt::LeftButton, {}, grip + QPoint(-(before - 59), 0));
         QCOMPARE(tree->width(), before);
-        QCOMPARE(fixture.window().settings().TreeWidth, before * 15.0F);
+        QCOMPARE(fixture.window().settings().treeWidth, before * 15.0F);
         fixture.verifyQuiet();
     }
 
@@ -184,7 +187,7 @@ private slots:
         QTest::mouseRelease(arrow, Qt::LeftButton, {}, grip + QPoint(100, 0));
         QCOMPARE(input->width(), 400);
         QCOMPARE(output->width(), 200);
-        QCOMPARE(fixture.window().settings().BoxWidthRatio, 2.0F);
+        QCOMPARE(fixture.window().settings().boxWidthRatio, 2.0F);
 
         // Neither box may become narrower than 60 pixels.
         QTest::mousePress(arrow, Qt::LeftButton, {}, grip);
@@ -221,7 +224,7 @@ private slots:
         QCOMPARE(fixture.messages.shown[0].title, std::string(" Quantora 2000"));
         QCOMPARE(fixture.find<QTreeWidget>("TreeView1")->topLevelItemCount(), 0);
         QVERIFY(fixture.find<QTimer>("tmrSpy")->isActive());
-        window.table().pfTableChanged = true;
+        window.table().changed = true;
         QVERIFY(fixture.close());
         QCOMPARE(fixture.storedSetting("Form", "Width"), QStringLiteral("<missing>"));
         fixture.verifyQuiet();
@@ -230,10 +233,11 @@ private slots:
     void unreasonableSettingsStillGiveAUsableWindow() {
         WindowFixture fixture(QStringLiteral("small.dat"));
         const std::pair<const char*, const char*> values[] = {
-            {"Width", "1E+30"},        {"Height", "-7"},        {"Left", "nonsense"}, {"Top", "-1E+30"},
-            {"TreeWidth", "1E+38"},    {"BoxWidthRatio", "0"},  {"HeaderWidth00", "-3"},
-            {"HeaderWidth01", "1E+30"}};
-        for (const auto& [key, value] : values) fixture.setSetting("Form", key, QString::fromLatin1(value));
+            {"Width", "1E+30"},      {"Height", "-7"},          {"Left", "nonsense"},
+            {"Top", "-1E+30"},       {"TreeWidth", "1E+38"},    {"BoxWidthRatio", "0"},
+            {"HeaderWidth00", "-3"}, {"HeaderWidth01", "1E+30"}};
+        for (const auto& [key, value] : values)
+            fixture.setSetting("Form", key, QString::fromLatin1(value));
         fixture.setSetting("View", "View", QStringLiteral("7"));
         fixture.setSetting("View", "SelNodeIndex", QStringLiteral("30000"));
         fixture.setSetting("Option", "ShowToolbar", QStringLiteral("5"));
@@ -243,7 +247,7 @@ private slots:
         QVERIFY(window.isVisible());
         QVERIFY(window.width() >= quantora::layout::kMinWindowWidth);
         QVERIFY(window.width() <= QGuiApplication::primaryScreen()->availableVirtualGeometry().width());
-        QCOMPARE(window.table().selection.pnSelNodeIndex, 1);
+        QCOMPARE(window.table().selection.node, 1);
         auto* list = fixture.find<QWidget>("ListView1");
         QVERIFY(list->width() >= 60);
         fixture.clickNode(9);
@@ -258,7 +262,8 @@ private slots:
         quantora::MainWindow& window = fixture.start();
         QVERIFY(window.loadFailed());
         QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(fixture.messages.shown[0].text).contains(QStringLiteral("absent.dat")));
+        QVERIFY(
+            QString::fromStdString(fixture.messages.shown[0].text).contains(QStringLiteral("absent.dat")));
         fixture.verifyQuiet();
     }
 
@@ -330,9 +335,9 @@ private slots:
 
     void displayStylesComeFromTheSettings() {
         WindowFixture fixture(QStringLiteral("small.dat"));
-        fixture.setSetting("Color", "TextColor2", QStringLiteral("255"));              // red
-        fixture.setSetting("Color", "BackColor4", QStringLiteral("-2147483633"));      // button face
-        fixture.setSetting("Color", "BackColor0", QStringLiteral("12632256"));         // grey C0C0C0
+        fixture.setSetting("Color", "TextColor2", QStringLiteral("255"));          // red
+        fixture.setSetting("Color", "BackColor4", QStringLiteral("-2147483633"));  // button face
+        fixture.setSetting("Color", "BackColor0", QStringLiteral("12632256"));     // grey C0C0C0
         fixture.setSetting("Font", "FontSize2", QStringLiteral("14"));
         fixture.setSetting("Font", "FontStyle21", QStringLiteral("1"));
         fixture.setSetting("Font", "FontSize3", QStringLiteral("11"));
@@ -383,14 +388,16 @@ private slots:
         auto* toolbar = fixture.find<QToolBar>("Toolbar1");
         auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(fixture.action("tbOpen")));
         QVERIFY(button->autoRaise());
-        QTest::mouseRelease(toolbar, Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier, QPoint(toolbar->width() - 3, 5));
+        QTest::mouseRelease(toolbar, Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier,
+                            QPoint(toolbar->width() - 3, 5));
         QVERIFY(!button->autoRaise());
         fixture.verifyQuiet();
     }
 
     void helpTopicsOpenTheHelpDocumentAtItsContents() {
         const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/Quantora.hlp");
-        if (!QFile::exists(beside)) QFile::copy(QStringLiteral(BUNDLED_DATA_DIR "/../help/Quantora.hlp"), beside);
+        if (!QFile::exists(beside))
+            QFile::copy(QStringLiteral(BUNDLED_DATA_DIR "/../help/Quantora.hlp"), beside);
         WindowFixture fixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         QTest::keyClick(&window, Qt::Key_F1);

@@ -10,13 +10,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QMenu>
-#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QTreeWidget>
 
 using uitest::WindowFixture;
@@ -31,7 +31,7 @@ constexpr int kTimeNode = 10;
 class UnitConversionTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { uitest::FailOnUnexpectedWarnings(); }
+    void init() { uitest::failOnUnexpectedWarnings(); }
 
     void leftThenRightClickConvertsAndTypingFollows() {
         WindowFixture fixture(QStringLiteral("small.dat"));
@@ -46,7 +46,8 @@ private slots:
         QCOMPARE(fixture.output(), QStringLiteral("39.3701"));
         QVERIFY(input->hasFocus());
         QCOMPARE(input->cursorPosition(), 0);
-        QCOMPARE(fixture.find<QLabel>("imgPoint")->toolTip(), QStringLiteral("Right-click here to swap the units."));
+        QCOMPARE(fixture.find<QLabel>("imgPoint")->toolTip(),
+                 QStringLiteral("Right-click here to swap the units."));
 
         input->clear();
         fixture.typeInput(QStringLiteral("2.5"));
@@ -74,8 +75,8 @@ private slots:
         QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
         QCOMPARE(fixture.panel(4), QStringLiteral("foot"));
         QCOMPARE(fixture.output(), QStringLiteral("3.28084"));
-        QCOMPARE(window.table().selection.pnConvFromIndex, 1);
-        QCOMPARE(window.table().selection.pnConvIntoIndex, 4);
+        QCOMPARE(window.table().selection.convertFrom, 1);
+        QCOMPARE(window.table().selection.convertInto, 4);
         fixture.verifyQuiet();
     }
 
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(fixture.panel(4), QString());
         QCOMPARE(fixture.output(), QString());
         QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 3);
-        QCOMPARE(window.table().selection.pnSelGroupIndex, 4);
+        QCOMPARE(window.table().selection.quantity, 4);
         fixture.verifyQuiet();
     }
 
@@ -144,7 +145,8 @@ private slots:
         fixture.start();
         fixture.clickNode(kNumberSystemNode);
         auto* details = fixture.find<QTableView>("ListView1Details");
-        QCOMPARE(details->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Numerical Notation"));
+        QCOMPARE(details->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Numerical Notation"));
         QCOMPARE(details->model()->index(3, 2).data().toString(), QStringLiteral("16"));
         fixture.clickUnit(fixture.rowOf(QStringLiteral("Hexadecimal")), Qt::LeftButton);
         fixture.clickUnit(fixture.rowOf(QStringLiteral("Decimal")), Qt::RightButton);
@@ -174,7 +176,7 @@ private slots:
         auto* tree = fixture.find<QTreeWidget>("TreeView1");
         tree->setCurrentItem(fixture.node(kTimeNode));
         QTest::keyClick(tree, Qt::Key_Return);
-        QCOMPARE(fixture.window().table().selection.pnSelNodeIndex, kTimeNode);
+        QCOMPARE(fixture.window().table().selection.node, kTimeNode);
         QCOMPARE(list->currentRow(), std::optional<int>(0));
         QCOMPARE(fixture.panel(2), QString());
         fixture.verifyQuiet();
@@ -202,7 +204,7 @@ private slots:
         QVERIFY(fixture.action("tbList")->isChecked());
         fixture.action("mnuViewArray_1")->trigger();
         QCOMPARE(list->viewStyle(), 3);
-        QCOMPARE(fixture.window().settings().View, 3);
+        QCOMPARE(fixture.window().settings().view, 3);
         fixture.verifyQuiet();
     }
 
@@ -255,7 +257,8 @@ private slots:
         QVERIFY(hint->isVisible());
         QCOMPARE(hint->windowTitle(), QStringLiteral("Quantora 2000 "));
         const QString text = hint->findChild<QLabel*>("lblHint")->text();
-        QVERIFY(text.startsWith(QStringLiteral("As it was detected your operating system uses a dot as decimal separator,")));
+        QVERIFY(text.startsWith(
+            QStringLiteral("As it was detected your operating system uses a dot as decimal separator,")));
         // Typing goes on in the convert-from box.
         QVERIFY(fixture.find<QLineEdit>("txtInput")->hasFocus());
         auto* checkBox = hint->findChild<QCheckBox*>("chkShow");
@@ -273,10 +276,11 @@ private slots:
     void theHintPictureLightsUpOnTimerTicks() {
         WindowFixture fixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
-        window.hints().mShowHint(4);
+        window.hints().showHint(4);
         auto* picture = window.hints().findChild<QLabel*>("imgMain");
         const QImage dim = picture->pixmap().toImage();
-        for (int tick = 0; tick < 9; ++tick) window.hints().animationTick();
+        for (int tick = 0; tick < 9; ++tick)
+            window.hints().animationTick();
         QCOMPARE(picture->pixmap().toImage(), dim);
         window.hints().animationTick();
         QVERIFY(picture->pixmap().toImage() != dim);
@@ -320,9 +324,9 @@ private slots:
         WindowFixture fixture(QStringLiteral("small.dat"));
         fixture.setSetting("Extra", "ShowMessage", QStringLiteral("110111"));
         quantora::MainWindow& window = fixture.start();
-        window.hints().mShowHint(2);
+        window.hints().showHint(2);
         QVERIFY(!window.hints().isVisible());
-        window.hints().mShowHint(3);
+        window.hints().showHint(3);
         QVERIFY(window.hints().isVisible());
         fixture.verifyQuiet();
     }

@@ -5,17 +5,17 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
-#include <QLabel>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include <sys/stat.h>
 #include <cstdlib>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace uitest {
 
@@ -32,12 +32,15 @@ TestEnvironment::TestEnvironment() {
 
 TestEnvironment::~TestEnvironment() {
     std::error_code ignored;
-    if (!m_runtimeDir.empty()) std::filesystem::remove_all(m_runtimeDir, ignored);
+    if (!m_runtimeDir.empty())
+        std::filesystem::remove_all(m_runtimeDir, ignored);
 }
 
-common::NoticeAnswer ScriptedMessages::present(QWidget*, const common::Notice& notice, common::NoticeButtons buttons) {
+common::NoticeAnswer ScriptedMessages::present(QWidget*, const common::Notice& notice,
+                                               common::NoticeButtons buttons) {
     shown.push_back(notice);
-    if (buttons == common::NoticeButtons::Ok) return common::NoticeAnswer::Ok;
+    if (buttons == common::NoticeButtons::Ok)
+        return common::NoticeAnswer::Ok;
     if (m_answers.empty()) {
         unexpected.push_back(notice);
         return common::NoticeAnswer::Cancel;
@@ -59,7 +62,7 @@ std::optional<QString> ScriptedFiles::choose(QWidget*, const quantora::FileDialo
     return chosen ? std::optional<QString>(path) : std::nullopt;
 }
 
-void FailOnUnexpectedWarnings() {
+void failOnUnexpectedWarnings() {
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*$"),
                                             QRegularExpression::DotMatchesEverythingOption));
 }
@@ -85,7 +88,8 @@ WindowFixture::WindowFixture(const QString& table) {
 
 WindowFixture::~WindowFixture() {
     m_modalWatch.stop();
-    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
     m_window.reset();
 }
 
@@ -121,15 +125,19 @@ QString WindowFixture::storedSetting(const char* section, const char* key) {
 quantora::MainWindow& WindowFixture::start() {
     m_window = std::make_unique<quantora::MainWindow>(*m_store, messages, files, m_tables.path());
     m_window->start();
-    if (!QTest::qWaitForWindowExposed(m_window.get())) QTest::qFail("the window was not shown", __FILE__, __LINE__);
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
+        QTest::qFail("the window was not shown", __FILE__, __LINE__);
     return *m_window;
 }
 
-bool WindowFixture::close() { return m_window->close(); }
+bool WindowFixture::close() {
+    return m_window->close();
+}
 
 void WindowFixture::verifyQuiet() {
     QStringList questions;
-    for (const common::Notice& notice : messages.unexpected) questions << QString::fromStdString(notice.text);
+    for (const common::Notice& notice : messages.unexpected)
+        questions << QString::fromStdString(notice.text);
     QCOMPARE(questions, QStringList());
     QCOMPARE(files.unexpected, 0);
     QCOMPARE(m_modalDialogs, QStringList());
@@ -137,12 +145,15 @@ void WindowFixture::verifyQuiet() {
     QCOMPARE(files.pendingAnswers(), std::size_t{0});
 }
 
-QAction* WindowFixture::action(const QString& name) const { return m_window->findChild<QAction*>(name); }
+QAction* WindowFixture::action(const QString& name) const {
+    return m_window->findChild<QAction*>(name);
+}
 
 QTreeWidgetItem* WindowFixture::node(int index) const {
     auto* tree = find<QTreeWidget>(QStringLiteral("TreeView1"));
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        if ((*it)->data(0, Qt::UserRole).toInt() == index) return *it;
+        if ((*it)->data(0, Qt::UserRole).toInt() == index)
+            return *it;
     }
     return nullptr;
 }
@@ -151,7 +162,8 @@ void WindowFixture::clickNode(int index) {
     auto* tree = find<QTreeWidget>(QStringLiteral("TreeView1"));
     QTreeWidgetItem* item = node(index);
     QVERIFY2(item, qPrintable(QStringLiteral("no tree node %1").arg(index)));
-    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent()) parent->setExpanded(true);
+    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
     tree->scrollToItem(item);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
 }
@@ -165,7 +177,8 @@ void WindowFixture::clickUnit(int row, Qt::MouseButton button, Qt::KeyboardModif
 int WindowFixture::rowOf(const QString& unitName) const {
     auto* list = find<quantora::UnitListView>(QStringLiteral("ListView1"));
     for (int row = 0; row < list->itemCount(); ++row) {
-        if (list->nameOfRow(row) == unitName) return row;
+        if (list->nameOfRow(row) == unitName)
+            return row;
     }
     return -1;
 }
@@ -179,8 +192,12 @@ QString WindowFixture::panel(int n) const {
     return find<QLabel>(QStringLiteral("StatusBar1_") + QString::number(n))->text();
 }
 
-QString WindowFixture::output() const { return find<QLineEdit>(QStringLiteral("txtOutput"))->text(); }
+QString WindowFixture::output() const {
+    return find<QLineEdit>(QStringLiteral("txtOutput"))->text();
+}
 
-void WindowFixture::refresh() { m_window->commands().refresh(); }
+void WindowFixture::refresh() {
+    m_window->commands().refresh();
+}
 
 }  // namespace uitest

@@ -40,7 +40,8 @@ private:
 // and a question nobody scripted counts as unexpected and is cancelled.
 class ScriptedMessages final : public common::MessagePresenter {
 public:
-    common::NoticeAnswer present(QWidget* parent, const common::Notice& notice, common::NoticeButtons buttons) override;
+    common::NoticeAnswer present(QWidget* parent, const common::Notice& notice,
+                                 common::NoticeButtons buttons) override;
     void answerNext(common::NoticeAnswer answer) { m_answers.push_back(answer); }
 
     std::vector<common::Notice> shown;
@@ -122,14 +123,14 @@ private:
 // Fails the running test on any warning but the offscreen platform's notes
 // on what it cannot do ("This plugin does not support raise()", size hints,
 // grabbing the keyboard). Call from init().
-void FailOnUnexpectedWarnings();
+void failOnUnexpectedWarnings();
 
 }  // namespace uitest
 
-#define QUANTORA_WINDOW_TEST_MAIN(TestObject)             \
-    int main(int argc, char* argv[]) {                    \
-        uitest::TestEnvironment environment;              \
-        QApplication app(argc, argv);                     \
-        TestObject test;                                  \
-        return QTest::qExec(&test, argc, argv);           \
+#define QUANTORA_WINDOW_TEST_MAIN(TestObject)   \
+    int main(int argc, char* argv[]) {          \
+        uitest::TestEnvironment environment;    \
+        QApplication app(argc, argv);           \
+        TestObject test;                        \
+        return QTest::qExec(&test, argc, argv); \
     }
