@@ -140,10 +140,9 @@ void bmBatchConversion(benchmark::State& state) {
             state.SkipWithError("reading failed");
             break;
         }
-        table.selection.quantity = read.data->quantity;
-        table.selection.convertFrom = read.data->convertFrom;
-        table.selection.convertInto = 1;
-        const BatchRunOutcome run = runBatchConversion(*read.data, table, NotationOptions{}, 0);
+        const UnitChoice units{read.data->quantity, read.data->convertFrom, 1};
+        const BatchRunOutcome run =
+            runBatchConversion(*read.data, table, units, NotationOptions{}, common::DecimalSeparator::Dot);
         if (!run.completed) {
             state.SkipWithError("run failed");
             break;
@@ -235,12 +234,9 @@ void bmPlainLoopBaseline(benchmark::State& state) {
 
 void bmExecConversion(benchmark::State& state) {
     ConversionTable table = makeTable();
-    table.selection.node = static_cast<std::int16_t>(table.allocationNode(3));
-    table.selection.quantity = 3;
-    table.selection.convertFrom = 3;  // inch
-    table.selection.convertInto = 2;  // ft
+    const UnitChoice units{3, 3, 2};  // inch to ft
     const bool showError = state.range(0) != 0;
-    const ConversionRequest request{table, "123.456", NotationOptions{}, showError, 0};
+    const ConversionRequest request{table, units, false, "123.456", NotationOptions{}, showError};
     for (auto _ : state) {
         ConversionOutcome outcome = runConversion(request);
         benchmark::DoNotOptimize(outcome);

@@ -255,11 +255,11 @@ BatchReadOutcome readBatchDataFile(const std::string& path, const ConversionTabl
     return outcome;
 }
 
-BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table,
+BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table, const UnitChoice& choice,
                                    const NotationOptions& notation, common::DecimalSeparator separator) {
     BatchRunOutcome outcome;
     try {
-        const std::optional<UnitPair> units = selectedUnits(table);
+        const std::optional<UnitPair> units = selectedUnits(table, choice);
         if (!units || data.lineCount() < 2) {
             outcome.failure = batchWriteFailure();
             return outcome;
@@ -276,7 +276,7 @@ BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table
         starts.reserve(data.lineCount());
 
         starts.push_back(out.size());
-        out += table.quantity(table.selection.quantity).name;
+        out += table.quantity(choice.quantity).name;
         out += kLineEnd;
         starts.push_back(out.size());
         appendLine(out, data.line(1));

@@ -15,6 +15,7 @@
 
 #include "common/decimal_separator.h"
 #include "common/notice.h"
+#include "converter/engine/linear_conversion.h"
 #include "converter/engine/result_format.h"
 #include "converter/table/conversion_table.h"
 
@@ -55,12 +56,12 @@ struct BatchRunOutcome {
     std::optional<common::Notice> failure;  // the file is unchanged; the caller ends batch mode
 };
 
-// Converts every value of the file from the selection's convert-from unit into
-// its convert-into unit (quantity quantity) and rewrites the file. On
+// Converts every value of the file from the chosen convert-from unit into the
+// convert-into unit of the chosen quantity and rewrites the file. On
 // success `data` holds the new lines, so the next run adds the next column.
 // No syntax check, error estimate or temperature snap applies; results are
 // written as the display shows them (a comma on a comma platform).
-BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table,
+BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table, const UnitChoice& units,
                                    const NotationOptions& notation, common::DecimalSeparator separator);
 
 // The failure notices, for the window's own checks.

@@ -24,12 +24,8 @@ std::string bareResult(std::string_view output) {
 ConversionOutcome runConversion(const ConversionRequest& request) {
     ConversionOutcome outcome;
     const ConversionTable& table = request.table;
-    const SelectionIndices& selection = table.selection;
-
-    // No unit chosen; a selection the table cannot honour counts the same.
-    if (selection.convertFrom <= 0 || selection.convertInto <= 0)
-        return outcome;
-    const std::optional<UnitPair> units = selectedUnits(table);
+    // No unit chosen; a choice the table cannot honour counts the same.
+    const std::optional<UnitPair> units = selectedUnits(table, request.units);
     if (!units)
         return outcome;
 
@@ -37,7 +33,7 @@ ConversionOutcome runConversion(const ConversionRequest& request) {
     if (isSignOnly(typed))
         return outcome;
 
-    if (selection.node == table.numberSystemNode()) {
+    if (request.numberSystem) {
         outcome.output = convertNumberSystem(typed, units->from->rate, units->into->rate);
         return outcome;
     }

@@ -12,6 +12,7 @@
 
 #include "common/decimal_separator.h"
 #include "common/notice.h"
+#include "converter/engine/linear_conversion.h"
 #include "converter/engine/result_format.h"  // NotationOptions
 #include "converter/table/conversion_table.h"
 
@@ -23,8 +24,10 @@
 namespace quantora {
 
 struct ConversionRequest {
-    const ConversionTable& table;  // quantity, units and selection indices
-    std::string_view inputText;    // txtInput as typed
+    const ConversionTable& table;
+    UnitChoice units;
+    bool numberSystem = false;   // the Number System quantity: bases, not rates
+    std::string_view inputText;  // txtInput as typed
     NotationOptions notation;
     bool showError = false;
     common::DecimalSeparator separator = common::DecimalSeparator::Dot;

@@ -64,15 +64,14 @@ common::Notice invalidFactorsNotice() {
                           "The conversion factors currently used seem to be invalid."};
 }
 
-std::optional<UnitPair> selectedUnits(const ConversionTable& table) {
-    const SelectionIndices& s = table.selection;
-    if (s.quantity < 1 || s.quantity > table.quantityCount)
+std::optional<UnitPair> selectedUnits(const ConversionTable& table, const UnitChoice& choice) {
+    if (choice.quantity < 1 || choice.quantity > table.quantityCount)
         return std::nullopt;
-    const int count = std::min<int>(table.quantity(s.quantity).unitCount, table.unitDimension());
+    const int count = std::min<int>(table.quantity(choice.quantity).unitCount, table.unitDimension());
     auto valid = [count](int j) { return j >= 1 && j <= count; };
-    if (!valid(s.convertFrom) || !valid(s.convertInto))
+    if (!valid(choice.from) || !valid(choice.into))
         return std::nullopt;
-    return UnitPair{&table.unit(s.quantity, s.convertFrom), &table.unit(s.quantity, s.convertInto)};
+    return UnitPair{&table.unit(choice.quantity, choice.from), &table.unit(choice.quantity, choice.into)};
 }
 
 LinearFactors::LinearFactors(const UnitItem& from, const UnitItem& into)

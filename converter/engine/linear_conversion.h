@@ -27,9 +27,16 @@ struct UnitPair {
     const UnitItem* into = nullptr;
 };
 
-// No value unless quantity names a quantity of the table and both
-// convertFrom and convertInto name one of its units (1..UnitCount).
-std::optional<UnitPair> selectedUnits(const ConversionTable& table);
+// The quantity and the two units a conversion uses, by position.
+struct UnitChoice {
+    int quantity = 0;
+    int from = 0;
+    int into = 0;
+};
+
+// No value unless the quantity is one of the table and both units name one
+// of its units (1..UnitCount).
+std::optional<UnitPair> selectedUnits(const ConversionTable& table, const UnitChoice& choice);
 
 struct ConvertResult {
     double value = 0;    // the converted value; not meaningful after a fault

@@ -88,4 +88,16 @@ void ConversionTable::setPixelRates(float twipsPerPixelX, float twipsPerPixelY) 
     }
 }
 
+NodeKind ConversionTable::kindOf(int node) const {
+    if (node == rootNode())
+        return NodeKind::Root;
+    if (node >= categoryNode(1) && node <= categoryNode(categoryCount))
+        return NodeKind::Category;
+    if (!isQuantityNode(node))
+        return NodeKind::None;
+    if (node == numberSystemNode())
+        return NodeKind::NumberSystem;
+    return node == constantsNode() ? NodeKind::Constants : NodeKind::Quantity;
+}
+
 }  // namespace quantora

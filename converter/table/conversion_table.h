@@ -74,20 +74,14 @@ private:
     friend class ConversionTable;
 };
 
+// What a tree node stands for. The Number System and Constants quantities
+// are allocation entries 1 and 2, hanging from the root.
+enum class NodeKind { None, Root, Category, NumberSystem, Constants, Quantity };
+
 struct NodeAllocationEntry {
     std::int16_t quantityNo = 0;
     std::int16_t parentNode = 0;  // 1: root; c + 1: category c
     friend bool operator==(const NodeAllocationEntry&, const NodeAllocationEntry&) = default;
-};
-
-struct SelectionIndices {
-    std::int16_t node = 9;
-    std::int16_t quantity = -1;
-    std::string quantityName;
-    std::int16_t unit = 0;
-    std::int16_t listRow = 0;
-    std::int16_t convertFrom = 0;
-    std::int16_t convertInto = 0;
 };
 
 class ConversionTable {
@@ -126,6 +120,7 @@ public:
     const NodeAllocationEntry& allocation(int m) const { return m_allocations.at(m); }
 
     // Tree node numbering.
+    NodeKind kindOf(int node) const;
     int rootNode() const { return 1; }
     int categoryNode(int c) const { return c + 1; }
     int numberSystemNode() const { return categoryCount + 2; }
@@ -148,8 +143,6 @@ public:
     std::string filePath;  // "File"/"SaveFilePath"
     std::string title;     // the file name, shown at the root node
     bool changed = false;
-
-    SelectionIndices selection;
 
     // Encoding the table file was read in, kept for writing it back.
     enum class FileEncoding { Windows1252, Utf8 };

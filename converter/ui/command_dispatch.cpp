@@ -98,7 +98,7 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
                 copy(2);
             break;
         case MenuId::Swap:
-            m_parts.boxes.swapUnits();
+            m_parts.boxes.apply(m_context.session.swap());
             break;
         default:
             break;
@@ -128,13 +128,14 @@ void CommandDispatcher::copy(int mode) {
     CopyTexts texts;
     if (mode == 0) {
         ConversionBoxes& boxes = m_parts.boxes;
-        texts = conversionResultCopy(boxes.input().text().toStdString(), boxes.panel(2).toStdString(),
-                                     boxes.output().text().toStdString(), boxes.panel(4).toStdString(),
+        const ConverterSession& session = m_context.session;
+        texts = conversionResultCopy(boxes.input().text().toStdString(), session.fromName(),
+                                     boxes.output().text().toStdString(), session.intoName(),
                                      m_context.settings.showError);
     } else if (mode == 2) {
         const ConversionTable& table = m_context.table;
-        const int q = table.selection.quantity;
-        const int unit = table.selection.unit;
+        const int q = m_context.session.selection().quantity;
+        const int unit = m_context.session.selection().unit;
         if (q < 1 || q > table.quantityCount || unit < 1 || unit > table.quantity(q).unitCount)
             return;
         texts = unitPropertiesCopy(table.unit(q, unit));
@@ -197,8 +198,8 @@ void CommandDispatcher::refresh() {
     in.calcRun = m_context.store.read("Tallix", "Form", "Run", "0");
     in.calcResult = m_context.store.read("Tallix", "History", "Result", "");
     in.outputEmpty = m_parts.boxes.output().text().isEmpty();
-    in.batchMode = m_context.batchMode;
-    in.selNodeIndex = table.selection.node;
+    in.batchMode = m_context.session.batchMode();
+    in.selNodeIndex = m_context.session.selection().node;
     in.categoryCount = table.categoryCount;
     in.listItemCount = m_parts.views.list().itemCount();
     in.expandedCategories = m_parts.views.expandedCategoryCount();
@@ -242,7 +243,7 @@ void CommandDispatcher::refresh() {
 }
 
 void CommandDispatcher::offerSwap(const QPoint& globalPos) {
-    if (!m_parts.boxes.unitsChosen())
+    if (!m_context.session.unitsChosen())
         return;
     m_parts.actions.menu(MenuId::Swap)->popup(globalPos);
 }

@@ -75,29 +75,34 @@ void ConversionBoxes::setPanel(int n, const QString& text) {
     updateArrowToolTip();
 }
 
-bool ConversionBoxes::unitsChosen() const {
-    return !panel(2).isEmpty() && !panel(4).isEmpty();
-}
-
-void ConversionBoxes::pickFrom(int unit, const QString& name) {
-    m_context.table.selection.convertFrom = static_cast<std::int16_t>(unit);
-    setPanel(2, name);
-}
-
-void ConversionBoxes::pickInto(int unit, const QString& name) {
-    m_context.table.selection.convertInto = static_cast<std::int16_t>(unit);
-    setPanel(4, name);
+void ConversionBoxes::apply(const SessionChange& change) {
+    if (change.unitsChanged) {
+        setPanel(2, QString::fromStdString(m_context.session.fromName()));
+        setPanel(4, QString::fromStdString(m_context.session.intoName()));
+    }
+    if (change.unitsCleared)
+        m_output->clear();
+    if (change.convert)
+        runConversion();
 }
 
 void ConversionBoxes::runIfUnitsChosen() {
-    if (unitsChosen())
+    if (m_context.session.unitsChosen())
         runConversion();
 }
 
 void ConversionBoxes::runConversion() {
     const std::string typed = m_input->text().toStdString();
-    const ConversionRequest request{m_context.table, typed, notationOf(m_context.settings),
-                                    m_context.settings.showError, m_context.decimalSeparator};
+    const Selection& selection = m_context.session.selection();
+    const UnitChoice units{selection.quantity, selection.convertFrom, selection.convertInto};
+    const bool numberSystem = m_context.table.kindOf(selection.node) == NodeKind::NumberSystem;
+    const ConversionRequest request{m_context.table,
+                                    units,
+                                    numberSystem,
+                                    typed,
+                                    notationOf(m_context.settings),
+                                    m_context.settings.showError,
+                                    m_context.decimalSeparator};
     const ConversionOutcome outcome = quantora::runConversion(request);
     m_output->setText(QString::fromStdString(outcome.output));
     if (outcome.dest)
@@ -105,21 +110,6 @@ void ConversionBoxes::runConversion() {
     if (outcome.showDecimalSepHint)
         emit decimalSepHintWanted();
     m_context.messages.presentAll(m_input->window(), outcome.notices);
-}
-
-void ConversionBoxes::swapUnits() {
-    SelectionIndices& selection = m_context.table.selection;
-    const QString from = panel(2);
-    setPanel(2, panel(4));
-    setPanel(4, from);
-    std::swap(selection.convertFrom, selection.convertInto);
-    runConversion();
-}
-
-void ConversionBoxes::clearUnitSelection() {
-    setPanel(2, QString());
-    setPanel(4, QString());
-    m_output->clear();
 }
 
 void ConversionBoxes::focusInputAtStart() {
@@ -137,7 +127,7 @@ bool ConversionBoxes::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ConversionBoxes::updateArrowToolTip() {
-    m_arrow->setToolTip(unitsChosen()
+    m_arrow->setToolTip(m_context.session.unitsChosen()
                             ? QStringLiteral("Right-click here to swap the units.")
                             : QStringLiteral("Click and drag this arrow to change the box widths."));
 }

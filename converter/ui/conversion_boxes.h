@@ -35,18 +35,12 @@ public:
     // Status panels 1 to 4.
     QString panel(int n) const;
     void setPanel(int n, const QString& text);
-    // Both unit panels hold a name: a conversion can run.
-    bool unitsChosen() const;
 
-    void pickFrom(int unit, const QString& name);
-    void pickInto(int unit, const QString& name);
+    // Shows what a session call changed: the unit panels, the result.
+    void apply(const SessionChange& change);
     void runIfUnitsChosen();
     // Converts the typed value into the convert-into box (pExecConversion).
     void runConversion();
-    // Exchanges the two units and converts again.
-    void swapUnits();
-    // Empties both unit panels and the convert-into box (pClearUnitSelection).
-    void clearUnitSelection();
     void focusInputAtStart();
 
 signals:

@@ -1,11 +1,12 @@
 #pragma once
 // What the parts of the converter's main window share: the settings, the
-// table with its selection, the separator, the copy history and the file
+// table and the session over it, the separator, the copy history and the file
 // identity. The main window owns one and hands it to each part it builds.
 
 #include "common/qt/message_presenter.h"
 #include "common/settings_store.h"
 #include "converter/engine/number_input.h"
+#include "converter/session/converter_session.h"
 #include "converter/settings/converter_settings.h"
 #include "converter/settings/copy_history.h"
 #include "converter/table/conversion_table.h"
@@ -29,11 +30,11 @@ struct ConverterContext {
 
     ConverterSettings settings;
     ConversionTable table;
+    ConverterSession session{table};
     common::DecimalSeparator decimalSeparator = common::DecimalSeparator::Dot;
     CopyHistory history;
 
     bool loadFailed = false;  // the table read at start-up failed
-    bool batchMode = false;   // a batch conversion waits for its units
 
     float twipsPerPixelX = 15;
     float twipsPerPixelY = 15;

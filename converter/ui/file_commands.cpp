@@ -144,21 +144,18 @@ int FileCommands::open() {
         if (outcome.result != 0)
             continue;
 
-        candidate.selection = m_context.table.selection;
         m_context.table = std::move(candidate);
-        ConversionTable& table = m_context.table;
-        table.changed = false;
-        table.selection.node = checkSelectedNode(table.selection.node, table);
+        m_context.table.changed = false;
+        const SessionChange change = m_context.session.tableReplaced();
         takeFileIdentity(*path);
         m_views.updateTreeView();
         m_views.clearList();
         m_views.setViewStyle(m_context.settings.view);
         if (m_context.loadFailed && m_context.settings.showGridLines == 1)
             m_views.list().setGridLines(true);
-        m_context.batchMode = false;
         m_boxes.input().clear();
         // The units picked belong to the old table.
-        m_boxes.clearUnitSelection();
+        m_boxes.apply(change);
         m_context.loadFailed = false;
         return 0;
     }

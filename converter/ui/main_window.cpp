@@ -213,7 +213,7 @@ void MainWindow::runStartup(std::string& marker) {
     step("QR03E148");
     loadTable();
     step("QR03E149");
-    c.table.selection.node = checkSelectedNode(s.selNodeIndex, c.table);
+    c.session.restore(s.selNodeIndex);
     step("QR03E150");
     m_views->setListMode();
     step("QR03E153");
@@ -302,7 +302,7 @@ void MainWindow::restoreTopmost() {
 void MainWindow::saveSettings() {
     ConverterContext& c = m_context;
     c.settings.saveFilePath = c.table.filePath;
-    c.settings.selNodeIndex = normalisedSelNodeIndex(c.table.selection.node, c.table);
+    c.settings.selNodeIndex = normalisedSelNodeIndex(c.session.selection().node, c.table);
     const std::int16_t state = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
     const WindowGeometry normal{c.toTwipsX(pos().x()), c.toTwipsY(pos().y()), c.toTwipsX(width()),
                                 c.toTwipsY(height())};

@@ -49,6 +49,7 @@ public:
     const ConversionTable& table() const { return m_context.table; }
     // The table as the editing commands change it.
     ConversionTable& table() { return m_context.table; }
+    const ConverterSession& session() const { return m_context.session; }
     const ConverterSettings& settings() const { return m_context.settings; }
     bool loadFailed() const { return m_context.loadFailed; }
     CommandDispatcher& commands() const { return *m_commands; }

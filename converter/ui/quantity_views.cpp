@@ -81,7 +81,7 @@ void QuantityViews::updateTreeView() {
         if (node.parent > 0 && node.parent < static_cast<int>(m_nodes.size()))
             m_nodes[static_cast<std::size_t>(node.parent)]->addChild(item);
         m_nodes.push_back(item);
-        if (node.parent == 1 && node.index <= m_context.table.categoryCount + 1)
+        if (m_context.table.kindOf(node.index) == NodeKind::Category)
             m_categoryIcons.push_back(node.image);
     }
     if (m_nodes.size() < 2)
@@ -141,8 +141,8 @@ int QuantityViews::expandedCategoryCount() const {
 }
 
 void QuantityViews::setListMode() {
-    const ListModeChoice choice =
-        quantora::setListMode(m_context.table.selection.node, m_context.table.categoryCount, m_normalColumns);
+    const ListModeChoice choice = quantora::setListMode(m_context.session.selection().node,
+                                                        m_context.table.categoryCount, m_normalColumns);
     if (choice.setUpColumns) {
         const std::array<ColumnHeader, 4> headers =
             setColumnHeaders(m_context.settings, static_cast<int>(choice.mode));
@@ -173,7 +173,7 @@ void QuantityViews::setViewStyle(int view) {
 }
 
 void QuantityViews::setMainCaption() {
-    const std::string& name = m_context.table.selection.quantityName;
+    const std::string& name = m_context.session.selection().quantityName;
     const QString title = QString::fromLatin1(kAppTitle);
     m_window.setWindowTitle(common::trimBlanks(name).empty()
                                 ? title
@@ -193,83 +193,64 @@ void QuantityViews::storeColumnWidths() {
 }
 
 void QuantityViews::showSavedSelection() {
-    SelectionIndices& selection = m_context.table.selection;
+    const Selection& selection = m_context.session.selection();
     if (selection.node >= 2)
         selectNode(selection.node);
-    // The root has no quantity: its empty name finds none with units.
-    selection.quantityName = quantityNameAtNode(m_context.table, selection.node);
     setMainCaption();
-    selection.quantity = m_context.table.quantityIndexOf(selection.quantityName);
-    m_previousGroup = selection.quantity;
     updateListView(selection.quantityName);
 }
 
 // Selecting a node: any mouse button in the tree.
 void QuantityViews::nodePressed(QTreeWidgetItem* item, Qt::MouseButton button, const QPoint& globalPos) {
-    SelectionIndices& selection = m_context.table.selection;
-    if (m_context.batchMode) {
-        selectNode(selection.node);
+    if (m_context.session.batchMode()) {
+        selectNode(m_context.session.selection().node);
         return;
     }
     preserveTreeNodeStatus(m_context.table, expandedQuery());
     storeColumnWidths();
     if (!item)
         return;
-    selection.node = static_cast<std::int16_t>(nodeOf(item));
-    selection.quantityName = item->text(0).toStdString();
     m_tree->setCurrentItem(item);
-    takeQuantity(false);
+    chooseNode(nodeOf(item), false);
     if (button == Qt::RightButton && m_context.settings.modify == 1)
-        showTreePopup(selection.node, globalPos);
+        showTreePopup(nodeOf(item), globalPos);
 }
 
 // Enter in the tree chooses the highlighted node.
 void QuantityViews::nodeEntered() {
-    SelectionIndices& selection = m_context.table.selection;
-    if (m_context.batchMode) {
-        selectNode(selection.node);
+    if (m_context.session.batchMode()) {
+        selectNode(m_context.session.selection().node);
         return;
     }
-    QTreeWidgetItem* item = m_tree->currentItem();
-    if (!item)
-        return;
-    selection.node = static_cast<std::int16_t>(nodeOf(item));
-    selection.quantityName = item->text(0).toStdString();
-    takeQuantity(true);
+    if (QTreeWidgetItem* item = m_tree->currentItem())
+        chooseNode(nodeOf(item), true);
 }
 
-void QuantityViews::takeQuantity(bool selectFirstUnit) {
-    SelectionIndices& selection = m_context.table.selection;
+void QuantityViews::chooseNode(int node, bool selectFirstUnit) {
+    const std::optional<SessionChange> change = m_context.session.chooseNode(node);
+    if (!change)
+        return;
     setListMode();
-    selection.quantity = m_context.table.quantityIndexOf(selection.quantityName);
-    if (selection.quantity != m_previousGroup || m_list->itemCount() == 0) {
-        m_list->clearItems();
-        updateListView(selection.quantityName);
-        // The unit pressed before belongs to the quantity left.
-        m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), false);
-        if (selectFirstUnit && m_list->itemCount() > 0)
-            m_list->selectRow(0);
-        setMainCaption();
-        m_boxes.clearUnitSelection();
-    }
-    m_previousGroup = selection.quantity;
-}
-
-bool QuantityViews::unitsPickable() const {
-    const int node = m_context.table.selection.node;
-    const int categories = m_context.table.categoryCount;
-    // Constants are looked up, not converted.
-    return node > categories + 1 && node != categories + 3;
+    if (!change->quantityChanged)
+        return;
+    updateListView(m_context.session.selection().quantityName);
+    // The unit pressed before belongs to the quantity left.
+    m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), false);
+    if (selectFirstUnit && m_list->itemCount() > 0)
+        m_list->selectRow(0);
+    setMainCaption();
+    m_boxes.apply(*change);
 }
 
 void QuantityViews::listPressed(const QPoint& viewportPos, Qt::MouseButton button, const QPoint& globalPos) {
-    SelectionIndices& selection = m_context.table.selection;
     const std::optional<int> row = m_list->rowAt(viewportPos);
-    m_itemPressed = row.has_value();
+    m_pressedUnit = row ? std::optional<int>(m_list->unitOfRow(*row)) : std::nullopt;
     QAction* copyUnit = m_actions.item(MenuId::Edit, 1);
     if (!row) {
         m_actions.setAvailable(copyUnit, false);
-        const bool quantityNode = selection.node > m_context.table.categoryCount + 1;
+        const NodeKind kind = m_context.table.kindOf(m_context.session.selection().node);
+        const bool quantityNode =
+            kind == NodeKind::NumberSystem || kind == NodeKind::Constants || kind == NodeKind::Quantity;
         if (button == Qt::RightButton && quantityNode && m_context.settings.modify == 1) {
             prepareUnitPopup(false);
             m_actions.menu(MenuId::EditUnit)->popup(globalPos);
@@ -277,9 +258,7 @@ void QuantityViews::listPressed(const QPoint& viewportPos, Qt::MouseButton butto
         return;
     }
     m_actions.setAvailable(copyUnit, true);
-    selection.listRow = static_cast<std::int16_t>(m_list->unitOfRow(*row));
-    selection.unit = selection.listRow;
-    m_pressedName = m_list->nameOfRow(*row);
+    m_context.session.pressUnit(*m_pressedUnit);
     if (button == Qt::RightButton) {
         prepareUnitPopup(true);
         m_popupPos = globalPos;
@@ -291,57 +270,46 @@ void QuantityViews::listPressed(const QPoint& viewportPos, Qt::MouseButton butto
 }
 
 void QuantityViews::listReleased(Qt::MouseButton button) {
-    if (!m_itemPressed || !unitsPickable())
+    if (!m_pressedUnit)
         return;
-    const SelectionIndices& selection = m_context.table.selection;
-    const int unit = selection.listRow;
-    const QString name = m_pressedName;
-    if (button == Qt::LeftButton) {
-        if (m_context.batchMode)
-            return;
-        m_boxes.pickFrom(unit, name);
-    } else if (button == Qt::RightButton) {
-        m_boxes.pickInto(unit, name);
-        if (m_context.batchMode)
-            return;
-    } else {
-        return;
-    }
-    afterPick();
+    ConverterSession& session = m_context.session;
+    SessionChange change;
+    if (button == Qt::LeftButton)
+        change = session.pickFrom(*m_pressedUnit);
+    else if (button == Qt::RightButton)
+        change = session.pickInto(*m_pressedUnit);
+    m_boxes.apply(change);
+    afterPick(change);
 }
 
 void QuantityViews::listKey(bool shift) {
     const std::optional<int> row = m_list->currentRow();
-    if (!row || !unitsPickable())
+    ConverterSession& session = m_context.session;
+    if (!row || !session.unitsPickable())
         return;
-    SelectionIndices& selection = m_context.table.selection;
     const int unit = m_list->unitOfRow(*row);
-    const QString name = m_list->nameOfRow(*row);
     if (shift) {
-        if (m_context.batchMode)
-            return;
-        m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), true);
-        selection.listRow = static_cast<std::int16_t>(unit);
-        selection.unit = selection.listRow;
-        m_boxes.pickFrom(unit, name);
-        m_boxes.runIfUnitsChosen();
+        const SessionChange change = session.pickFrom(unit);
+        if (change.unitsChanged)
+            m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), true);
+        m_boxes.apply(change);
         return;
     }
-    selection.listRow = static_cast<std::int16_t>(unit);
-    selection.unit = selection.listRow;
-    m_boxes.pickInto(unit, name);
-    if (m_context.batchMode)
-        return;
-    afterPick();
+    const SessionChange change = session.pickInto(unit);
+    m_boxes.apply(change);
+    afterPick(change);
 }
 
-void QuantityViews::afterPick() {
-    m_boxes.runIfUnitsChosen();
-    m_boxes.focusInputAtStart();
+// After a click or Enter the value can be typed at once; a batch run waits
+// for its units instead.
+void QuantityViews::afterPick(const SessionChange& change) {
+    if (change.unitsChanged && !m_context.session.batchMode())
+        m_boxes.focusInputAtStart();
 }
 
 void QuantityViews::prepareUnitPopup(bool onItem) {
-    const bool numberSystem = m_context.table.selection.node == m_context.table.numberSystemNode();
+    const bool numberSystem =
+        m_context.table.kindOf(m_context.session.selection().node) == NodeKind::NumberSystem;
     for (int i : {0, 1})
         m_actions.item(MenuId::ShowMemo, i)->setVisible(onItem);
     m_actions.item(MenuId::EditUnit, 0)->setVisible(onItem);
@@ -360,12 +328,12 @@ void QuantityViews::delayTick() {
 }
 
 void QuantityViews::showTreePopup(int node, const QPoint& globalPos) {
-    const int categories = m_context.table.categoryCount;
-    if (node >= 1 && node <= categories + 1) {
+    const NodeKind kind = m_context.table.kindOf(node);
+    if (kind == NodeKind::Root || kind == NodeKind::Category) {
         m_actions.item(MenuId::EditCategory, 0)->setText(QStringLiteral("Add..."));
         m_actions.menu(MenuId::EditCategory)->popup(globalPos);
     } else {
-        const bool special = node == categories + 2 || node == categories + 3;
+        const bool special = kind == NodeKind::NumberSystem || kind == NodeKind::Constants;
         m_actions.item(MenuId::EditGroup, 0)
             ->setText(special ? QStringLiteral("Add...") : QStringLiteral("Insert..."));
         m_actions.menu(MenuId::EditGroup)->popup(globalPos);

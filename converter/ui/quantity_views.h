@@ -67,12 +67,11 @@ protected:
 private:
     void nodePressed(QTreeWidgetItem* item, Qt::MouseButton button, const QPoint& globalPos);
     void nodeEntered();
-    void takeQuantity(bool selectFirstUnit);
+    void chooseNode(int node, bool selectFirstUnit);
     void listPressed(const QPoint& viewportPos, Qt::MouseButton button, const QPoint& globalPos);
     void listReleased(Qt::MouseButton button);
     void listKey(bool shift);
-    bool unitsPickable() const;
-    void afterPick();
+    void afterPick(const SessionChange& change);
     void showTreePopup(int node, const QPoint& globalPos);
     void prepareUnitPopup(bool onItem);
     void updateNodeIcon(QTreeWidgetItem* item);
@@ -89,9 +88,7 @@ private:
     std::vector<int> m_categoryIcons;       // Icon# of category node c + 1, by c
     ListMode m_listMode = ListMode::Normal;
     bool m_normalColumns = false;
-    int m_previousGroup = -1;
-    bool m_itemPressed = false;
-    QString m_pressedName;  // an item was under the pointer at the last press in the list
+    std::optional<int> m_pressedUnit;  // the unit under the pointer at the last press in the list
     int m_delayTicks = 0;
     QPoint m_popupPos;
 };

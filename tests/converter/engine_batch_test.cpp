@@ -98,15 +98,15 @@ protected:
         EXPECT_FALSE(read.failure.has_value()) << (read.failure ? read.failure->text : "");
         if (!read.data)
             return {};
-        m_table.selection.quantity = read.data->quantity;
-        m_table.selection.convertFrom = read.data->convertFrom;
+        m_units.quantity = read.data->quantity;
+        m_units.from = read.data->convertFrom;
         return std::move(*read.data);
     }
 
     BatchRunOutcome runInto(BatchData& data, int into,
                             common::DecimalSeparator separator = common::DecimalSeparator::Dot) {
-        m_table.selection.convertInto = static_cast<std::int16_t>(into);
-        return runBatchConversion(data, m_table, NotationOptions{}, separator);
+        m_units.into = into;
+        return runBatchConversion(data, m_table, m_units, NotationOptions{}, separator);
     }
 
     std::string readFailureMarker(const std::string& path) {
@@ -123,6 +123,7 @@ protected:
     }
 
     ConversionTable m_table;
+    UnitChoice m_units;
     fs::path m_dir;
 };
 

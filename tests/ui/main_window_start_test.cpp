@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(tree->currentItem()->text(0), QStringLiteral("Length"));
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("DEFAULT.DAT"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Length - Quantora 2000 "));
-        QCOMPARE(window.table().selection.node, 9);
+        QCOMPARE(window.session().selection().node, 9);
         QVERIFY(fixture.find<quantora::UnitListView>("ListView1")->itemCount() > 0);
         QCOMPARE(fixture.panel(1), QStringLiteral(" From"));
         QCOMPARE(fixture.panel(3), QStringLiteral(" Into"));
@@ -247,7 +247,7 @@ private slots:
         QVERIFY(window.isVisible());
         QVERIFY(window.width() >= quantora::layout::kMinWindowWidth);
         QVERIFY(window.width() <= QGuiApplication::primaryScreen()->availableVirtualGeometry().width());
-        QCOMPARE(window.table().selection.node, 1);
+        QCOMPARE(window.session().selection().node, 1);
         auto* list = fixture.find<QWidget>("ListView1");
         QVERIFY(list->width() >= 60);
         fixture.clickNode(9);

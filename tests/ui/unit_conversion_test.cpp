@@ -75,8 +75,8 @@ private slots:
         QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
         QCOMPARE(fixture.panel(4), QStringLiteral("foot"));
         QCOMPARE(fixture.output(), QStringLiteral("3.28084"));
-        QCOMPARE(window.table().selection.convertFrom, 1);
-        QCOMPARE(window.table().selection.convertInto, 4);
+        QCOMPARE(window.session().selection().convertFrom, 1);
+        QCOMPARE(window.session().selection().convertInto, 4);
         fixture.verifyQuiet();
     }
 
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(fixture.panel(4), QString());
         QCOMPARE(fixture.output(), QString());
         QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 3);
-        QCOMPARE(window.table().selection.quantity, 4);
+        QCOMPARE(window.session().selection().quantity, 4);
         fixture.verifyQuiet();
     }
 
@@ -176,7 +176,7 @@ private slots:
         auto* tree = fixture.find<QTreeWidget>("TreeView1");
         tree->setCurrentItem(fixture.node(kTimeNode));
         QTest::keyClick(tree, Qt::Key_Return);
-        QCOMPARE(fixture.window().table().selection.node, kTimeNode);
+        QCOMPARE(fixture.window().session().selection().node, kTimeNode);
         QCOMPARE(list->currentRow(), std::optional<int>(0));
         QCOMPARE(fixture.panel(2), QString());
         fixture.verifyQuiet();
