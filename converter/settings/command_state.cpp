@@ -24,7 +24,7 @@ RefreshState refreshCommands(const RefreshInputs& in) {
         set(state, {I::EditGetCalc, I::TbCopyCalc}, !in.calcResult.empty());
     }
     state.batchCaption = in.batchMode ? "&Quit Batch Conversion..." : "Start &Batch Conversion...";
-    const bool ordinaryQuantity = in.selNodeIndex > in.categoryCount + 3;
+    const bool ordinaryQuantity = in.selectedKind == NodeKind::Quantity;
     set(state, {I::ToolsQuickRef, I::TbRef}, ordinaryQuantity && in.listItemCount >= 1);
     set(state,
         {I::FileSave, I::FileSaveAs, I::FilePrint, I::FileBatch, I::EditMenu, I::ArrangeQuantities,

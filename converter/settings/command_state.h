@@ -5,6 +5,8 @@
 //
 // window state -> RefreshInputs -> refreshCommands -> enabled state per item
 
+#include "converter/table/conversion_table.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -51,8 +53,7 @@ struct RefreshInputs {
     std::string calcResult;     // its published "History"/"Result"
     bool outputEmpty = true;    // the convert-into box
     bool batchMode = false;
-    int selNodeIndex = 0;
-    int categoryCount = 0;
+    NodeKind selectedKind = NodeKind::None;  // what the selected tree node stands for
     int listItemCount = 0;
     int expandedCategories = 0;  // category nodes shown expanded
 };

@@ -16,6 +16,15 @@
 namespace quantora {
 
 inline constexpr std::string_view kConverterApp = "Quantora 2000";
+
+// How the unit list shows its units; the values are the stored "View" codes.
+enum class ViewStyle : std::int16_t { List = 2, Details = 3 };
+// The style a stored code names; none for any other code, which changes nothing.
+constexpr std::optional<ViewStyle> viewStyleOf(int code) {
+    if (code == static_cast<int>(ViewStyle::List) || code == static_cast<int>(ViewStyle::Details))
+        return static_cast<ViewStyle>(code);
+    return std::nullopt;
+}
 inline constexpr int kFontElements = 7;   // tree, list, from box, status bar, into box, printing, dialogs
 inline constexpr int kColorElements = 5;  // tree, list, from box, status bar, into box
 inline constexpr int kHintCount = 6;

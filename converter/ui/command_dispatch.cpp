@@ -61,44 +61,56 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
         return;
     switch (menu) {
         case MenuId::File:
-            if (index == 0)
-                m_parts.files.open();
-            if (index == 1)
-                m_parts.files.save();
-            if (index == 2)
-                m_parts.files.saveAs();
-            if (index == 8)
-                m_parts.window.exitProgram();
+            dispatchFile(static_cast<FileItem>(index));
             break;
         case MenuId::Edit:
-            if (index == 0)
-                copy(0);
-            if (index == 1)
-                copy(2);
-            if (index == 2)
+            if (index == static_cast<int>(EditItem::CopyResult))
+                copy(CopyMode::ConversionResult);
+            if (index == static_cast<int>(EditItem::CopyUnit))
+                copy(CopyMode::UnitProperties);
+            if (index == static_cast<int>(EditItem::PasteInput))
                 pasteInput();
             break;
         case MenuId::EditHistory:
             putHistoryOnClipboard(index);
             break;
         case MenuId::View:
-            if (index == 0)
-                m_parts.window.setViewStyle(2);
-            if (index == 1)
-                m_parts.window.setViewStyle(3);
+            if (index == static_cast<int>(ViewItem::List))
+                m_parts.window.setViewStyle(ViewStyle::List);
+            if (index == static_cast<int>(ViewItem::Details))
+                m_parts.window.setViewStyle(ViewStyle::Details);
             break;
         case MenuId::Help:
-            if (index == 0)
+            if (index == static_cast<int>(HelpItem::Topics))
                 m_parts.window.showHelpTopics();
-            if (index == 2)
+            if (index == static_cast<int>(HelpItem::About))
                 m_parts.window.showAbout();
             break;
         case MenuId::EditUnit:
-            if (index == 0)
-                copy(2);
+            if (index == static_cast<int>(UnitPopupItem::Copy))
+                copy(CopyMode::UnitProperties);
             break;
         case MenuId::Swap:
             m_parts.boxes.apply(m_context.session.swap());
+            break;
+        default:
+            break;
+    }
+}
+
+void CommandDispatcher::dispatchFile(FileItem item) {
+    switch (item) {
+        case FileItem::Open:
+            m_parts.files.open();
+            break;
+        case FileItem::Save:
+            m_parts.files.save();
+            break;
+        case FileItem::SaveAs:
+            m_parts.files.saveAs();
+            break;
+        case FileItem::Exit:
+            m_parts.window.exitProgram();
             break;
         default:
             break;
@@ -111,28 +123,28 @@ void CommandDispatcher::dispatchButton(const QString& key) {
     else if (key == QLatin1String("SaveAs"))
         m_parts.files.saveAs();
     else if (key == QLatin1String("Copy"))
-        copy(0);
+        copy(CopyMode::ConversionResult);
     else if (key == QLatin1String("Paste"))
         pasteInput();
     else if (key == QLatin1String("List"))
-        m_parts.window.setViewStyle(2);
+        m_parts.window.setViewStyle(ViewStyle::List);
     else if (key == QLatin1String("Details"))
-        m_parts.window.setViewStyle(3);
+        m_parts.window.setViewStyle(ViewStyle::Details);
     else if (key == QLatin1String("Help"))
         m_parts.window.showHelpTopics();
     else if (key == QLatin1String("Exit"))
         m_parts.window.exitProgram();
 }
 
-void CommandDispatcher::copy(int mode) {
+void CommandDispatcher::copy(CopyMode mode) {
     CopyTexts texts;
-    if (mode == 0) {
+    if (mode == CopyMode::ConversionResult) {
         ConversionBoxes& boxes = m_parts.boxes;
         const ConverterSession& session = m_context.session;
         texts = conversionResultCopy(boxes.input().text().toStdString(), session.fromName(),
                                      boxes.output().text().toStdString(), session.intoName(),
                                      m_context.settings.showError);
-    } else if (mode == 2) {
+    } else if (mode == CopyMode::UnitProperties) {
         const ConversionTable& table = m_context.table;
         const int q = m_context.session.selection().quantity;
         const int unit = m_context.session.selection().unit;
@@ -144,7 +156,7 @@ void CommandDispatcher::copy(int mode) {
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    m_parts.actions.item(MenuId::Edit, 7)->setEnabled(true);
+    m_parts.actions.item(EditItem::History)->setEnabled(true);
     clipboard->setText(QString::fromStdString(texts.clipboard));
     m_context.history.push(texts.history);
 }
@@ -173,7 +185,7 @@ void CommandDispatcher::fillHistoryMenu() {
 }
 
 void CommandDispatcher::outputChanged(bool empty) {
-    m_parts.actions.setAvailable(m_parts.actions.item(MenuId::Edit, 0), !empty);
+    m_parts.actions.setAvailable(m_parts.actions.item(EditItem::CopyResult), !empty);
     m_parts.actions.setAvailable(m_parts.actions.button(QStringLiteral("Copy")), !empty);
 }
 
@@ -199,8 +211,7 @@ void CommandDispatcher::refresh() {
     in.calcResult = m_context.store.read("Tallix", "History", "Result", "");
     in.outputEmpty = m_parts.boxes.output().text().isEmpty();
     in.batchMode = m_context.session.batchMode();
-    in.selNodeIndex = m_context.session.selection().node;
-    in.categoryCount = table.categoryCount;
+    in.selectedKind = table.kindOf(m_context.session.selection().node);
     in.listItemCount = m_parts.views.list().itemCount();
     in.expandedCategories = m_parts.views.expandedCategoryCount();
     const RefreshState state = refreshCommands(in);
@@ -211,20 +222,20 @@ void CommandDispatcher::refresh() {
             a.setAvailable(action, *enabled);
     };
     using I = RefreshItem;
-    apply(I::FileSave, a.item(MenuId::File, 1));
-    apply(I::FileSaveAs, a.item(MenuId::File, 2));
-    apply(I::FilePrint, a.item(MenuId::File, 4));
-    apply(I::FileBatch, a.item(MenuId::File, 6));
+    apply(I::FileSave, a.item(FileItem::Save));
+    apply(I::FileSaveAs, a.item(FileItem::SaveAs));
+    apply(I::FilePrint, a.item(FileItem::Print));
+    apply(I::FileBatch, a.item(FileItem::Batch));
     apply(I::EditMenu, a.menu(MenuId::Edit)->menuAction());
-    apply(I::EditPaste, a.item(MenuId::Edit, 2));
-    apply(I::EditGetCalc, a.item(MenuId::Edit, 4));
-    apply(I::EditSendCalc, a.item(MenuId::Edit, 5));
-    apply(I::ViewList, a.item(MenuId::View, 0));
-    apply(I::ViewDetails, a.item(MenuId::View, 1));
-    apply(I::ViewArrange, a.item(MenuId::View, 3));
-    apply(I::ArrangeQuantities, a.item(MenuId::ViewArrange, 0));
-    apply(I::ToolsQuickRef, a.item(MenuId::Tools, 3));
-    apply(I::ToolsOptions, a.item(MenuId::Tools, 5));
+    apply(I::EditPaste, a.item(EditItem::PasteInput));
+    apply(I::EditGetCalc, a.item(EditItem::GetCalculation));
+    apply(I::EditSendCalc, a.item(EditItem::SendToCalculator));
+    apply(I::ViewList, a.item(ViewItem::List));
+    apply(I::ViewDetails, a.item(ViewItem::Details));
+    apply(I::ViewArrange, a.item(ViewItem::Arrange));
+    apply(I::ArrangeQuantities, a.item(ArrangeItem::Quantities));
+    apply(I::ToolsQuickRef, a.item(ToolsItem::QuickReference));
+    apply(I::ToolsOptions, a.item(ToolsItem::Options));
     const std::pair<I, const char*> buttons[] = {{I::TbSaveAs, "SaveAs"},
                                                  {I::TbPrint, "Print"},
                                                  {I::TbPaste, "Paste"},
@@ -239,7 +250,7 @@ void CommandDispatcher::refresh() {
                                                  {I::TbOptions, "Options"}};
     for (const auto& [item, key] : buttons)
         apply(item, a.button(QString::fromLatin1(key)));
-    a.item(MenuId::File, 6)->setText(QString::fromStdString(state.batchCaption));
+    a.item(FileItem::Batch)->setText(QString::fromStdString(state.batchCaption));
 }
 
 void CommandDispatcher::offerSwap(const QPoint& globalPos) {

@@ -20,6 +20,9 @@ class ConversionBoxes;
 class FileCommands;
 class QuantityViews;
 
+// What a copy command puts on the clipboard.
+enum class CopyMode { ConversionResult = 0, CalculationResult = 1, UnitProperties = 2 };
+
 // What the window itself does for a command.
 class WindowCommands {
 public:
@@ -27,7 +30,7 @@ public:
     virtual void showHelpTopics() = 0;
     virtual void showAbout() = 0;
     virtual void exitProgram() = 0;
-    virtual void setViewStyle(int view) = 0;
+    virtual void setViewStyle(ViewStyle view) = 0;
 };
 
 class CommandDispatcher : public QObject {
@@ -46,7 +49,7 @@ public:
     void dispatchButton(const QString& key);
 
     // Copy mode 0 (conversion result) or 2 (unit properties).
-    void copy(int mode);
+    void copy(CopyMode mode);
     void pasteInput();
     void putHistoryOnClipboard(int slot);
 
@@ -63,6 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void dispatchFile(FileItem item);
     void fillHistoryMenu();
     void outputChanged(bool empty);
     std::optional<std::string> clipboardText() const;

@@ -150,7 +150,8 @@ int FileCommands::open() {
         takeFileIdentity(*path);
         m_views.updateTreeView();
         m_views.clearList();
-        m_views.setViewStyle(m_context.settings.view);
+        if (const std::optional<ViewStyle> style = viewStyleOf(m_context.settings.view))
+            m_views.setViewStyle(*style);
         if (m_context.loadFailed && m_context.settings.showGridLines == 1)
             m_views.list().setGridLines(true);
         m_boxes.input().clear();

@@ -112,10 +112,12 @@ void MainActions::buildMenus(QMainWindow& window) {
     editItems.push_back(separator);
     QAction* find = edit->addAction(QStringLiteral("&Find..."));
     find->setObjectName(QStringLiteral("mnuEditArray_9"));
-    connect(find, &QAction::triggered, this, [this] { emit menuItemChosen(MenuId::Edit, 9); });
+    connect(find, &QAction::triggered, this,
+            [this] { emit menuItemChosen(MenuId::Edit, static_cast<int>(EditItem::Find)); });
     editItems.push_back(find);
-    for (int i : {0, 1, 2, 4, 5, 7})
-        item(MenuId::Edit, i)->setEnabled(false);
+    for (EditItem i : {EditItem::CopyResult, EditItem::CopyUnit, EditItem::PasteInput,
+                       EditItem::GetCalculation, EditItem::SendToCalculator, EditItem::History})
+        item(i)->setEnabled(false);
 
     QMenu* view = topMenu("mnuView", "&View");
     addArray(MenuId::View, view, QStringLiteral("mnuViewArray"), {"&List", "&Details", "-"});
@@ -125,36 +127,34 @@ void MainActions::buildMenus(QMainWindow& window) {
     m_items[MenuId::View].push_back(arrange->menuAction());
     addArray(MenuId::ViewArrange, arrange, QStringLiteral("mnuViewArrangeArray"),
              {"&Quantities by Name", "&Units by Name"});
-    for (int i : {0, 1}) {
-        item(MenuId::View, i)->setCheckable(true);
-        item(MenuId::ViewArrange, i)->setCheckable(true);
-    }
-    item(MenuId::View, 1)->setChecked(true);
+    for (QAction* action : {item(ViewItem::List), item(ViewItem::Details), item(ArrangeItem::Quantities),
+                            item(ArrangeItem::Units)})
+        action->setCheckable(true);
+    item(ViewItem::Details)->setChecked(true);
 
     QMenu* tools = topMenu("mnuTools", "&Tools");
     addArray(MenuId::Tools, tools, QStringLiteral("mnuToolsArray"),
              {"Run &Calculator", "&Run NotePad", "-", "&Quick Reference", "-", "&Options...", "ReDim"});
-    item(MenuId::Tools, 6)->setVisible(false);
+    item(ToolsItem::ReDim)->setVisible(false);
 
     QMenu* help = topMenu("mnuHelp", "&Help");
     addArray(MenuId::Help, help, QStringLiteral("mnuHelpArray"), {"&Help Topics", "-", "&About..."});
 
-    auto shortcut = [this](MenuId id, int index, QKeySequence keys) {
-        QAction* action = item(id, index);
+    auto shortcut = [this](QAction* action, QKeySequence keys) {
         action->setShortcut(keys);
         m_shortcutActions.push_back(action);
     };
-    shortcut(MenuId::File, 0, QKeySequence(Qt::CTRL | Qt::Key_O));
-    shortcut(MenuId::File, 2, QKeySequence(Qt::CTRL | Qt::Key_A));
-    shortcut(MenuId::File, 4, QKeySequence(Qt::CTRL | Qt::Key_P));
-    shortcut(MenuId::Edit, 0, QKeySequence(Qt::CTRL | Qt::Key_C));
-    shortcut(MenuId::Edit, 2, QKeySequence(Qt::CTRL | Qt::Key_V));
-    shortcut(MenuId::Edit, 9, QKeySequence(Qt::CTRL | Qt::Key_F));
-    shortcut(MenuId::Tools, 0, QKeySequence(Qt::CTRL | Qt::Key_K));
-    shortcut(MenuId::Tools, 1, QKeySequence(Qt::CTRL | Qt::Key_R));
-    shortcut(MenuId::Tools, 3, QKeySequence(Qt::CTRL | Qt::Key_Q));
-    shortcut(MenuId::Tools, 6, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_Z));
-    shortcut(MenuId::Help, 0, QKeySequence(Qt::Key_F1));
+    shortcut(item(FileItem::Open), QKeySequence(Qt::CTRL | Qt::Key_O));
+    shortcut(item(FileItem::SaveAs), QKeySequence(Qt::CTRL | Qt::Key_A));
+    shortcut(item(FileItem::Print), QKeySequence(Qt::CTRL | Qt::Key_P));
+    shortcut(item(EditItem::CopyResult), QKeySequence(Qt::CTRL | Qt::Key_C));
+    shortcut(item(EditItem::PasteInput), QKeySequence(Qt::CTRL | Qt::Key_V));
+    shortcut(item(EditItem::Find), QKeySequence(Qt::CTRL | Qt::Key_F));
+    shortcut(item(ToolsItem::RunCalculator), QKeySequence(Qt::CTRL | Qt::Key_K));
+    shortcut(item(ToolsItem::RunProgram), QKeySequence(Qt::CTRL | Qt::Key_R));
+    shortcut(item(ToolsItem::QuickReference), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    shortcut(item(ToolsItem::ReDim), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_Z));
+    shortcut(item(HelpItem::Topics), QKeySequence(Qt::Key_F1));
 }
 
 void MainActions::buildPopups(QMainWindow& window) {
@@ -173,10 +173,10 @@ void MainActions::buildPopups(QMainWindow& window) {
              {"&Copy", "-", "&Insert...", "&Delete...", "-", "&Properties..."});
     addArray(MenuId::Swap, popup("mnuSwap"), QStringLiteral("mnuSwapArray"), {"&Swap Units"});
 
-    item(MenuId::ShowMemo, 0)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    m_shortcutActions.push_back(item(MenuId::ShowMemo, 0));
-    item(MenuId::Swap, 0)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    m_shortcutActions.push_back(item(MenuId::Swap, 0));
+    item(MemoPopupItem::ShowMemo)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    m_shortcutActions.push_back(item(MemoPopupItem::ShowMemo));
+    item(SwapItem::Swap)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    m_shortcutActions.push_back(item(SwapItem::Swap));
 }
 
 void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
@@ -209,15 +209,20 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
 }
 
 void MainActions::markPending() {
-    const std::vector<std::pair<MenuId, std::vector<int>>> pending = {
-        {MenuId::File, {4, 6}},           {MenuId::Edit, {4, 5, 9}},         {MenuId::ViewArrange, {0, 1}},
-        {MenuId::Tools, {0, 1, 3, 5, 6}}, {MenuId::EditCategory, {0, 1, 3}}, {MenuId::EditGroup, {0, 1, 3}},
-        {MenuId::ShowMemo, {0}},          {MenuId::EditUnit, {2, 3, 5}},
+    QAction* const pending[] = {
+        item(FileItem::Print),          item(FileItem::Batch),
+        item(EditItem::GetCalculation), item(EditItem::SendToCalculator),
+        item(EditItem::Find),           item(ArrangeItem::Quantities),
+        item(ArrangeItem::Units),       item(ToolsItem::RunCalculator),
+        item(ToolsItem::RunProgram),    item(ToolsItem::QuickReference),
+        item(ToolsItem::Options),       item(ToolsItem::ReDim),
+        item(CategoryItem::Add),        item(CategoryItem::Delete),
+        item(CategoryItem::Properties), item(QuantityItem::Insert),
+        item(QuantityItem::Delete),     item(QuantityItem::Properties),
+        item(MemoPopupItem::ShowMemo),  item(UnitPopupItem::Insert),
+        item(UnitPopupItem::Delete),    item(UnitPopupItem::Properties),
     };
-    for (const auto& [id, indices] : pending) {
-        for (int index : indices)
-            m_pending.insert(item(id, index));
-    }
+    m_pending.insert(std::begin(pending), std::end(pending));
     for (const char* key : kPendingButtons)
         m_pending.insert(button(QString::fromLatin1(key)));
     for (QAction* action : m_pending)
@@ -289,19 +294,17 @@ bool MainActions::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void MainActions::setViewStyle(int view) {
-    if (view != 2 && view != 3)
-        return;
-    const bool details = view == 3;
-    item(MenuId::View, 0)->setChecked(!details);
-    item(MenuId::View, 1)->setChecked(details);
+void MainActions::setViewStyle(ViewStyle view) {
+    const bool details = view == ViewStyle::Details;
+    item(ViewItem::List)->setChecked(!details);
+    item(ViewItem::Details)->setChecked(details);
     button(QStringLiteral("List"))->setChecked(!details);
     button(QStringLiteral("Details"))->setChecked(details);
 }
 
 void MainActions::setSortMarks(bool sortGroup, bool sortUnit) {
-    item(MenuId::ViewArrange, 0)->setChecked(sortGroup);
-    item(MenuId::ViewArrange, 1)->setChecked(sortUnit);
+    item(ArrangeItem::Quantities)->setChecked(sortGroup);
+    item(ArrangeItem::Units)->setChecked(sortUnit);
     button(QStringLiteral("SortTree"))->setChecked(sortGroup);
     button(QStringLiteral("SortList"))->setChecked(sortUnit);
 }

@@ -6,6 +6,9 @@
 //
 // Commands that are not built yet stay disabled whatever the refresh asks.
 
+#include "converter/settings/converter_settings.h"
+#include "converter/ui/menu_items.h"
+
 #include <QKeySequence>
 #include <QObject>
 #include <QString>
@@ -23,27 +26,16 @@ namespace quantora {
 
 class IconSet;
 
-enum class MenuId {
-    File,          // mnuFileArray
-    Edit,          // mnuEditArray
-    EditHistory,   // mnuEditHistoryArray
-    View,          // mnuViewArray
-    ViewArrange,   // mnuViewArrangeArray
-    Tools,         // mnuToolsArray
-    Help,          // mnuHelpArray
-    EditCategory,  // mnuEditCategoryArray (pop-up)
-    EditGroup,     // mnuEditGroupArray (pop-up)
-    ShowMemo,      // mnuShowMemoArray (unit pop-up)
-    EditUnit,      // mnuEditUnitArray (unit pop-up)
-    Swap,          // mnuSwapArray (pop-up)
-};
-
 class MainActions : public QObject {
     Q_OBJECT
 public:
     MainActions(QMainWindow& window, const IconSet& icons);
 
     QAction* item(MenuId menu, int index) const;
+    template <typename Item>
+    QAction* item(Item which) const {
+        return item(MenuOf<Item>::kId, static_cast<int>(which));
+    }
     int itemCount(MenuId menu) const;
     // The menu that holds an array: mnuFile ... mnuHelp, mnuEditCategory,
     // mnuEditGroup, mnuEditUnit (both unit arrays), mnuSwap; History's submenu
@@ -62,7 +54,7 @@ public:
     QAction* liveShortcut(QKeyCombination keys) const;
 
     // Down or up: check marks of View items and the state of toolbar buttons.
-    void setViewStyle(int view);
+    void setViewStyle(ViewStyle view);
     void setSortMarks(bool sortGroup, bool sortUnit);
 
 protected:

@@ -200,7 +200,8 @@ void MainWindow::runStartup(std::string& marker) {
         connect(m_actions->toolbar(), &QToolBar::orientationChanged, this, saveLater);
     }
     step("QR03E133");
-    m_actions->setViewStyle(s.view);
+    if (const std::optional<ViewStyle> style = viewStyleOf(s.view))
+        m_actions->setViewStyle(*style);
     step("QR03E136");
     m_actions->setSortMarks(s.sortGroup, s.sortUnit);
     step("QR03E143");
@@ -226,7 +227,8 @@ void MainWindow::runStartup(std::string& marker) {
     step("QR03E156");
     m_views->showSavedSelection();
     step("QR03E167");
-    m_views->setViewStyle(s.view);
+    if (const std::optional<ViewStyle> style = viewStyleOf(s.view))
+        m_views->setViewStyle(*style);
     step("QR03E169");
     m_views->list().setGridLines(s.showGridLines == 1);
     step("QR03E171");
@@ -245,8 +247,8 @@ void MainWindow::loadTable() {
 
 void MainWindow::applyToolsMenu() {
     const ToolsMenuState tools = setToolsMenu(m_context.settings.calcType, m_context.settings.calcPath);
-    m_actions->item(MenuId::Tools, 0)->setVisible(tools.runCalculatorVisible);
-    QAction* second = m_actions->item(MenuId::Tools, 1);
+    m_actions->item(ToolsItem::RunCalculator)->setVisible(tools.runCalculatorVisible);
+    QAction* second = m_actions->item(ToolsItem::RunProgram);
     second->setVisible(tools.secondItemVisible);
     if (tools.secondItemCaption)
         second->setText(QString::fromStdString(*tools.secondItemCaption));
@@ -262,9 +264,7 @@ void MainWindow::saveToolbarArrangement() {
     m_context.store.sync();
 }
 
-void MainWindow::setViewStyle(int view) {
-    if (view != 2 && view != 3)
-        return;
+void MainWindow::setViewStyle(ViewStyle view) {
     m_context.settings.view = static_cast<std::int16_t>(view);
     m_actions->setViewStyle(view);
     m_views->setViewStyle(view);

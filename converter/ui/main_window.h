@@ -59,7 +59,7 @@ public:
     void showHelpTopics() override;
     void showAbout() override;
     void exitProgram() override;
-    void setViewStyle(int view) override;
+    void setViewStyle(ViewStyle view) override;
 
     // Re-applies the stay-on-top states of the open windows (pRestoreTopmost).
     void restoreTopmost();

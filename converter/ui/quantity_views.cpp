@@ -168,7 +168,7 @@ void QuantityViews::clearList() {
     m_list->clearItems();
 }
 
-void QuantityViews::setViewStyle(int view) {
+void QuantityViews::setViewStyle(ViewStyle view) {
     m_list->setViewStyle(view);
 }
 
@@ -235,7 +235,7 @@ void QuantityViews::chooseNode(int node, bool selectFirstUnit) {
         return;
     updateListView(m_context.session.selection().quantityName);
     // The unit pressed before belongs to the quantity left.
-    m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), false);
+    m_actions.setAvailable(m_actions.item(EditItem::CopyUnit), false);
     if (selectFirstUnit && m_list->itemCount() > 0)
         m_list->selectRow(0);
     setMainCaption();
@@ -245,7 +245,7 @@ void QuantityViews::chooseNode(int node, bool selectFirstUnit) {
 void QuantityViews::listPressed(const QPoint& viewportPos, Qt::MouseButton button, const QPoint& globalPos) {
     const std::optional<int> row = m_list->rowAt(viewportPos);
     m_pressedUnit = row ? std::optional<int>(m_list->unitOfRow(*row)) : std::nullopt;
-    QAction* copyUnit = m_actions.item(MenuId::Edit, 1);
+    QAction* copyUnit = m_actions.item(EditItem::CopyUnit);
     if (!row) {
         m_actions.setAvailable(copyUnit, false);
         const NodeKind kind = m_context.table.kindOf(m_context.session.selection().node);
@@ -291,7 +291,7 @@ void QuantityViews::listKey(bool shift) {
     if (shift) {
         const SessionChange change = session.pickFrom(unit);
         if (change.unitsChanged)
-            m_actions.setAvailable(m_actions.item(MenuId::Edit, 1), true);
+            m_actions.setAvailable(m_actions.item(EditItem::CopyUnit), true);
         m_boxes.apply(change);
         return;
     }
@@ -312,9 +312,9 @@ void QuantityViews::prepareUnitPopup(bool onItem) {
         m_context.table.kindOf(m_context.session.selection().node) == NodeKind::NumberSystem;
     for (int i : {0, 1})
         m_actions.item(MenuId::ShowMemo, i)->setVisible(onItem);
-    m_actions.item(MenuId::EditUnit, 0)->setVisible(onItem);
-    m_actions.item(MenuId::EditUnit, 1)->setVisible(onItem && !numberSystem);
-    m_actions.item(MenuId::EditUnit, 2)
+    m_actions.item(UnitPopupItem::Copy)->setVisible(onItem);
+    m_actions.item(UnitPopupItem::CopySeparator)->setVisible(onItem && !numberSystem);
+    m_actions.item(UnitPopupItem::Insert)
         ->setText(onItem ? QStringLiteral("&Insert...") : QStringLiteral("&Add..."));
 }
 
@@ -330,11 +330,11 @@ void QuantityViews::delayTick() {
 void QuantityViews::showTreePopup(int node, const QPoint& globalPos) {
     const NodeKind kind = m_context.table.kindOf(node);
     if (kind == NodeKind::Root || kind == NodeKind::Category) {
-        m_actions.item(MenuId::EditCategory, 0)->setText(QStringLiteral("Add..."));
+        m_actions.item(CategoryItem::Add)->setText(QStringLiteral("Add..."));
         m_actions.menu(MenuId::EditCategory)->popup(globalPos);
     } else {
         const bool special = kind == NodeKind::NumberSystem || kind == NodeKind::Constants;
-        m_actions.item(MenuId::EditGroup, 0)
+        m_actions.item(QuantityItem::Insert)
             ->setText(special ? QStringLiteral("Add...") : QStringLiteral("Insert..."));
         m_actions.menu(MenuId::EditGroup)->popup(globalPos);
     }

@@ -47,7 +47,7 @@ public:
     void showSavedSelection();
     void selectNode(int node);
     void setRootText(const QString& text);
-    void setViewStyle(int view);
+    void setViewStyle(ViewStyle view);
     // The window title from the table title and the changed mark (pSetMainCaption).
     void setMainCaption();
 

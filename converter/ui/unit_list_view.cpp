@@ -132,13 +132,11 @@ int UnitListView::itemCount() const {
     return m_model->rowCount();
 }
 
-void UnitListView::setViewStyle(int view) {
-    if (view != 2 && view != 3)
-        return;
+void UnitListView::setViewStyle(ViewStyle view) {
     const bool hadFocus = activeView()->hasFocus();
     m_view = view;
-    m_stack->setCurrentWidget(view == 3 ? static_cast<QWidget*>(m_details)
-                                        : static_cast<QWidget*>(&listLook()));
+    m_stack->setCurrentWidget(view == ViewStyle::Details ? static_cast<QWidget*>(m_details)
+                                                         : static_cast<QWidget*>(&listLook()));
     setFocusProxy(activeView());
     if (hadFocus)
         activeView()->setFocus();
@@ -166,7 +164,8 @@ void UnitListView::toggleSortDirection() {
 }
 
 QAbstractItemView* UnitListView::activeView() const {
-    return m_view == 2 ? static_cast<QAbstractItemView*>(m_list) : static_cast<QAbstractItemView*>(m_details);
+    return m_view == ViewStyle::List ? static_cast<QAbstractItemView*>(m_list)
+                                     : static_cast<QAbstractItemView*>(m_details);
 }
 
 QWidget* UnitListView::activeViewport() const {

@@ -36,8 +36,8 @@ public:
     int itemCount() const;
 
     // View 2 list, 3 details; other values leave the look as it is.
-    void setViewStyle(int view);
-    int viewStyle() const { return m_view; }
+    void setViewStyle(ViewStyle view);
+    ViewStyle viewStyle() const { return m_view; }
     void setGridLines(bool on);
     bool gridLines() const;
     void setSorted(bool sorted);
@@ -75,7 +75,7 @@ private:
     QListView* m_list = nullptr;
     QStackedLayout* m_stack;
     const IconSet& m_icons;
-    int m_view = 3;
+    ViewStyle m_view = ViewStyle::Details;
     bool m_sortingOn = false;
     Qt::SortOrder m_order = Qt::AscendingOrder;
     bool m_orderToggled = false;

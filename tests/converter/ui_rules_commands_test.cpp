@@ -83,8 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 namespace {
 RefreshInputs ordinary() {
     RefreshInputs in;
-    in.selNodeIndex = 9;
-    in.categoryCount = 5;
+    in.selectedKind = NodeKind::Quantity;
     in.listItemCount = 4;
     in.expandedCategories = 1;
     return in;
@@ -109,9 +108,9 @@ TEST(Refresh, QuickReferenceNeedsAnOrdinaryQuantityWithUnits) {
     in.expandedCategories = 0;
     EXPECT_EQ(refreshCommands(in)[RefreshItem::TbRef], true);
     EXPECT_EQ(refreshCommands(in)[RefreshItem::ToolsQuickRef], false) << "the expanded rule comes later";
-    in.selNodeIndex = 8;  // constants
+    in.selectedKind = NodeKind::Constants;
     EXPECT_EQ(refreshCommands(in)[RefreshItem::TbRef], false);
-    in.selNodeIndex = 9;
+    in.selectedKind = NodeKind::Quantity;
     in.listItemCount = 0;
     EXPECT_EQ(refreshCommands(in)[RefreshItem::TbRef], false);
     EXPECT_EQ(refreshCommands(in)[RefreshItem::ViewDetails], false);

@@ -68,7 +68,7 @@ private slots:
         auto* input = fixture.find<QLineEdit>("txtInput");
         for (int i = 1; i <= 9; ++i) {
             input->setText(QString::number(i));
-            window.commands().copy(0);
+            window.commands().copy(quantora::CopyMode::ConversionResult);
         }
         emit fixture.find<QMenu>("mnuEdit")->aboutToShow();
         for (int slot = 0; slot < 8; ++slot) {

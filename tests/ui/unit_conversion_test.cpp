@@ -186,10 +186,10 @@ private slots:
         WindowFixture fixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* list = fixture.find<quantora::UnitListView>("ListView1");
-        QCOMPARE(list->viewStyle(), 3);
+        QCOMPARE(list->viewStyle(), quantora::ViewStyle::Details);
         QVERIFY(list->gridLines());
         fixture.action("tbList")->trigger();
-        QCOMPARE(list->viewStyle(), 2);
+        QCOMPARE(list->viewStyle(), quantora::ViewStyle::List);
         QVERIFY(fixture.action("mnuViewArray_0")->isChecked());
         QVERIFY(!fixture.action("mnuViewArray_1")->isChecked());
         QVERIFY(fixture.action("tbList")->isChecked());
@@ -203,7 +203,7 @@ private slots:
         fixture.action("tbList")->trigger();
         QVERIFY(fixture.action("tbList")->isChecked());
         fixture.action("mnuViewArray_1")->trigger();
-        QCOMPARE(list->viewStyle(), 3);
+        QCOMPARE(list->viewStyle(), quantora::ViewStyle::Details);
         QCOMPARE(fixture.window().settings().view, 3);
         fixture.verifyQuiet();
     }
