@@ -17,8 +17,8 @@
 
 #include "common/qt/message_presenter.h"
 #include "common/settings_store.h"
+#include "converter/ui/converter_program.h"
 #include "converter/ui/file_chooser.h"
-#include "converter/ui/main_window.h"
 #include "converter/ui/quantity_views.h"
 
 #include <benchmark/benchmark.h>
@@ -100,7 +100,8 @@ void converterStartup(benchmark::State& state) {
     NoFiles files;
     for (auto _ : state) {
         common::MemorySettingsStore store;
-        quantora::MainWindow window(store, messages, files, folder.path());
+        quantora::ConverterProgram program(store, messages, files, folder.path());
+        quantora::MainWindow& window = program.window();
         window.start();
         if (!waitExposed(window))
             state.SkipWithError("the window was not exposed");
@@ -138,7 +139,8 @@ void treeRebuild(benchmark::State& state) {
     common::MemorySettingsStore store;
     SilentMessages messages;
     NoFiles files;
-    quantora::MainWindow window(store, messages, files, folder.path());
+    quantora::ConverterProgram program(store, messages, files, folder.path());
+    quantora::MainWindow& window = program.window();
     window.start();
     if (window.loadFailed() || window.table().quantityCount != 200) {
         state.SkipWithError("the full table did not load");
@@ -215,7 +217,8 @@ int converterChild(int argc, char* argv[], const QString& tableFolder, const QSt
     common::QSettingsStore store;
     SilentMessages messages;
     NoFiles files;
-    quantora::MainWindow window(store, messages, files, tableFolder);
+    quantora::ConverterProgram program(store, messages, files, tableFolder);
+    quantora::MainWindow& window = program.window();
     window.start();
     if (!waitExposed(window) || window.loadFailed() || messages.shown != 0)
         return 1;

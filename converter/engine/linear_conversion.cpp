@@ -5,6 +5,7 @@
 #include "common/text_rules.h"
 #include "converter/engine/number_input.h"
 #include "converter/engine/result_format.h"
+#include "converter/settings/product_title.h"
 
 #include <algorithm>
 #include <cmath>
@@ -60,7 +61,7 @@ std::string exactError() {
 }  // namespace
 
 common::Notice invalidFactorsNotice() {
-    return common::Notice{common::NoticeIcon::Exclamation, " Quantora 2000",
+    return common::Notice{common::NoticeIcon::Exclamation, std::string(kNoticeTitle),
                           "The conversion factors currently used seem to be invalid."};
 }
 

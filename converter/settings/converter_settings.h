@@ -6,6 +6,7 @@
 
 #include "common/notice.h"
 #include "common/settings_store.h"
+#include "converter/settings/product_title.h"
 #include "converter/table/conversion_table.h"
 
 #include <array>
@@ -15,7 +16,7 @@
 
 namespace quantora {
 
-inline constexpr std::string_view kConverterApp = "Quantora 2000";
+inline constexpr std::string_view kConverterApp = kProductName;  // the settings application
 
 // How the unit list shows its units; the values are the stored "View" codes.
 enum class ViewStyle : std::int16_t { List = 2, Details = 3 };

@@ -31,7 +31,7 @@ QString captionOf(const std::string& text) {
 }  // namespace
 
 CommandDispatcher::CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts)
-    : QObject(&window), m_context(context), m_parts(parts), m_spy(new QTimer(&window)) {
+    : m_context(context), m_parts(parts), m_spy(new QTimer(&window)) {
     m_spy->setObjectName(QStringLiteral("tmrSpy"));
     m_spy->setInterval(kSpyInterval);
     connect(m_spy, &QTimer::timeout, this, &CommandDispatcher::refresh);

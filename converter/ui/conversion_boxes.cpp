@@ -21,8 +21,7 @@ NotationOptions notationOf(const ConverterSettings& settings) {
 
 ConversionBoxes::ConversionBoxes(ConverterContext& context, QWidget& area, QStatusBar& statusBar,
                                  const IconSet& icons)
-    : QObject(&area),
-      m_context(context),
+    : m_context(context),
       m_input(new QLineEdit(&area)),
       m_output(new QLineEdit(&area)),
       m_dest(new QLineEdit(&area)),

@@ -9,13 +9,12 @@
 #include "converter/session/converter_session.h"
 #include "converter/settings/converter_settings.h"
 #include "converter/settings/copy_history.h"
+#include "converter/settings/product_title.h"
 #include "converter/table/conversion_table.h"
 
 #include <QString>
 
 namespace quantora {
-
-inline constexpr char kAppTitle[] = "Quantora 2000 ";  // the application title, one trailing blank
 
 struct ConverterContext {
     ConverterContext(common::SettingsStore& settingsStore, common::MessagePresenter& presenter,

@@ -31,18 +31,15 @@ private:
     const FileCommands::Hooks& m_hooks;
 };
 
-constexpr char kPromptTitle[] = "Quantora 2000 ";
-
 common::Notice writeFailure(const std::string& error) {
-    return {common::NoticeIcon::Critical, "Quantora 2000", error};
+    return {common::NoticeIcon::Critical, std::string(kProductName), error};
 }
 
 }  // namespace
 
 FileCommands::FileCommands(ConverterContext& context, QWidget& window, FileChooser& chooser,
                            QuantityViews& views, ConversionBoxes& boxes, Hooks hooks)
-    : QObject(&window),
-      m_context(context),
+    : m_context(context),
       m_window(window),
       m_chooser(chooser),
       m_views(views),
@@ -81,7 +78,7 @@ bool FileCommands::writeTable() {
 SavePrompt FileCommands::askSaveChanges() {
     ConversionTable& table = m_context.table;
     const common::Notice question{
-        common::NoticeIcon::Exclamation, kPromptTitle,
+        common::NoticeIcon::Exclamation, std::string(kCaptionTitle),
         "The file '" + table.title + "' has changed.\nDo you want to save the changes?"};
     const common::NoticeAnswer answer =
         m_context.messages.present(&m_window, question, common::NoticeButtons::YesNoCancel);

@@ -23,7 +23,7 @@ HintWindow::HintWindow(ConverterContext& context, const IconSet& icons, Hooks ho
       m_ok(new QPushButton(QStringLiteral("Noted"), this)),
       m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("frmHint"));
-    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setWindowTitle(QString::fromLatin1(kCaptionTitle));
     // Shown while the user types: it must not take the keyboard away.
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_text->setObjectName(QStringLiteral("lblHint"));

@@ -1,7 +1,7 @@
 #include "common/qt/message_presenter.h"
 #include "common/qt/qsettings_store.h"
+#include "converter/ui/converter_program.h"
 #include "converter/ui/file_chooser.h"
-#include "converter/ui/main_window.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     common::QSettingsStore store;
     common::MessageBoxPresenter messages;
     quantora::DialogFileChooser files;
-    quantora::MainWindow window(store, messages, files, quantora::defaultTableFolder());
-    window.start();
+    quantora::ConverterProgram program(store, messages, files, quantora::defaultTableFolder());
+    program.window().start();
     return app.exec();
 }

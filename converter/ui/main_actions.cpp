@@ -48,7 +48,7 @@ constexpr const char* kPendingButtons[] = {"Print",    "CopyCalc", "PasteCalc", 
 
 }  // namespace
 
-MainActions::MainActions(QMainWindow& window, const IconSet& icons) : QObject(&window) {
+MainActions::MainActions(QMainWindow& window, const IconSet& icons) {
     buildMenus(window);
     buildPopups(window);
     buildToolbar(window, icons);

@@ -9,8 +9,7 @@
 namespace quantora {
 
 MainLayout::MainLayout(ConverterContext& context, Parts parts, std::function<void(const QPoint&)> swapWanted)
-    : QObject(&parts.area),
-      m_context(context),
+    : m_context(context),
       m_parts(parts),
       m_swapWanted(std::move(swapWanted)),
       m_splitter(new QWidget(&parts.area)) {

@@ -44,7 +44,7 @@ constexpr std::string_view kToolbarSection = "Toolbar";
 
 common::Notice startupFault(const std::string& marker) {
     return {
-        common::NoticeIcon::Critical, "Quantora 2000 Error",
+        common::NoticeIcon::Critical, std::string(kProductName) + " Error",
         "If you are using Windows 2000,\nplease email the following error code to Norvel Design: " + marker};
 }
 
@@ -62,48 +62,30 @@ QString defaultTableFolder() {
     return userDir;
 }
 
-MainWindow::MainWindow(common::SettingsStore& store, common::MessagePresenter& messages, FileChooser& chooser,
-                       QString tableFolder, QWidget* parent)
-    : QMainWindow(parent), m_context(store, messages, std::move(tableFolder)), m_area(new QWidget(this)) {
+MainWindow::MainWindow(ConverterContext& context, const IconSet& icons, FileChooser& chooser, QWidget* parent)
+    : QMainWindow(parent),
+      m_context(context),
+      m_icons(icons),
+      m_area(new QWidget(this)),
+      m_actions(*this, icons),
+      m_boxes(context, *m_area, *statusBar(), icons),
+      m_views(context, *this, *m_area, icons, m_actions, m_boxes),
+      m_layout(context,
+               {*m_area, m_views.tree(), m_views.list(), m_boxes.input(), m_boxes.output(), m_boxes.arrow()},
+               [this](const QPoint& at) { m_commands.offerSwap(at); }),
+      m_files(context, *this, chooser, m_views, m_boxes,
+              {[this] { saveSettings(); }, [this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}),
+      m_commands(context, *this, {m_actions, m_views, m_boxes, m_files, *this}),
+      m_hint(new HintWindow(context, icons,
+                            {[this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}, this)) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setWindowTitle(QString::fromLatin1(kCaptionTitle));
     setWindowIcon(m_icons.application());
     setMinimumSize(layout::kMinWindowWidth, layout::kMinWindowHeight);
     m_area->setObjectName(QStringLiteral("picMain"));
     setCentralWidget(m_area);
     measureScreen();
-
-    m_actions = new MainActions(*this, m_icons);
-    m_boxes = new ConversionBoxes(m_context, *m_area, *statusBar(), m_icons);
-    m_views = new QuantityViews(m_context, *this, *m_area, m_icons, *m_actions, *m_boxes);
-    m_layout = new MainLayout(
-        m_context,
-        {*m_area, m_views->tree(), m_views->list(), m_boxes->input(), m_boxes->output(), m_boxes->arrow()},
-        [this](const QPoint& at) { m_commands->offerSwap(at); });
-    m_files = new FileCommands(
-        m_context, *this, chooser, *m_views, *m_boxes,
-        {[this] { saveSettings(); }, [this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }});
-    m_commands = new CommandDispatcher(m_context, *this, {*m_actions, *m_views, *m_boxes, *m_files, *this});
-    m_hint = new HintWindow(m_context, m_icons,
-                            {[this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}, this);
-    connect(m_boxes, &ConversionBoxes::decimalSepHintWanted, m_hint, [this] { m_hint->showHint(5); });
-
-    // Drag watch and auto-scroll belong to dragging units and quantities.
-    m_watch = new QTimer(this);
-    m_watch->setObjectName(QStringLiteral("tmrWatch"));
-    m_watch->setInterval(100);
-    m_scroll = new QTimer(this);
-    m_scroll->setObjectName(QStringLiteral("tmrScroll"));
-    m_scroll->setInterval(100);
-}
-
-MainWindow::~MainWindow() {
-    // The parts watch the widgets' events: they go before the widgets do.
-    delete m_commands;
-    delete m_files;
-    delete m_layout;
-    delete m_views;
-    delete m_boxes;
+    connect(&m_boxes, &ConversionBoxes::decimalSepHintWanted, m_hint, [this] { m_hint->showHint(5); });
 }
 
 void MainWindow::measureScreen() {
@@ -130,8 +112,6 @@ void MainWindow::runStartup(std::string& marker) {
 
     step("QR03E101");
     c.table.changed = false;
-    m_watch->stop();
-    m_scroll->stop();
     step("QR03E102");
     c.helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Quantora.hlp");
     step("QR03E103");
@@ -140,7 +120,6 @@ void MainWindow::runStartup(std::string& marker) {
     if (config.fault)
         c.messages.present(this, *config.fault);
     step("QR03E104");
-    m_scroll->setInterval(s.scrollTimerInterval);
     step("QR03E105");
     c.decimalSeparator = common::detectDecimalSeparator(
         QLocale::system().toString(1.23, 'f', 2).toStdString(), c.decimalSeparator);
@@ -153,9 +132,8 @@ void MainWindow::runStartup(std::string& marker) {
     c.tableDirectory =
         QString::fromStdString(tableDirectoryOf(c.table.filePath, c.tableFolder.toStdString()));
     step("QR03E110");
-    QCoreApplication::processEvents();
     step("QR03E111");
-    applyFonts(s, {m_views->tree(), m_views->list(), m_boxes->input(), m_boxes->output(), *statusBar()});
+    applyFonts(s, {m_views.tree(), m_views.list(), m_boxes.input(), m_boxes.output(), *statusBar()});
     step("QR03E113");
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
@@ -171,15 +149,15 @@ void MainWindow::runStartup(std::string& marker) {
     move(position.x, position.y);
     step("QR03E117");
     if (s.showToolbar == 1)
-        m_actions->toolbar()->show();
+        m_actions.toolbar()->show();
     if (s.showToolbar == 0)
-        m_actions->toolbar()->hide();
+        m_actions.toolbar()->hide();
     if (s.showMenubar == 1)
         menuBar()->show();
     if (s.showMenubar == 0)
         menuBar()->hide();
     step("QR03E118");
-    m_actions->toolbar()->setMovable(s.customizeToolbar);
+    m_actions.toolbar()->setMovable(s.customizeToolbar);
     step("QR03E125");
     if (s.state == 1) {
         showMinimized();
@@ -196,43 +174,43 @@ void MainWindow::runStartup(std::string& marker) {
             restoreState(QByteArray::fromBase64(QByteArray::fromStdString(saved)));
         // The signals come while the toolbar is still moving: save once it is placed.
         const auto saveLater = [this] { QTimer::singleShot(0, this, &MainWindow::saveToolbarArrangement); };
-        connect(m_actions->toolbar(), &QToolBar::topLevelChanged, this, saveLater);
-        connect(m_actions->toolbar(), &QToolBar::orientationChanged, this, saveLater);
+        connect(m_actions.toolbar(), &QToolBar::topLevelChanged, this, saveLater);
+        connect(m_actions.toolbar(), &QToolBar::orientationChanged, this, saveLater);
     }
     step("QR03E133");
     if (const std::optional<ViewStyle> style = viewStyleOf(s.view))
-        m_actions->setViewStyle(*style);
+        m_actions.setViewStyle(*style);
     step("QR03E136");
-    m_actions->setSortMarks(s.sortGroup, s.sortUnit);
+    m_actions.setSortMarks(s.sortGroup, s.sortUnit);
     step("QR03E143");
     applyToolsMenu();
     step("QR03E144");
-    m_boxes->setPanel(1, QStringLiteral(" From"));
-    m_boxes->setPanel(3, QStringLiteral(" Into"));
+    m_boxes.setPanel(1, QStringLiteral(" From"));
+    m_boxes.setPanel(3, QStringLiteral(" Into"));
     step("QR03E145");
-    m_views->setMainCaption();
+    m_views.setMainCaption();
     step("QR03E148");
     loadTable();
     step("QR03E149");
     c.session.restore(s.selNodeIndex);
     step("QR03E150");
-    m_views->setListMode();
+    m_views.setListMode();
     step("QR03E153");
     if (c.loadFailed) {
-        m_commands->startRefresh();
+        m_commands.startRefresh();
         return;
     }
     step("QR03E155");
-    m_views->updateTreeView();
+    m_views.updateTreeView();
     step("QR03E156");
-    m_views->showSavedSelection();
+    m_views.showSavedSelection();
     step("QR03E167");
     if (const std::optional<ViewStyle> style = viewStyleOf(s.view))
-        m_views->setViewStyle(*style);
+        m_views.setViewStyle(*style);
     step("QR03E169");
-    m_views->list().setGridLines(s.showGridLines == 1);
+    m_views.list().setGridLines(s.showGridLines == 1);
     step("QR03E171");
-    m_commands->startRefresh();
+    m_commands.startRefresh();
 }
 
 void MainWindow::loadTable() {
@@ -247,13 +225,13 @@ void MainWindow::loadTable() {
 
 void MainWindow::applyToolsMenu() {
     const ToolsMenuState tools = setToolsMenu(m_context.settings.calcType, m_context.settings.calcPath);
-    m_actions->item(ToolsItem::RunCalculator)->setVisible(tools.runCalculatorVisible);
-    QAction* second = m_actions->item(ToolsItem::RunProgram);
+    m_actions.item(ToolsItem::RunCalculator)->setVisible(tools.runCalculatorVisible);
+    QAction* second = m_actions.item(ToolsItem::RunProgram);
     second->setVisible(tools.secondItemVisible);
     if (tools.secondItemCaption)
         second->setText(QString::fromStdString(*tools.secondItemCaption));
-    QAction* calc = m_actions->button(QStringLiteral("Calc"));
-    m_actions->setAvailable(calc, tools.calcButtonEnabled);
+    QAction* calc = m_actions.button(QStringLiteral("Calc"));
+    m_actions.setAvailable(calc, tools.calcButtonEnabled);
     if (tools.calcButtonToolTip)
         calc->setToolTip(QString::fromStdString(*tools.calcButtonToolTip));
 }
@@ -266,8 +244,8 @@ void MainWindow::saveToolbarArrangement() {
 
 void MainWindow::setViewStyle(ViewStyle view) {
     m_context.settings.view = static_cast<std::int16_t>(view);
-    m_actions->setViewStyle(view);
-    m_views->setViewStyle(view);
+    m_actions.setViewStyle(view);
+    m_views.setViewStyle(view);
 }
 
 void MainWindow::showHelpTopics() {
@@ -275,15 +253,15 @@ void MainWindow::showHelpTopics() {
         m_help = new HelpWindow(this);
     if (!m_help->showTopic(m_context.helpFile, 0)) {
         m_context.messages.present(
-            this, {common::NoticeIcon::Exclamation, kAppTitle,
+            this, {common::NoticeIcon::Exclamation, std::string(kCaptionTitle),
                    "The help file '" + m_context.helpFile.toStdString() + "' cannot be found."});
     }
 }
 
 void MainWindow::showAbout() {
     setStayOnTop(*this, 0);
-    m_context.messages.present(
-        this, {common::NoticeIcon::Information, "About Quantora 2000", "Quantora 2000\nVersion 1.2"});
+    m_context.messages.present(this, {common::NoticeIcon::Information, "About " + std::string(kProductName),
+                                      std::string(kProductName) + "\nVersion 1.2"});
     restoreTopmost();
 }
 
@@ -306,7 +284,7 @@ void MainWindow::saveSettings() {
     const std::int16_t state = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
     const WindowGeometry normal{c.toTwipsX(pos().x()), c.toTwipsY(pos().y()), c.toTwipsX(width()),
                                 c.toTwipsY(height())};
-    recordWindowState(c.settings, static_cast<int>(m_views->listMode()), m_views->liveColumnWidths(), state,
+    recordWindowState(c.settings, static_cast<int>(m_views.listMode()), m_views.liveColumnWidths(), state,
                       normal);
     saveConverterSettings(c.store, c.settings);
     c.store.sync();
@@ -316,24 +294,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     ConverterContext& c = m_context;
     setStayOnTop(*this, 0);
     if (!c.loadFailed)
-        preserveTreeNodeStatus(c.table, m_views->expandedQuery());
+        preserveTreeNodeStatus(c.table, m_views.expandedQuery());
     if (c.loadFailed) {
         event->accept();
         return;
     }
     if (c.table.changed) {
-        const SavePrompt answer = m_files->askSaveChanges();
+        const SavePrompt answer = m_files.askSaveChanges();
         if (answer == SavePrompt::Cancel || answer == SavePrompt::YesCancel) {
             event->ignore();
             setStayOnTop(*this, c.settings.stayTop);
             return;
         }
     }
-    m_commands->spyTimer().stop();
+    m_commands.spyTimer().stop();
     saveSettings();
     if (c.settings.customizeToolbar)
         saveToolbarArrangement();
-    if (const auto fault = saveNodeStatus(c.table, m_views->expandedQuery()))
+    if (const auto fault = saveNodeStatus(c.table, m_views.expandedQuery()))
         c.messages.present(this, *fault);
     if (m_hint->isOpen())
         m_hint->close();

@@ -1,36 +1,31 @@
 #pragma once
-// frmMain, the converter's only top-level window. It owns the program's life:
-// start() reads the settings and the table, builds the tree and the list and
-// lays out the panes; closing asks about unsaved changes and writes the
-// settings and the categories' expanded state back.
+// frmMain, the converter's only top-level window. start() reads the settings
+// and the table, builds the tree and the list and lays out the panes; closing
+// asks about unsaved changes and writes the settings and the categories'
+// expanded state back. The context and the icons it works with are made
+// before it and outlive it (ConverterProgram).
 //
 // The work is split by concern: MainActions (menus, toolbar), QuantityViews
 // (tree and list), ConversionBoxes (value boxes, status panels, conversion),
 // MainLayout (geometry and drags), FileCommands (open and save),
 // CommandDispatcher (dispatch, clipboard, periodic refresh), HintWindow.
 
-#include "common/qt/message_presenter.h"
-#include "common/settings_store.h"
 #include "converter/ui/command_dispatch.h"
+#include "converter/ui/conversion_boxes.h"
 #include "converter/ui/converter_context.h"
+#include "converter/ui/file_commands.h"
 #include "converter/ui/icon_set.h"
+#include "converter/ui/main_actions.h"
+#include "converter/ui/main_layout.h"
+#include "converter/ui/quantity_views.h"
 
 #include <QMainWindow>
 
-#include <memory>
-
-class QTimer;
-
 namespace quantora {
 
-class ConversionBoxes;
 class FileChooser;
-class FileCommands;
 class HelpWindow;
 class HintWindow;
-class MainActions;
-class MainLayout;
-class QuantityViews;
 
 // Folder that holds DEFAULT.DAT: beside the program, or a per-user copy when
 // the program's folder cannot be written.
@@ -39,9 +34,8 @@ QString defaultTableFolder();
 class MainWindow : public QMainWindow, public WindowCommands {
     Q_OBJECT
 public:
-    MainWindow(common::SettingsStore& store, common::MessagePresenter& messages, FileChooser& chooser,
-               QString tableFolder, QWidget* parent = nullptr);
-    ~MainWindow() override;
+    MainWindow(ConverterContext& context, const IconSet& icons, FileChooser& chooser,
+               QWidget* parent = nullptr);
 
     // The start-up sequence: settings, layout, show, table, tree and list.
     void start();
@@ -52,9 +46,9 @@ public:
     const ConverterSession& session() const { return m_context.session; }
     const ConverterSettings& settings() const { return m_context.settings; }
     bool loadFailed() const { return m_context.loadFailed; }
-    CommandDispatcher& commands() const { return *m_commands; }
-    QuantityViews& views() const { return *m_views; }
-    HintWindow& hints() const { return *m_hint; }
+    CommandDispatcher& commands() { return m_commands; }
+    QuantityViews& views() { return m_views; }
+    HintWindow& hints() { return *m_hint; }
 
     void showHelpTopics() override;
     void showAbout() override;
@@ -76,19 +70,19 @@ private:
     void saveSettings();
     void measureScreen();
 
-    ConverterContext m_context;
-    IconSet m_icons;
-    QWidget* m_area;
-    MainActions* m_actions;
-    ConversionBoxes* m_boxes;
-    QuantityViews* m_views;
-    MainLayout* m_layout;
-    FileCommands* m_files;
-    CommandDispatcher* m_commands;
+    ConverterContext& m_context;
+    const IconSet& m_icons;
+    QWidget* m_area;  // the central widget
+    // The parts watch the widgets' events: as members they go before the
+    // widgets, which the window deletes after them.
+    MainActions m_actions;
+    ConversionBoxes m_boxes;
+    QuantityViews m_views;
+    MainLayout m_layout;
+    FileCommands m_files;
+    CommandDispatcher m_commands;
     HintWindow* m_hint;
     HelpWindow* m_help = nullptr;
-    QTimer* m_watch;
-    QTimer* m_scroll;
 };
 
 }  // namespace quantora

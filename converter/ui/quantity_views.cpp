@@ -30,8 +30,7 @@ int nodeOf(const QTreeWidgetItem* item) {
 
 QuantityViews::QuantityViews(ConverterContext& context, QWidget& window, QWidget& area, const IconSet& icons,
                              MainActions& actions, ConversionBoxes& boxes)
-    : QObject(&area),
-      m_context(context),
+    : m_context(context),
       m_window(window),
       m_icons(icons),
       m_actions(actions),
@@ -174,7 +173,7 @@ void QuantityViews::setViewStyle(ViewStyle view) {
 
 void QuantityViews::setMainCaption() {
     const std::string& name = m_context.session.selection().quantityName;
-    const QString title = QString::fromLatin1(kAppTitle);
+    const QString title = QString::fromLatin1(kCaptionTitle);
     m_window.setWindowTitle(common::trimBlanks(name).empty()
                                 ? title
                                 : QString::fromStdString(name) + QStringLiteral(" - ") + title);

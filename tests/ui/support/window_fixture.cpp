@@ -90,7 +90,7 @@ WindowFixture::~WindowFixture() {
     m_modalWatch.stop();
     while (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
-    m_window.reset();
+    m_program.reset();
 }
 
 void WindowFixture::watchForModalDialogs() {
@@ -123,15 +123,15 @@ QString WindowFixture::storedSetting(const char* section, const char* key) {
 }
 
 quantora::MainWindow& WindowFixture::start() {
-    m_window = std::make_unique<quantora::MainWindow>(*m_store, messages, files, m_tables.path());
-    m_window->start();
-    if (!QTest::qWaitForWindowExposed(m_window.get()))
+    m_program = std::make_unique<quantora::ConverterProgram>(*m_store, messages, files, m_tables.path());
+    window().start();
+    if (!QTest::qWaitForWindowExposed(&window()))
         QTest::qFail("the window was not shown", __FILE__, __LINE__);
-    return *m_window;
+    return window();
 }
 
 bool WindowFixture::close() {
-    return m_window->close();
+    return window().close();
 }
 
 void WindowFixture::verifyQuiet() {
@@ -146,7 +146,7 @@ void WindowFixture::verifyQuiet() {
 }
 
 QAction* WindowFixture::action(const QString& name) const {
-    return m_window->findChild<QAction*>(name);
+    return window().findChild<QAction*>(name);
 }
 
 QTreeWidgetItem* WindowFixture::node(int index) const {
@@ -197,7 +197,7 @@ QString WindowFixture::output() const {
 }
 
 void WindowFixture::refresh() {
-    m_window->commands().refresh();
+    window().commands().refresh();
 }
 
 }  // namespace uitest

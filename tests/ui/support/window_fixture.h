@@ -6,8 +6,8 @@
 
 #include "common/qt/message_presenter.h"
 #include "common/qt/qsettings_store.h"
+#include "converter/ui/converter_program.h"
 #include "converter/ui/file_chooser.h"
-#include "converter/ui/main_window.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -78,7 +78,7 @@ public:
     QString storedSetting(const char* section, const char* key);
 
     quantora::MainWindow& start();
-    quantora::MainWindow& window() { return *m_window; }
+    quantora::MainWindow& window() const { return m_program->window(); }
     // Closes the window as the user would; true when it closed.
     bool close();
     // Checks that nothing unexpected happened; call at the end of a test.
@@ -91,7 +91,7 @@ public:
 
     template <class T>
     T* find(const QString& name) const {
-        return m_window->findChild<T*>(name);
+        return window().findChild<T*>(name);
     }
     QAction* action(const QString& name) const;
 
@@ -115,7 +115,7 @@ private:
     QTemporaryDir m_settings;
     QTemporaryDir m_tables;
     std::unique_ptr<common::QSettingsStore> m_store;
-    std::unique_ptr<quantora::MainWindow> m_window;
+    std::unique_ptr<quantora::ConverterProgram> m_program;
     QTimer m_modalWatch;
     QStringList m_modalDialogs;
 };
