@@ -121,4 +121,13 @@ Point windowPosition(bool positionSaved, Point stored, int windowWidth, int wind
     return {(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
 }
 
+Point besideOwner(const Rect& owner, int width, int height, const Rect& screen) {
+    const int screenRight = screen.x + screen.width;
+    int x = owner.x + owner.width;
+    if (x + width > screenRight)
+        x = owner.x - width >= screen.x ? owner.x - width : screenRight - width;
+    const int y = std::clamp(owner.y, screen.y, std::max(screen.y, screen.y + screen.height - height));
+    return {std::max(x, screen.x), y};
+}
+
 }  // namespace quantora::layout

@@ -112,4 +112,15 @@ Point windowPosition(bool positionSaved, Point stored, int windowWidth, int wind
 // The stored coordinates mean "none saved" when both are below -99 twips.
 bool positionSaved(float leftTwips, float topTwips);
 
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+// Where a companion window of the given size opens: right of the owner when
+// it fits on the screen, else left of it, else against the screen's right
+// edge; its top level with the owner's, kept on the screen.
+Point besideOwner(const Rect& owner, int width, int height, const Rect& screen);
+
 }  // namespace quantora::layout

@@ -1,6 +1,10 @@
 #include "converter/ui/help_window.h"
 
+#include "converter/settings/window_layout.h"
+
 #include <QFileInfo>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -16,6 +20,22 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(n
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(m_browser);
     resize(560, 620);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+void HelpWindow::placeBesideOwner() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* screen = owner ? owner->screen() : nullptr;
+    if (!owner || !screen)
+        return;
+    const QRect frame = owner->frameGeometry();
+    const QRect area = screen->availableGeometry();
+    const layout::Point at =
+        layout::besideOwner({frame.x(), frame.y(), frame.width(), frame.height()}, width(), height(),
+                            {area.x(), area.y(), area.width(), area.height()});
+    move(at.x, at.y);
 }
 
 bool HelpWindow::showTopic(const QString& helpFile, int topic) {
@@ -27,6 +47,10 @@ bool HelpWindow::showTopic(const QString& helpFile, int topic) {
                               : QStringLiteral("contents"));
     // The document is HTML whatever its name ends in.
     m_browser->setSource(url, QTextDocument::HtmlResource);
+    if (!m_placed) {
+        placeBesideOwner();
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();

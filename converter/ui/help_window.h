@@ -1,6 +1,8 @@
 #pragma once
 // The help window: shows the HTML help document beside the program
 // ("Quantora.hlp"), at its contents or at a topic number (anchor "topic<n>").
+// It first opens beside its owner; after that it keeps where the user put it
+// and its size. Escape closes it.
 
 #include <QWidget>
 
@@ -18,7 +20,10 @@ public:
     QString currentAnchor() const;
 
 private:
+    void placeBesideOwner();
+
     QTextBrowser* m_browser;
+    bool m_placed = false;
 };
 
 }  // namespace quantora

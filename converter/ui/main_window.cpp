@@ -6,6 +6,7 @@
 #include "converter/table/node_status.h"
 #include "converter/table/table_file.h"
 #include "converter/table/view_plan.h"
+#include "converter/ui/about_dialog.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/display_styles.h"
 #include "converter/ui/file_commands.h"
@@ -33,6 +34,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <stdexcept>
@@ -51,14 +53,16 @@ common::Notice startupFault(const std::string& marker) {
 }  // namespace
 
 QString defaultTableFolder() {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programDir).isWritable())
-        return programDir;
     const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(userDir);
     const QString copy = userDir + QStringLiteral("/DEFAULT.DAT");
-    if (!QFileInfo::exists(copy))
-        QFile::copy(programDir + QStringLiteral("/DEFAULT.DAT"), copy);
+    // The bundled table is only ever read: a rebuild or an upgrade replaces
+    // it, and the user's own table must survive both.
+    if (!QFileInfo::exists(copy) &&
+        QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/DEFAULT.DAT"), copy)) {
+        QFile::setPermissions(copy,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
     return userDir;
 }
 
@@ -86,6 +90,28 @@ MainWindow::MainWindow(ConverterContext& context, const IconSet& icons, FileChoo
     setCentralWidget(m_area);
     measureScreen();
     connect(&m_boxes, &ConversionBoxes::decimalSepHintWanted, m_hint, [this] { m_hint->showHint(5); });
+}
+
+void MainWindow::fitFrame() {
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize extra(margins.left() + margins.right(), margins.top() + margins.bottom());
+    if (extra == m_frameExtra)
+        return;
+    const QSize outer = size() + m_frameExtra;
+    m_frameExtra = extra;
+    setMinimumSize(QSize(layout::kMinWindowWidth, layout::kMinWindowHeight) - extra);
+    if (windowState() != Qt::WindowNoState)
+        return;
+    const QPoint frameAt = frameGeometry().topLeft();
+    resize(outer - extra);
+    if (frameGeometry().topLeft() != frameAt)
+        move(frameAt);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Most window managers add the frame only after the window is mapped.
+    QTimer::singleShot(0, this, &MainWindow::fitFrame);
 }
 
 void MainWindow::measureScreen() {
@@ -139,8 +165,8 @@ void MainWindow::runStartup(std::string& marker) {
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
     // A stored size larger than all the screens together is no size a window can use.
     const QSize desktop = screen ? screen->availableVirtualGeometry().size() : screenSize;
-    resize(std::min(c.toPixelsX(s.window.width), desktop.width()),
-           std::min(c.toPixelsY(s.window.height), desktop.height()));
+    resize(std::min(c.toPixelsX(s.window.width), desktop.width()) - m_frameExtra.width(),
+           std::min(c.toPixelsY(s.window.height), desktop.height()) - m_frameExtra.height());
     step("QR03E114");
     const layout::Point position =
         layout::windowPosition(layout::positionSaved(s.window.left, s.window.top),
@@ -260,9 +286,10 @@ void MainWindow::showHelpTopics() {
 
 void MainWindow::showAbout() {
     setStayOnTop(*this, 0);
-    m_context.messages.present(this, {common::NoticeIcon::Information, "About " + std::string(kProductName),
-                                      std::string(kProductName) + "\nVersion 1.2"});
-    restoreTopmost();
+    auto* about = new AboutDialog(m_icons, this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    connect(about, &QDialog::finished, this, &MainWindow::restoreTopmost);
+    about->open();
 }
 
 void MainWindow::exitProgram() {
@@ -282,8 +309,9 @@ void MainWindow::saveSettings() {
     c.settings.saveFilePath = c.table.filePath;
     c.settings.selNodeIndex = normalisedSelNodeIndex(c.session.selection().node, c.table);
     const std::int16_t state = isMinimized() ? 1 : (isMaximized() ? 2 : 0);
-    const WindowGeometry normal{c.toTwipsX(pos().x()), c.toTwipsY(pos().y()), c.toTwipsX(width()),
-                                c.toTwipsY(height())};
+    const QRect outer = frameGeometry();
+    const WindowGeometry normal{c.toTwipsX(outer.x()), c.toTwipsY(outer.y()), c.toTwipsX(outer.width()),
+                                c.toTwipsY(outer.height())};
     recordWindowState(c.settings, static_cast<int>(m_views.listMode()), m_views.liveColumnWidths(), state,
                       normal);
     saveConverterSettings(c.store, c.settings);

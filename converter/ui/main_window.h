@@ -27,8 +27,8 @@ class FileChooser;
 class HelpWindow;
 class HintWindow;
 
-// Folder that holds DEFAULT.DAT: beside the program, or a per-user copy when
-// the program's folder cannot be written.
+// The per-user folder that holds the working DEFAULT.DAT, copied from the
+// one beside the program the first time.
 QString defaultTableFolder();
 
 class MainWindow : public QMainWindow, public WindowCommands {
@@ -60,6 +60,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void runStartup(std::string& marker);
@@ -69,6 +70,9 @@ private:
     // saveConverterSettings with the live column widths and window state.
     void saveSettings();
     void measureScreen();
+    // Stored, default and minimum sizes are outer sizes; the frame around the
+    // window is known only once it is shown.
+    void fitFrame();
 
     ConverterContext& m_context;
     const IconSet& m_icons;
@@ -83,6 +87,7 @@ private:
     CommandDispatcher m_commands;
     HintWindow* m_hint;
     HelpWindow* m_help = nullptr;
+    QSize m_frameExtra{0, 0};  // outer size minus inner size, as last applied
 };
 
 }  // namespace quantora

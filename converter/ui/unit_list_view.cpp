@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStackedLayout>
 #include <QStandardItemModel>
@@ -15,14 +16,28 @@
 
 namespace quantora {
 namespace {
+
 constexpr int kUnitRole = Qt::UserRole + 1;
-}
+
+// Choosing a row must not scroll the unit names out of sight: a click on a
+// memo cell keeps the list where it is sideways.
+class RowTable : public QTableView {
+public:
+    using QTableView::QTableView;
+    void scrollTo(const QModelIndex& index, ScrollHint hint) override {
+        const int x = horizontalScrollBar()->value();
+        QTableView::scrollTo(index, hint);
+        horizontalScrollBar()->setValue(x);
+    }
+};
+
+}  // namespace
 
 UnitListView::UnitListView(const IconSet& icons, QWidget* parent)
     : QWidget(parent),
       m_model(new QStandardItemModel(0, 4, this)),
       m_sorted(new QSortFilterProxyModel(this)),
-      m_details(new QTableView(this)),
+      m_details(new RowTable(this)),
       m_stack(new QStackedLayout(this)),
       m_icons(icons) {
     setObjectName(QStringLiteral("ListView1"));
@@ -43,7 +58,9 @@ UnitListView::UnitListView(const IconSet& icons, QWidget* parent)
     m_details->horizontalHeader()->setHighlightSections(false);
     m_details->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_details->horizontalHeader()->setSectionsClickable(true);
-    m_details->horizontalHeader()->setStretchLastSection(false);
+    // The last column takes what the others leave; a double-click on a
+    // divider fits the column before it to its content.
+    m_details->horizontalHeader()->setStretchLastSection(true);
     // The narrowest column the settings allow: 240 twips.
     m_details->horizontalHeader()->setMinimumSectionSize(16);
     m_details->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

@@ -120,3 +120,11 @@ TEST(WindowLayout, OnlyBothCoordinatesUnsetCentreTheWindow) {
     EXPECT_EQ(layout::windowPosition(false, {7, 7}, 640, 480, 1280, 801), (layout::Point{320, 160}));
     EXPECT_EQ(layout::windowPosition(true, {-3, -7}, 640, 480, 1280, 800), (layout::Point{-3, -7}));
 }
+
+TEST(WindowLayout, ACompanionWindowOpensBesideItsOwner) {
+    const layout::Rect screen{0, 0, 1920, 1080};
+    // Room on the right; then only on the left; then on neither side.
+    EXPECT_EQ(layout::besideOwner({100, 50, 640, 480}, 560, 620, screen), (layout::Point{740, 50}));
+    EXPECT_EQ(layout::besideOwner({1200, 50, 640, 480}, 560, 620, screen), (layout::Point{640, 50}));
+    EXPECT_EQ(layout::besideOwner({300, 700, 1400, 480}, 560, 620, screen), (layout::Point{1360, 460}));
+}
