@@ -11,6 +11,8 @@ The file is Windows-1252 with CR LF line ends: categories, node allocation
 quantity; each section closed by ";E;". Rates and offsets are written exactly
 when their definition has a finite decimal form, else to 15 significant
 digits; default_table/number_text.py says how, and how the error fields follow.
+Before anything is written or compared, the table passes the checks of
+default_table/checks.py (CODATA values, everyday units first, other names).
 """
 
 import sys
@@ -20,7 +22,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True  # leave no __pycache__ in the repository
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from default_table import constants, number_system  # noqa: E402
+from default_table import also, checks, constants, number_system  # noqa: E402
 from default_table import electricity, heat_matter, light_radiation_information, mechanics, space_time  # noqa: E402
 from default_table.number_text import number_fields  # noqa: E402
 
@@ -90,7 +92,10 @@ def quantity_lines(icon, quantity):
         references = quantity.references if j == 1 else ()
         for _, value in references:
             Decimal(value)  # a number, or this raises
-        lines.append(unit_line(unit.icon, unit.name, rate, offset, rate_error, offset_error, unit.memo, references))
+        memo = also.memo(unit)
+        if also.listed(memo) != also.names(unit):
+            raise TableError(f"{quantity.name}/{unit.name}: an other name holds ',' or '.': {also.names(unit)}")
+        lines.append(unit_line(unit.icon, unit.name, rate, offset, rate_error, offset_error, memo, references))
     lines.append(TERMINATOR)
     return lines
 
@@ -135,7 +140,13 @@ def main(argv):
     check = "--check" in argv
     paths = [a for a in argv if a != "--check"]
     target = Path(paths[0]) if paths else default
-    data = ("\r\n".join(table_lines()) + "\r\n").encode("cp1252")
+    try:
+        lines = table_lines()
+        checks.run(lines)
+    except (TableError, checks.CheckError) as error:
+        print(f"The table does not pass its checks:\n{error}", file=sys.stderr)
+        return 1
+    data = ("\r\n".join(lines) + "\r\n").encode("cp1252")
     try:
         data.decode("utf-8")
         raise TableError("the bytes are also valid UTF-8, and the program would read them as such")

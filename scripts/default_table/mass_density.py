@@ -1,13 +1,14 @@
 """Mechanics, continued: mass per volume, per length and per area, and volume
-per mass.
+per mass. Small concentrations of one substance in another (mg/L, µg/m³) are
+in Mass Concentration, with the substances.
 
 Sources: NIST SP 811 Appendix B; international yard and pound (1959).
 """
 
 from fractions import Fraction
 
-from .units import (FOOT, GRAIN, IMP_GALLON, INCH, OUNCE, POUND, POUND_FORCE, US_GALLON, YARD, Quantity, metric,
-                    other, si, us)
+from .units import (FOOT, IMP_GALLON, INCH, OUNCE, POUND, POUND_FORCE, US_GALLON, YARD, Quantity, metric, other,
+                    si, us)
 
 SLUG = POUND_FORCE / FOOT
 
@@ -15,31 +16,22 @@ SLUG = POUND_FORCE / FOOT
 def density():
     units = [
         si("kilogram per cubic meter (kg/m³)"),
-        si("gram per cubic centimeter (g/cm³)", 1000),
-        si("gram per cubic meter (g/m³)", "0.001"),
-        si("milligram per cubic meter (mg/m³)", "1E-06"),
-        si("microgram per cubic meter (µg/m³)", "1E-09"),
-        si("kilogram per cubic decimeter (kg/dm³)", 1000),
+        si("gram per cubic centimeter (g/cm³)", 1000, also="g/cc"),
         metric("gram per milliliter (g/mL)", 1000),
         metric("kilogram per liter (kg/L)", 1000),
         metric("gram per liter (g/L)", 1),
-        metric("milligram per liter (mg/L)", "0.001"),
-        metric("microgram per liter (µg/L)", "1E-06"),
-        metric("tonne per cubic meter (t/m³)", 1000),
-        us("pound per cubic foot (lb/ft³)", POUND / FOOT ** 3),
+        us("pound per cubic foot (lb/ft³)", POUND / FOOT ** 3, also="pcf, lbs/ft3"),
         us("pound per cubic inch (lb/in³)", POUND / INCH ** 3),
+        us("pound per gallon (US) (lb/gal)", POUND / US_GALLON, also="ppg"),
+        si("gram per cubic meter (g/m³)", "0.001"),
+        si("kilogram per cubic decimeter (kg/dm³)", 1000),
+        metric("tonne per cubic meter (t/m³)", 1000),
         us("pound per cubic yard (lb/yd³)", POUND / YARD ** 3),
-        us("pound per gallon (US) (lb/gal)", POUND / US_GALLON),
         us("pound per gallon (imperial)", POUND / IMP_GALLON),
         us("ounce per cubic inch (oz/in³)", OUNCE / INCH ** 3),
-        us("ounce per cubic foot (oz/ft³)", OUNCE / FOOT ** 3),
         us("ounce per gallon (US)", OUNCE / US_GALLON),
-        us("ounce per gallon (imperial)", OUNCE / IMP_GALLON),
         us("slug per cubic foot (slug/ft³)", SLUG / FOOT ** 3),
         us("ton (short) per cubic yard", 2000 * POUND / YARD ** 3),
-        us("ton (long) per cubic yard", 2240 * POUND / YARD ** 3),
-        us("grain per gallon (US)", GRAIN / US_GALLON, "Water hardness."),
-        us("grain per cubic foot", GRAIN / FOOT ** 3),
     ]
     refs = [
         ("Hydrogen at 0 °C and 1 atm (about)", "0.08988"),
@@ -62,14 +54,12 @@ def density():
 def specific_volume():
     units = [
         si("cubic meter per kilogram (m³/kg)"),
-        si("cubic centimeter per gram (cm³/g)", "0.001"),
-        si("cubic decimeter per kilogram (dm³/kg)", "0.001"),
         metric("liter per kilogram (L/kg)", "0.001"),
-        metric("milliliter per gram (mL/g)", "0.001"),
+        si("cubic centimeter per gram (cm³/g)", "0.001", also="cc/g"),
         us("cubic foot per pound (ft³/lb)", FOOT ** 3 / POUND),
+        metric("milliliter per gram (mL/g)", "0.001"),
         us("cubic inch per pound (in³/lb)", INCH ** 3 / POUND),
         us("gallon (US) per pound", US_GALLON / POUND),
-        us("gallon (imperial) per pound", IMP_GALLON / POUND),
     ]
     return Quantity("Specific Volume", units, [("Water at 4 °C (about)", "0.00100003")])
 
@@ -78,14 +68,11 @@ def linear_density():
     units = [
         si("kilogram per meter (kg/m)"),
         si("gram per meter (g/m)", "0.001"),
-        si("gram per centimeter (g/cm)", "0.1"),
-        si("milligram per meter (mg/m)", "1E-06"),
         other("tex (tex)", "1E-06", "Yarn: grams per kilometer."),
+        other("denier (den)", Fraction(1, 9000000), "Yarn: grams per 9000 meters.", ),
+        us("pound per foot (lb/ft)", POUND / FOOT, also="plf"),
         other("decitex (dtex)", "1E-07"),
-        other("denier (den)", Fraction(1, 9000000), "Yarn: grams per 9000 meters."),
-        us("pound per foot (lb/ft)", POUND / FOOT),
-        us("pound per inch (lb/in)", POUND / INCH),
-        us("pound per yard (lb/yd)", POUND / YARD),
+        us("pound per yard (lb/yd)", POUND / YARD, "Rails are sold by their weight per yard."),
         us("ounce per foot (oz/ft)", OUNCE / FOOT),
     ]
     return Quantity("Linear Mass Density", units)
@@ -95,14 +82,13 @@ def area_density():
     acre = 4840 * YARD ** 2
     units = [
         si("kilogram per square meter (kg/m²)"),
-        si("gram per square meter (g/m²)", "0.001", "Paper weight (gsm)."),
+        si("gram per square meter (g/m²)", "0.001", "Paper and fabric weight.", also="gsm, grammage"),
+        us("ounce per square yard (oz/yd²)", OUNCE / YARD ** 2, "Fabric weight."),
+        us("pound per square foot (lb/ft²)", POUND / FOOT ** 2),
         si("gram per square centimeter (g/cm²)", 10),
         si("milligram per square centimeter (mg/cm²)", "0.01"),
         metric("kilogram per hectare (kg/ha)", "0.0001"),
         metric("tonne per hectare (t/ha)", "0.1"),
-        us("pound per square foot (lb/ft²)", POUND / FOOT ** 2),
-        us("pound per square inch (lb/in²)", POUND / INCH ** 2),
-        us("ounce per square yard (oz/yd²)", OUNCE / YARD ** 2, "Fabric weight."),
         us("ounce per square foot (oz/ft²)", OUNCE / FOOT ** 2),
         us("pound per acre (lb/ac)", POUND / acre),
         us("ton (short) per acre", 2000 * POUND / acre),

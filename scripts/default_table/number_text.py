@@ -3,13 +3,15 @@
 Finite decimals of exact definitions are written in full (up to 20 significant
 digits) with error "0"; other exact definitions to 15 significant digits with
 an empty error; measured values to the digits of their source with their
-standard uncertainty to 2 digits. Plain form for magnitudes from 1E-4 up to
+standard uncertainty to 2 digits; conventional rounded values to their own
+digits with an empty error. Plain form for magnitudes from 1E-4 up to
 below 1E+15, else mantissa and exponent ("1.602176634E-19").
 """
 
 from decimal import ROUND_HALF_EVEN, Decimal, localcontext
 from fractions import Fraction
 
+from . import codata2022
 from .units import Amount
 
 EXACT_DIGITS = 20    # longest finite decimal written in full
@@ -30,6 +32,12 @@ def _to_decimal(value: Fraction, digits: int) -> Decimal:
         ctx.prec = digits
         ctx.rounding = ROUND_HALF_EVEN
         return Decimal(value.numerator) / Decimal(value.denominator)
+
+
+def _to_digits(value: Fraction, digits: int) -> Decimal:
+    """Exactly the given significant digits, trailing zeros kept (9809.50)."""
+    d = _to_decimal(value, digits)
+    return d.quantize(Decimal(1).scaleb(d.adjusted() - digits + 1))
 
 
 def _two_digits(value: Fraction) -> Decimal:
@@ -67,8 +75,10 @@ def number_fields(amount: Amount):
     """(value text, error text) of a rate or offset."""
     value = amount.value
     if amount.unc:
-        return (decimal_text(_to_decimal(value, amount.digits), True),
+        return (decimal_text(_to_digits(value, amount.digits), True),
                 decimal_text(_two_digits(amount.unc), True))
+    if amount.digits:
+        return decimal_text(_to_digits(value, amount.digits), True), ""
     if amount.exact and _is_finite_decimal(value):
         text = decimal_text(_to_decimal(value, 200), False)
         if sum(c.isdigit() for c in text.split("E")[0].lstrip("-0.")) <= EXACT_DIGITS:
@@ -84,3 +94,8 @@ def rounded_text(amount: Amount) -> str:
 def source_text(text: str) -> str:
     """A value as its source prints it ("0.00015E-11"), in the table's form."""
     return decimal_text(Decimal(text), True)
+
+
+def codata_text(name: str) -> str:
+    """A CODATA value in the table's form, for reference items."""
+    return source_text(codata2022.VALUES[name][0])

@@ -1,7 +1,8 @@
 """SI prefixes (SI Brochure, 9th ed., Table 7; ronna, quetta, ronto and quecto
 added by the 27th CGPM, 2022) and the prefixed units built from them.
 
-US spelling: "deka".
+Each quantity names the prefixes in real use for it; a sweep through all
+twenty-four would bury the units people look for. US spelling: "deka".
 """
 
 from fractions import Fraction
@@ -19,29 +20,26 @@ PREFIXES = [
 
 _BY_SYMBOL = {symbol: (name, exponent) for name, symbol, exponent in PREFIXES}
 
-ALL = " ".join(symbol for _, symbol, _ in PREFIXES)
-# The prefixes of everyday engineering use.
-COMMON = "T G M k m µ n p"
-
 
 def power_of_ten(exponent):
     return Amount(Fraction(10) ** exponent)
 
 
-def prefixed(name, symbol, rate=1, symbols=ALL, power=1, icon=1, names=None):
-    """Units "<prefix><name> (<prefix><symbol>)" for each prefix symbol listed.
+def prefixed(name, symbol, rate=1, symbols="", power=1, icon=1, also=None):
+    """Units "<prefix><name> (<prefix><symbol>)" for each prefix symbol listed,
+    in the order listed.
 
     name and symbol may hold "{}" where the prefix goes ("square {}meter",
-    "{}m²"); power is the power the prefix is raised to (2 for areas).
-    names overrides a prefixed name where usage contracts it ("kilohm").
+    "{}m²"); power is the power the prefix is raised to (2 for areas); also
+    maps a prefix symbol to that unit's other names ("µ": "micron").
     """
     base = Amount.of(rate)
     units = []
     for s in symbols.split():
         prefix, exponent = _BY_SYMBOL[s]
-        full_name = (names or {}).get(s) or _place(name, prefix)
-        full_symbol = _place(symbol, s)
-        units.append(Unit(f"{full_name} ({full_symbol})", base * power_of_ten(exponent * power), icon=icon))
+        names = tuple(a.strip() for a in (also or {}).get(s, "").split(",") if a.strip())
+        units.append(Unit(f"{_place(name, prefix)} ({_place(symbol, s)})", base * power_of_ten(exponent * power),
+                          icon=icon, also=names))
     return units
 
 
@@ -49,10 +47,18 @@ def _place(template, prefix):
     return template.format(prefix) if "{}" in template else prefix + template
 
 
-def ohm_units(suffix="", scale=1, memo=""):
-    """The ohm family by name: kilohm and megohm contract the prefix's vowel."""
-    units = [Unit(f"ohm{suffix}", Amount.of(scale), memo=memo)]
-    for prefix, _, exponent in PREFIXES:
-        name = {"kilo": "kilohm", "mega": "megohm"}.get(prefix, prefix + "ohm")
-        units.append(Unit(name + suffix, Amount.of(scale) * power_of_ten(exponent)))
+# The ohm's sign has no Windows-1252 byte: ohm units are written by name, and
+# their other names carry the symbol spelled "Ohm" ("kOhm"). Kilohm and megohm
+# drop the prefix's vowel (NIST SP 811, 9.2).
+_OHM_NAMES = {"k": "kilohm", "M": "megohm"}
+
+
+def ohm_units(symbols):
+    """The ohm family by name, with the prefixes listed."""
+    units = []
+    for s in symbols.split():
+        prefix, exponent = _BY_SYMBOL[s]
+        name = _OHM_NAMES.get(s, prefix + "ohm")
+        also = ((f"{prefix}ohm",) if s in _OHM_NAMES else ()) + (f"{s}Ohm",) + (("uOhm",) if s == "µ" else ())
+        units.append(Unit(name, power_of_ten(exponent), also=also))
     return units

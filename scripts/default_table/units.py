@@ -6,7 +6,9 @@ Every factor is an Amount: a Fraction together with what is known about it.
               so the error estimate takes half a unit of the last digit)
   unc       - absolute standard uncertainty when the factor rests on a measured
               constant; written as the RateError
-  digits    - significant digits the measured source gives
+  digits    - significant digits the source gives, for a measured value or
+              a conventional rounded one (written to those digits, error
+              empty: half a unit of the last digit)
 Products of an exact definition and one measured constant keep the relative
 uncertainty of the constant; two measured factors are never combined here.
 """
@@ -14,6 +16,8 @@ uncertainty of the constant; two measured factors are never combined here.
 from dataclasses import dataclass, field
 from decimal import Decimal
 from fractions import Fraction
+
+from . import codata2022
 
 
 class Amount:
@@ -34,10 +38,10 @@ class Amount:
 
     def __mul__(self, other):
         o = Amount.of(other)
-        if self.unc and o.unc:
-            raise ValueError("two measured factors in one product")
+        if (self.unc or self.digits) and (o.unc or o.digits):
+            raise ValueError("two measured or rounded factors in one product")
         value = self.value * o.value
-        measured = self if self.unc else o
+        measured = self if self.unc or self.digits else o
         unc = abs(measured.unc / measured.value * value) if measured.unc else Fraction(0)
         return Amount(value, self.exact and o.exact, unc, measured.digits)
 
@@ -50,14 +54,14 @@ class Amount:
         return Amount.of(other) * self.inverse()
 
     def __pow__(self, n):
-        if self.unc:
+        if self.unc or self.digits:
             raise ValueError("power of a measured factor")
         return Amount(self.value ** n, self.exact)
 
     def __add__(self, other):
         o = Amount.of(other)
-        if self.unc or o.unc:
-            raise ValueError("sum with a measured term")
+        if self.unc or o.unc or self.digits or o.digits:
+            raise ValueError("sum with a measured or rounded term")
         return Amount(self.value + o.value, self.exact and o.exact)
 
     __radd__ = __add__
@@ -77,10 +81,24 @@ def x(text):
     return Amount(Fraction(text))
 
 
+def _digits(value):
+    return len(value.upper().split("E")[0].replace("-", "").replace(".", "").lstrip("0"))
+
+
 def measured(value, uncertainty):
     """A measured value and its standard uncertainty, as the source prints them."""
-    mantissa = value.upper().split("E")[0].replace("-", "").replace(".", "").lstrip("0")
-    return Amount(Fraction(Decimal(value)), False, Fraction(Decimal(uncertainty)), len(mantissa))
+    return Amount(Fraction(Decimal(value)), False, Fraction(Decimal(uncertainty)), _digits(value))
+
+
+def rounded(value):
+    """A conventional value known only to the digits given ("86164.0905")."""
+    return Amount(Fraction(Decimal(value)), False, digits=_digits(value))
+
+
+def codata(name):
+    """A measured constant from the CODATA table."""
+    text, uncertainty, _ = codata2022.VALUES[name]
+    return measured(text, uncertainty)
 
 
 # pi to 60 decimals: a rounded form of an exact number, never written exactly.
@@ -159,19 +177,20 @@ ASTRONOMICAL_UNIT = x("149597870700")
 LIGHT_YEAR = C_LIGHT * JULIAN_YEAR
 PARSEC = ASTRONOMICAL_UNIT * 648000 / PI
 
-# --- CODATA 2018 measured values used as units --------------------------------
-ELECTRON_MASS = measured("9.1093837015E-31", "0.0000000028E-31")
-PROTON_MASS = measured("1.67262192369E-27", "0.00000000051E-27")
-NEUTRON_MASS = measured("1.67492749804E-27", "0.00000000095E-27")
-ATOMIC_MASS_UNIT = measured("1.66053906660E-27", "0.00000000050E-27")
-GRAVITATION = measured("6.67430E-11", "0.00015E-11")
-BOHR_RADIUS = measured("5.29177210903E-11", "0.00000000080E-11")
-HARTREE = measured("4.3597447222071E-18", "0.0000000000085E-18")
-RYDBERG_ENERGY = measured("2.1798723611035E-18", "0.0000000000042E-18")
-ATOMIC_TIME = measured("2.4188843265857E-17", "0.0000000000047E-17")
-PLANCK_LENGTH = measured("1.616255E-35", "0.000018E-35")
-PLANCK_MASS = measured("2.176434E-8", "0.000024E-8")
-PLANCK_TIME = measured("5.391247E-44", "0.000060E-44")
+# --- Measured constants used as units (codata2022.py) ---------------------------
+CODATA_NOTE = f"{codata2022.SOURCE} value, standard uncertainty in the error field."
+ELECTRON_MASS = codata("electron mass")
+PROTON_MASS = codata("proton mass")
+NEUTRON_MASS = codata("neutron mass")
+ATOMIC_MASS_UNIT = codata("atomic mass constant")
+GRAVITATION = codata("newtonian constant of gravitation")
+BOHR_RADIUS = codata("bohr radius")
+HARTREE = codata("hartree energy")
+RYDBERG_ENERGY = codata("rydberg constant times hc in j")
+ATOMIC_TIME = codata("atomic unit of time")
+PLANCK_LENGTH = codata("planck length")
+PLANCK_MASS = codata("planck mass")
+PLANCK_TIME = codata("planck time")
 
 
 # --- Records -------------------------------------------------------------------
@@ -182,6 +201,7 @@ class Unit:
     offset: Amount = ZERO
     memo: str = ""
     icon: int = 1
+    also: tuple = ()  # other spellings people type; written at the start of the memo
 
 
 @dataclass
@@ -200,17 +220,23 @@ class Category:
 
 # Icons: 1 SI, 2 accepted for use with the SI or metric, 3 US customary and
 # imperial, 4 other systems (CGS, atomic, regional, historical).
-def si(name, rate=1, memo="", offset=0):
-    return Unit(name, Amount.of(rate), Amount.of(offset), memo, 1)
+# also: the other spellings as one text, "metre, mtr".
+def _unit(icon, name, rate, memo, offset, also):
+    names = tuple(a.strip() for a in also.split(",")) if also else ()
+    return Unit(name, Amount.of(rate), Amount.of(offset), memo, icon, names)
 
 
-def metric(name, rate, memo="", offset=0):
-    return Unit(name, Amount.of(rate), Amount.of(offset), memo, 2)
+def si(name, rate=1, memo="", offset=0, also=""):
+    return _unit(1, name, rate, memo, offset, also)
 
 
-def us(name, rate, memo="", offset=0):
-    return Unit(name, Amount.of(rate), Amount.of(offset), memo, 3)
+def metric(name, rate, memo="", offset=0, also=""):
+    return _unit(2, name, rate, memo, offset, also)
 
 
-def other(name, rate, memo="", offset=0):
-    return Unit(name, Amount.of(rate), Amount.of(offset), memo, 4)
+def us(name, rate, memo="", offset=0, also=""):
+    return _unit(3, name, rate, memo, offset, also)
+
+
+def other(name, rate, memo="", offset=0, also=""):
+    return _unit(4, name, rate, memo, offset, also)
