@@ -143,7 +143,8 @@ void bmBatchConversion(benchmark::State& state) {
         table.selection.quantity = read.data->quantity;
         table.selection.convertFrom = read.data->convertFrom;
         table.selection.convertInto = 1;
-        const BatchRunOutcome run = runBatchConversion(*read.data, table, NotationOptions{}, 0);
+        const BatchRunOutcome run =
+            runBatchConversion(*read.data, table, NotationOptions{}, common::DecimalSeparator::Dot);
         if (!run.completed) {
             state.SkipWithError("run failed");
             break;
@@ -240,7 +241,8 @@ void bmExecConversion(benchmark::State& state) {
     table.selection.convertFrom = 3;  // inch
     table.selection.convertInto = 2;  // ft
     const bool showError = state.range(0) != 0;
-    const ConversionRequest request{table, "123.456", NotationOptions{}, showError, 0};
+    const ConversionRequest request{table, "123.456", NotationOptions{}, showError,
+                                    common::DecimalSeparator::Dot};
     for (auto _ : state) {
         ConversionOutcome outcome = runConversion(request);
         benchmark::DoNotOptimize(outcome);
