@@ -26,13 +26,11 @@ QString clipboardText() {
 
 }  // namespace
 
-class ClipboardHistoryTest : public QObject {
+class ClipboardHistoryTest : public uitest::WindowTest {
     Q_OBJECT
 private slots:
-    void init() { uitest::failOnUnexpectedWarnings(); }
-
     void copyingWithTheErrorShownPutsOnlyTheValueOnTheClipboard() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Option", "ShowError", QStringLiteral("True"));
         fixture.start();
         convertMetersToInches(fixture, QStringLiteral("1.5?"));
@@ -45,11 +43,10 @@ private slots:
         emit fixture.find<QMenu>("mnuEdit")->aboutToShow();
         QCOMPARE(fixture.action("mnuEditHistoryArray_0")->text(),
                  QStringLiteral("1.5? meter = ") + shown + QStringLiteral(" inch"));
-        fixture.verifyQuiet();
     }
 
     void theCopyShortcutWinsInTheConvertFromBox() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         convertMetersToInches(fixture, QStringLiteral("1"));
         QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
@@ -58,11 +55,10 @@ private slots:
         input->selectAll();
         QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboardText(), QStringLiteral("39.3701"));
-        fixture.verifyQuiet();
     }
 
     void nineCopiesKeepTheNewestEight() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         convertMetersToInches(fixture, QStringLiteral("1"));
         auto* input = fixture.find<QLineEdit>("txtInput");
@@ -80,11 +76,10 @@ private slots:
         // Choosing an entry puts exactly that text on the clipboard.
         fixture.action("mnuEditHistoryArray_2")->trigger();
         QCOMPARE(clipboardText(), QStringLiteral("7 meter = 275.591 inch"));
-        fixture.verifyQuiet();
     }
 
     void copyingUnitPropertiesTakesTheUnitPressed() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         QVERIFY(!fixture.action("mnuEditArray_1")->isEnabled());
         fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::LeftButton);
@@ -92,11 +87,10 @@ private slots:
         QCOMPARE(clipboardText(), QStringLiteral("foot 0.3048 0   12 inches"));
         fixture.clickNode(10);
         QVERIFY(!fixture.action("mnuEditArray_1")->isEnabled());
-        fixture.verifyQuiet();
     }
 
     void thePasteItemFollowsTheClipboardWithinOneRefresh() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         QAction* paste = fixture.action("mnuEditArray_2");
         QAction* button = fixture.action("tbPaste");
@@ -123,11 +117,10 @@ private slots:
         paste->trigger();
         QCOMPARE(fixture.find<QLineEdit>("txtInput")->text(), QStringLiteral("2"));
         QCOMPARE(fixture.output(), QStringLiteral("78.7402"));
-        fixture.verifyQuiet();
     }
 
     void collapsingEveryCategoryTurnsTheTableCommandsOff() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         fixture.refresh();
         QAction* editMenu = fixture.find<QMenu>("mnuEdit")->menuAction();
@@ -148,11 +141,10 @@ private slots:
         fixture.node(4)->setExpanded(true);
         QTRY_VERIFY_WITH_TIMEOUT(editMenu->isEnabled(), 2000);
         QVERIFY(fixture.action("tbSaveAs")->isEnabled());
-        fixture.verifyQuiet();
     }
 
     void theViewCommandsNeedUnitsInTheList() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         fixture.refresh();
         QVERIFY(fixture.action("mnuViewArray_0")->isEnabled());
@@ -161,7 +153,6 @@ private slots:
         QVERIFY(!fixture.action("mnuViewArray_0")->isEnabled());
         QVERIFY(!fixture.action("tbDetails")->isEnabled());
         QCOMPARE(fixture.action("mnuFileArray_6")->text(), QStringLiteral("Start &Batch Conversion..."));
-        fixture.verifyQuiet();
     }
 };
 

@@ -28,13 +28,11 @@ constexpr int kLengthNode = 9;
 constexpr int kTimeNode = 10;
 }  // namespace
 
-class UnitConversionTest : public QObject {
+class UnitConversionTest : public uitest::WindowTest {
     Q_OBJECT
 private slots:
-    void init() { uitest::failOnUnexpectedWarnings(); }
-
     void leftThenRightClickConvertsAndTypingFollows() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* input = fixture.find<QLineEdit>("txtInput");
         input->setText(QStringLiteral("1"));
@@ -61,11 +59,10 @@ private slots:
         input->setText(QStringLiteral("1"));
         QVERIFY(fixture.action("mnuEditArray_0")->isEnabled());
         QVERIFY(fixture.action("tbCopy")->isEnabled());
-        fixture.verifyQuiet();
     }
 
     void theSwapExchangesTheUnitsAndConvertsAgain() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
         fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::LeftButton);
@@ -77,11 +74,10 @@ private slots:
         QCOMPARE(fixture.output(), QStringLiteral("3.28084"));
         QCOMPARE(window.table().selection.convertFrom, 1);
         QCOMPARE(window.table().selection.convertInto, 4);
-        fixture.verifyQuiet();
     }
 
     void aRightClickOnTheArrowOffersTheSwapOnlyWithBothUnits() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* arrow = fixture.find<QLabel>("imgPoint");
         auto* swapMenu = fixture.find<QMenu>("mnuSwap");
@@ -96,11 +92,10 @@ private slots:
         swapMenu->close();
         QCOMPARE(fixture.panel(2), QStringLiteral("kilometer"));
         QCOMPARE(fixture.output(), QStringLiteral("1.24274"));
-        fixture.verifyQuiet();
     }
 
     void anotherQuantityClearsTheUnitsAndTheSameOneKeepsThem() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("3"));
         fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
@@ -119,11 +114,10 @@ private slots:
         QCOMPARE(fixture.output(), QString());
         QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 3);
         QCOMPARE(window.table().selection.quantity, 4);
-        fixture.verifyQuiet();
     }
 
     void theConstantsAreShownButNeverPicked() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         fixture.clickNode(kConstantsNode);
         auto* list = fixture.find<quantora::UnitListView>("ListView1");
@@ -137,11 +131,10 @@ private slots:
         QCOMPARE(fixture.panel(4), QString());
         // The unit can still be copied.
         QVERIFY(fixture.action("mnuEditArray_1")->isEnabled());
-        fixture.verifyQuiet();
     }
 
     void numberSystemsConvertTheirOwnWay() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         fixture.clickNode(kNumberSystemNode);
         auto* details = fixture.find<QTableView>("ListView1Details");
@@ -154,11 +147,10 @@ private slots:
         QCOMPARE(fixture.output(), QStringLiteral("255"));
         fixture.typeInput(QStringLiteral("?"));
         QCOMPARE(fixture.output(), QStringLiteral("Input error"));
-        fixture.verifyQuiet();
     }
 
     void enterAndShiftEnterPickUnitsFromTheKeyboard() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* list = fixture.find<quantora::UnitListView>("ListView1");
         QAbstractItemView* view = list->activeView();
@@ -179,11 +171,10 @@ private slots:
         QCOMPARE(fixture.window().table().selection.node, kTimeNode);
         QCOMPARE(list->currentRow(), std::optional<int>(0));
         QCOMPARE(fixture.panel(2), QString());
-        fixture.verifyQuiet();
     }
 
     void listAndDetailsViewsFollowTheViewCommands() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* list = fixture.find<quantora::UnitListView>("ListView1");
         QCOMPARE(list->viewStyle(), 3);
@@ -205,11 +196,10 @@ private slots:
         fixture.action("mnuViewArray_1")->trigger();
         QCOMPARE(list->viewStyle(), 3);
         QCOMPARE(fixture.window().settings().view, 3);
-        fixture.verifyQuiet();
     }
 
     void theFirstColumnTitleTurnsTheSortDirection() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("View", "SortUnit", QStringLiteral("True"));
         fixture.start();
         auto* list = fixture.find<quantora::UnitListView>("ListView1");
@@ -226,11 +216,10 @@ private slots:
         fixture.clickUnit(fixture.rowOf(QStringLiteral("mile")), Qt::LeftButton);
         fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
         QCOMPARE(fixture.output(), QStringLiteral("1.60934"));
-        fixture.verifyQuiet();
     }
 
     void columnWidthsFollowTheListLayoutShown() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Form", "HeaderWidth00", QStringLiteral("100"));
         fixture.start();
         auto* details = fixture.find<QTableView>("ListView1Details");
@@ -243,11 +232,10 @@ private slots:
         QCOMPARE(details->columnWidth(1), 90);
         QVERIFY(fixture.close());
         QCOMPARE(fixture.storedSetting("Form", "HeaderWidth01"), QStringLiteral("1350"));
-        fixture.verifyQuiet();
     }
 
     void aSeparatorThePlatformDoesNotUseRaisesTheHint() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
         fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
@@ -270,11 +258,10 @@ private slots:
         QVERIFY(!hint->isVisible());
         QVERIFY(fixture.close());
         QCOMPARE(fixture.storedSetting("Extra", "ShowMessage"), QStringLiteral("111110"));
-        fixture.verifyQuiet();
     }
 
     void theHintPictureLightsUpOnTimerTicks() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         window.hints().showHint(4);
         auto* picture = window.hints().findChild<QLabel*>("imgMain");
@@ -284,11 +271,10 @@ private slots:
         QCOMPARE(picture->pixmap().toImage(), dim);
         window.hints().animationTick();
         QVERIFY(picture->pixmap().toImage() != dim);
-        fixture.verifyQuiet();
     }
 
     void aRightClickOffersTheUnitMenuAfterTheDelay() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Extra", "ShowMenuDelay", QStringLiteral("300"));
         quantora::MainWindow& window = fixture.start();
         auto* delay = fixture.find<QTimer>("tmrDelay");
@@ -317,18 +303,16 @@ private slots:
         fixture.action("mnuEditUnitArray_0")->trigger();
         menu->close();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("foot 0.3048 0   12 inches"));
-        fixture.verifyQuiet();
     }
 
     void aSwitchedOffHintStaysHidden() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Extra", "ShowMessage", QStringLiteral("110111"));
         quantora::MainWindow& window = fixture.start();
         window.hints().showHint(2);
         QVERIFY(!window.hints().isVisible());
         window.hints().showHint(3);
         QVERIFY(window.hints().isVisible());
-        fixture.verifyQuiet();
     }
 };
 
