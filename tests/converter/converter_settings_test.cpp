@@ -89,6 +89,10 @@ struct FaultCase {
     const char* marker;
 };
 
+std::ostream& operator<<(std::ostream& out, const FaultCase& c) {
+    return out << c.section << "/" << c.key << " = " << c.value;
+}
+
 class ConverterSettingsFault : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(ConverterSettingsFault, StopsAtTheMarkerKeepingWhatWasRead) {

@@ -128,6 +128,10 @@ struct FailureCase {
     std::string message;
 };
 
+std::ostream& operator<<(std::ostream& out, const FailureCase& c) {
+    return out << c.name;
+}
+
 class TableReadFailure : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(TableReadFailure, ReportsTheSectionsMessage) {
@@ -201,6 +205,10 @@ struct ReferenceCase {
     int refCount;
     std::vector<std::string> notices;
 };
+
+std::ostream& operator<<(std::ostream& out, const ReferenceCase& c) {
+    return out << c.fields << " fields";
+}
 
 class ReferencePairs : public testing::TestWithParam<ReferenceCase> {};
 
