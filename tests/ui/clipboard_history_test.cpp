@@ -14,12 +14,6 @@ using uitest::WindowFixture;
 
 namespace {
 
-void convertMetersToInches(WindowFixture& fixture, const QString& value) {
-    fixture.find<QLineEdit>("txtInput")->setText(value);
-    fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
-    fixture.clickUnit(fixture.rowOf(QStringLiteral("inch")), Qt::RightButton);
-}
-
 QString clipboardText() {
     return QGuiApplication::clipboard()->text();
 }
@@ -33,7 +27,7 @@ private slots:
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Option", "ShowError", QStringLiteral("True"));
         fixture.start();
-        convertMetersToInches(fixture, QStringLiteral("1.5?"));
+        fixture.convert(QStringLiteral("1.5?"), "meter", "inch");
         const QString shown = fixture.output();
         QVERIFY2(shown.contains(QChar(0xB1)), qPrintable(shown));
         fixture.action("mnuEditArray_0")->trigger();
@@ -48,7 +42,7 @@ private slots:
     void theCopyShortcutWinsInTheConvertFromBox() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
-        convertMetersToInches(fixture, QStringLiteral("1"));
+        fixture.convert(QStringLiteral("1"), "meter", "inch");
         QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
         auto* input = fixture.find<QLineEdit>("txtInput");
         input->setFocus();
@@ -60,7 +54,7 @@ private slots:
     void nineCopiesKeepTheNewestEight() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
-        convertMetersToInches(fixture, QStringLiteral("1"));
+        fixture.convert(QStringLiteral("1"), "meter", "inch");
         auto* input = fixture.find<QLineEdit>("txtInput");
         for (int i = 1; i <= 9; ++i) {
             input->setText(QString::number(i));
@@ -82,7 +76,7 @@ private slots:
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         QVERIFY(!fixture.action("mnuEditArray_1")->isEnabled());
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::LeftButton);
+        fixture.clickUnit("foot", Qt::LeftButton);
         fixture.action("mnuEditArray_1")->trigger();
         QCOMPARE(clipboardText(), QStringLiteral("foot 0.3048 0   12 inches"));
         fixture.clickNode(10);
@@ -111,7 +105,7 @@ private slots:
         fixture.refresh();
         QVERIFY(paste->isEnabled());
 
-        convertMetersToInches(fixture, QStringLiteral("7"));
+        fixture.convert(QStringLiteral("7"), "meter", "inch");
         clipboard->setText(QStringLiteral("2"));
         fixture.refresh();
         paste->trigger();
@@ -134,7 +128,7 @@ private slots:
         QVERIFY(!fixture.action("mnuFileArray_2")->isEnabled());
         QVERIFY(!fixture.action("tbSaveAs")->isEnabled());
         // No Edit shortcut gets through a disabled Edit menu.
-        convertMetersToInches(fixture, QStringLiteral("1"));
+        fixture.convert(QStringLiteral("1"), "meter", "inch");
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         fixture.action("mnuEditArray_0")->trigger();
         QCOMPARE(clipboardText(), QStringLiteral("before"));

@@ -36,10 +36,10 @@ private slots:
         fixture.start();
         auto* input = fixture.find<QLineEdit>("txtInput");
         input->setText(QStringLiteral("1"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
+        fixture.clickUnit("meter", Qt::LeftButton);
         QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
         QCOMPARE(fixture.output(), QString());
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("inch")), Qt::RightButton);
+        fixture.clickUnit("inch", Qt::RightButton);
         QCOMPARE(fixture.panel(4), QStringLiteral("inch"));
         QCOMPARE(fixture.output(), QStringLiteral("39.3701"));
         QVERIFY(input->hasFocus());
@@ -64,9 +64,7 @@ private slots:
     void theSwapExchangesTheUnitsAndConvertsAgain() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::RightButton);
+        fixture.convert(QStringLiteral("1"), "foot", "meter");
         QCOMPARE(fixture.output(), QStringLiteral("0.304800"));
         QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
@@ -83,9 +81,7 @@ private slots:
         auto* swapMenu = fixture.find<QMenu>("mnuSwap");
         QTest::mousePress(arrow, Qt::RightButton);
         QVERIFY(!swapMenu->isVisible());
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("2"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("mile")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
+        fixture.convert(QStringLiteral("2"), "mile", "kilometer");
         QTest::mousePress(arrow, Qt::RightButton);
         QVERIFY(swapMenu->isVisible());
         fixture.action("mnuSwapArray_0")->trigger();
@@ -97,9 +93,7 @@ private slots:
     void anotherQuantityClearsTheUnitsAndTheSameOneKeepsThem() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("3"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        fixture.convert(QStringLiteral("3"), "meter", "foot");
         const QString result = fixture.output();
         QVERIFY(!result.isEmpty());
 
@@ -141,8 +135,8 @@ private slots:
         QCOMPARE(details->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("Numerical Notation"));
         QCOMPARE(details->model()->index(3, 2).data().toString(), QStringLiteral("16"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("Hexadecimal")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("Decimal")), Qt::RightButton);
+        fixture.clickUnit("Hexadecimal", Qt::LeftButton);
+        fixture.clickUnit("Decimal", Qt::RightButton);
         fixture.typeInput(QStringLiteral("FF"));
         QCOMPARE(fixture.output(), QStringLiteral("255"));
         fixture.typeInput(QStringLiteral("?"));
@@ -186,9 +180,7 @@ private slots:
         QVERIFY(fixture.action("tbList")->isChecked());
         QVERIFY(!fixture.action("tbDetails")->isChecked());
         // Picking works the same in the list look.
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::RightButton);
+        fixture.convert(QStringLiteral("1"), "kilometer", "meter");
         QCOMPARE(fixture.output(), QStringLiteral("1000.00"));
         // Pressing the pressed button again keeps the view.
         fixture.action("tbList")->trigger();
@@ -212,9 +204,7 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 5, 5));
         QCOMPARE(list->nameOfRow(0), QStringLiteral("foot"));
         // A sorted list still picks the unit that was clicked.
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("mile")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
+        fixture.convert(QStringLiteral("1"), "mile", "kilometer");
         QCOMPARE(fixture.output(), QStringLiteral("1.60934"));
     }
 
@@ -237,8 +227,8 @@ private slots:
     void aSeparatorThePlatformDoesNotUseRaisesTheHint() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
+        fixture.clickUnit("meter", Qt::LeftButton);
+        fixture.clickUnit("kilometer", Qt::RightButton);
         fixture.typeInput(QStringLiteral("1,5"));
         QCOMPARE(fixture.output(), QStringLiteral("0.00150000"));
         auto* hint = fixture.find<QWidget>("frmHint");
@@ -279,18 +269,18 @@ private slots:
         quantora::MainWindow& window = fixture.start();
         auto* delay = fixture.find<QTimer>("tmrDelay");
         auto* menu = fixture.find<QMenu>("mnuEditUnit");
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        fixture.clickUnit("foot", Qt::RightButton);
         QCOMPARE(fixture.panel(4), QStringLiteral("foot"));
         QVERIFY(delay->isActive());
         // A left click before the delay ends cancels the menu.
         fixture.clickUnit(0, Qt::LeftButton);
         QVERIFY(!delay->isActive());
         // So does typing a value.
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        fixture.clickUnit("foot", Qt::RightButton);
         fixture.typeInput(QStringLiteral("4"));
         QVERIFY(!delay->isActive());
 
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        fixture.clickUnit("foot", Qt::RightButton);
         window.views().delayTick();
         window.views().delayTick();
         QVERIFY(!menu->isVisible());

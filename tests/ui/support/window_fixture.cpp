@@ -178,6 +178,12 @@ int WindowFixture::rowOf(const QString& unitName) const {
     return -1;
 }
 
+void WindowFixture::convert(const QString& value, const char* from, const char* into) {
+    find<QLineEdit>(QStringLiteral("txtInput"))->setText(value);
+    clickUnit(from, Qt::LeftButton);
+    clickUnit(into, Qt::RightButton);
+}
+
 void WindowFixture::typeInput(const QString& text) {
     auto* input = find<QLineEdit>(QStringLiteral("txtInput"));
     QTest::keyClicks(input, text);

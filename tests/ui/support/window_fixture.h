@@ -101,7 +101,11 @@ public:
     QTreeWidgetItem* node(int index) const;
     void clickNode(int index);
     void clickUnit(int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {});
+    void clickUnit(const char* unitName, Qt::MouseButton button) { clickUnit(rowOf(unitName), button); }
     int rowOf(const QString& unitName) const;
+    // The value typed into the convert-from box, then the units picked by a
+    // left and a right click.
+    void convert(const QString& value, const char* from, const char* into);
     void typeInput(const QString& text);
     QString panel(int n) const;
     QString output() const;
