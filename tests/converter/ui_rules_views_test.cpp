@@ -151,24 +151,6 @@ TEST(FileIdentity, TitleAndDirectoryFollowThePath) {
     EXPECT_EQ(tableDirectoryOf("", "/opt/q/"), "/opt/q/");
 }
 
-TEST(ColumnHeaders, EachLayoutHasFourTitledColumns) {
-    ConverterSettings settings;
-    const auto units = setColumnHeaders(settings, 0);
-    EXPECT_EQ(units[0].text, "Name");
-    EXPECT_EQ(units[1].text, "Conversion Factor (Slope)");
-    EXPECT_EQ(units[3].text, "Memo");
-    EXPECT_EQ(units[0].width, 1710);
-    const auto constants = setColumnHeaders(settings, 1);
-    EXPECT_EQ(constants[2].text, "Unit");
-    EXPECT_EQ(constants[1].width, 1560);
-    const auto numbers = setColumnHeaders(settings, 2);
-    EXPECT_EQ(numbers[0].text, "Numerical Notation");
-    EXPECT_EQ(numbers[1].text, "Memo");
-    EXPECT_EQ(numbers[2].text, " ");
-    EXPECT_EQ(numbers[3].text, " ");
-    EXPECT_EQ(numbers[1].width, 8000);
-}
-
 TEST(ColumnHeaders, EmptyTitlesAndNarrowColumnsAreMendedInEveryLayout) {
     ConverterSettings settings;
     settings.headerText[1][2] = "";
