@@ -89,11 +89,10 @@ private slots:
         QAction* paste = fixture.action("mnuEditArray_2");
         QAction* button = fixture.action("tbPaste");
         QClipboard* clipboard = QGuiApplication::clipboard();
-        for (const char* text : {"1,5", "1,000", "12abc", ""}) {
-            clipboard->setText(QString::fromLatin1(text));
-            fixture.refresh();
-            QVERIFY2(!paste->isEnabled() && !button->isEnabled(), text);
-        }
+        // Which texts are numbers is a core rule; here only the wiring.
+        clipboard->setText(QStringLiteral("1,5"));
+        fixture.refresh();
+        QVERIFY(!paste->isEnabled() && !button->isEnabled());
         clipboard->setText(QStringLiteral("2E3"));
         // The timer does it within 400 ms.
         QTRY_VERIFY_WITH_TIMEOUT(paste->isEnabled() && button->isEnabled(), 2000);

@@ -118,23 +118,18 @@ private slots:
         QVERIFY(fixture.action("tbSaveAs")->isEnabled());
     }
 
-    void shrinkingBelowTheMinimumSnapsBack() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        window.resize(300, 200);
-        QCOMPARE(window.size(), QSize(quantora::layout::kMinWindowWidth, quantora::layout::kMinWindowHeight));
-    }
-
-    void aTreeWiderThanTheWindowLeavesTheListItsMinimum() {
+    void aTreeWiderThanTheWindowLeavesTheListItsMinimumAndTheWindowSnapsBack() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Form", "TreeWidth", QStringLiteral("30000"));
-        fixture.start();
+        quantora::MainWindow& window = fixture.start();
         auto* tree = fixture.find<QWidget>("TreeView1");
         auto* list = fixture.find<QWidget>("ListView1");
         auto* area = fixture.find<QWidget>("picMain");
         QCOMPARE(list->width(), 60);
         QCOMPARE(tree->width(), area->width() - 60 - 13);
         QCOMPARE(list->geometry().right() + 1 + 5, area->width());
+        window.resize(300, 200);
+        QCOMPARE(window.size(), QSize(quantora::layout::kMinWindowWidth, quantora::layout::kMinWindowHeight));
     }
 
     void theSplitterMovesOnlyWhileBothPanesKeepTheirMinimum() {

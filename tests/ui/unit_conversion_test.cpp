@@ -250,10 +250,14 @@ private slots:
         QCOMPARE(fixture.storedSetting("Extra", "ShowMessage"), QStringLiteral("111110"));
     }
 
-    void theHintPictureLightsUpOnTimerTicks() {
+    void aSwitchedOffHintStaysHiddenAndAShownOneLightsUpOnTimerTicks() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
+        fixture.setSetting("Extra", "ShowMessage", QStringLiteral("110111"));
         quantora::MainWindow& window = fixture.start();
+        window.hints().showHint(2);
+        QVERIFY(!window.hints().isVisible());
         window.hints().showHint(4);
+        QVERIFY(window.hints().isVisible());
         auto* picture = window.hints().findChild<QLabel*>("imgMain");
         const QImage dim = picture->pixmap().toImage();
         for (int tick = 0; tick < 9; ++tick)
@@ -293,16 +297,6 @@ private slots:
         fixture.action("mnuEditUnitArray_0")->trigger();
         menu->close();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("foot 0.3048 0   12 inches"));
-    }
-
-    void aSwitchedOffHintStaysHidden() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        fixture.setSetting("Extra", "ShowMessage", QStringLiteral("110111"));
-        quantora::MainWindow& window = fixture.start();
-        window.hints().showHint(2);
-        QVERIFY(!window.hints().isVisible());
-        window.hints().showHint(3);
-        QVERIFY(window.hints().isVisible());
     }
 };
 
