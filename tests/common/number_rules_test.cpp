@@ -17,6 +17,10 @@ struct TextToNumber {
     double value;
 };
 
+std::ostream& operator<<(std::ostream& out, const TextToNumber& c) {
+    return out << '"' << c.text << '"';
+}
+
 class NumericTextValueTest : public testing::TestWithParam<TextToNumber> {};
 
 TEST_P(NumericTextValueTest, ReadsTheLeadingNumber) {
@@ -81,6 +85,10 @@ struct NumberToText {
     const char* text;
 };
 
+std::ostream& operator<<(std::ostream& out, const NumberToText& c) {
+    return out << c.text;
+}
+
 class PlainNumberTextTest : public testing::TestWithParam<NumberToText> {};
 
 TEST_P(PlainNumberTextTest, WritesFifteenDigitsWithLeadingBlank) {
@@ -111,6 +119,10 @@ struct PatternCase {
     const char* pattern;
     const char* text;
 };
+
+std::ostream& operator<<(std::ostream& out, const PatternCase& c) {
+    return out << c.text << " by " << c.pattern;
+}
 
 class FormatPatternTest : public testing::TestWithParam<PatternCase> {};
 

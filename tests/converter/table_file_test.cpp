@@ -78,26 +78,21 @@ TEST(TableRead, ReadsEverySectionIntoTheTable) {
     EXPECT_TRUE(tabletest::isReadOnly(loaded.path));
 }
 
-TEST(TableRead, BlankLinesAndPaddedTerminatorsReadTheSame) {
+TEST(TableRead, BlankLinesPaddedTerminatorsAndLineFeedsReadTheSame) {
     std::vector<std::string> padded;
+    std::string lineFeeds;
     for (const std::string& line : tabletest::smallTableLines()) {
         padded.push_back(line == ";E;" ? "   ;E;  " : line);
         padded.push_back("   ");
+        lineFeeds += line + "\n";
     }
     LoadedTable plain(tabletest::smallTableLines());
-    LoadedTable spaced(padded);
-    ASSERT_EQ(spaced.outcome.result, 0);
-    EXPECT_EQ(spaced.table.quantityCount, plain.table.quantityCount);
-    EXPECT_EQ(spaced.table.unit(3, 2), plain.table.unit(3, 2));
-}
-
-TEST(TableRead, LineFeedOnlyFilesRead) {
-    std::string text;
-    for (const std::string& line : tabletest::smallTableLines())
-        text += line + "\n";
-    LoadedTable loaded(text, TableLimits{});
-    EXPECT_EQ(loaded.outcome.result, 0);
-    EXPECT_EQ(loaded.table.unit(3, 1).memo, "SI base unit");
+    for (const LoadedTable& other : {LoadedTable(padded), LoadedTable(lineFeeds, TableLimits{})}) {
+        ASSERT_EQ(other.outcome.result, 0);
+        EXPECT_EQ(other.table.quantityCount, plain.table.quantityCount);
+        EXPECT_EQ(other.table.unit(3, 1), plain.table.unit(3, 1));
+        EXPECT_EQ(other.table.unit(3, 2), plain.table.unit(3, 2));
+    }
 }
 
 TEST(TableRead, MissingFileNamesThePath) {
@@ -127,6 +122,10 @@ struct FailureCase {
     std::vector<std::string> lines;
     std::string message;
 };
+
+std::ostream& operator<<(std::ostream& out, const FailureCase& c) {
+    return out << c.name;
+}
 
 class TableReadFailure : public testing::TestWithParam<FailureCase> {};
 
@@ -201,6 +200,10 @@ struct ReferenceCase {
     int refCount;
     std::vector<std::string> notices;
 };
+
+std::ostream& operator<<(std::ostream& out, const ReferenceCase& c) {
+    return out << c.fields << " fields";
+}
 
 class ReferencePairs : public testing::TestWithParam<ReferenceCase> {};
 
@@ -370,14 +373,9 @@ TEST(TableFields, FieldAndCountRules) {
     EXPECT_EQ(fileNameOf("/home/u/tables/MY.DAT"), "MY.DAT");
 }
 
-}  // namespace
-
-namespace {
-using namespace quantora;
-
 // A table filling every limit: what the program can build must load back.
 TEST(TableLimitsRoundTrip, FullTableSavesAndLoadsBack) {
-    tabletest::TempFolder folder;
+    TempFolder folder;
     ConversionTable table;
     const TableLimits limits = table.limits();
     table.filePath = folder.file("full.dat");
@@ -403,11 +401,6 @@ TEST(TableLimitsRoundTrip, FullTableSavesAndLoadsBack) {
     EXPECT_EQ(reread.quantity(200).unitCount, 100);
     EXPECT_EQ(reread.unit(200, 100).name, "u100");
 }
-}  // namespace
-
-namespace {
-using namespace quantora;
-
 // Damaged files of every kind load or fail with a notice; none throws or
 // leaves the table in a state the rest of the program cannot walk.
 TEST(TableReadRobustness, MutatedFilesNeverEscapeTheReader) {
