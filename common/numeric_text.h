@@ -18,7 +18,9 @@ namespace common {
 // Leading-number rule: optional sign, digits with at most one ".", optional
 // exponent ("e", "E", "d" or "D", optional sign and digits). "&H" and "&O"
 // introduce hexadecimal and octal integers. Space, tab and line feed are skipped
-// wherever they stand. A magnitude beyond the double range gives +-infinity.
+// wherever they stand. The kept digits are rounded correctly however many
+// there are; a magnitude beyond the double range gives +-infinity, one below
+// the smallest double gives 0.
 double numericTextValue(std::string_view text);
 
 // Strict conversion: blanks around allowed; optional sign; digits with at most

@@ -43,6 +43,26 @@ TEST(NumericTextValue, OverflowIsInfiniteAndUnderflowIsZero) {
     EXPECT_EQ(common::numericTextValue("1e-400"), 0.0);
 }
 
+// Overflow and underflow follow the magnitude of all the digits, and the
+// digits are rounded once, correctly, however many there are.
+TEST(NumericTextValue, LongDigitRunsKeepTheirMagnitude) {
+    const std::string tiny = "0." + std::string(323, '0') + "10";  // about 1E-325
+    EXPECT_EQ(common::numericTextValue(tiny), 0.0);
+    EXPECT_FALSE(std::signbit(common::numericTextValue(tiny)));
+    EXPECT_EQ(common::strictDecimalValue(tiny), 0.0);
+    const std::string huge = "1" + std::string(400, '0') + "e-10";  // about 1E390
+    EXPECT_EQ(common::numericTextValue(huge), std::numeric_limits<double>::infinity());
+    EXPECT_FALSE(common::strictDecimalValue(huge).has_value());
+    // Shifted back into range by the exponent.
+    EXPECT_EQ(common::numericTextValue("0." + std::string(400, '0') + "25e402"), 25.0);
+    EXPECT_EQ(common::numericTextValue("-25" + std::string(400, '0') + "e-401"), -2.5);
+    EXPECT_EQ(common::numericTextValue("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
+    // 2^53 + 1 lies halfway between two doubles: the digits far behind decide.
+    EXPECT_EQ(common::numericTextValue("9007199254740993"), 9007199254740992.0);
+    EXPECT_EQ(common::numericTextValue("9007199254740993." + std::string(300, '0') + "1"),
+              9007199254740994.0);
+}
+
 TEST(StrictNumbers, AcceptOnlyAWholeNumberText) {
     for (const char* good : {"1", " -2.5 ", "+3", ".5", "5.", "1e5", "1E-05", "0"}) {
         EXPECT_TRUE(common::strictDecimalValue(good).has_value()) << good;
