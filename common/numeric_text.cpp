@@ -209,6 +209,17 @@ std::optional<double> strictDecimalValue(std::string_view text) {
     return value;
 }
 
+std::optional<float> nearestSingle(double value) {
+    // The largest single plus half its spacing: from here on rounding gives infinity.
+    constexpr double kSingleOverflow = 0x1.ffffffp127;
+    if (!std::isfinite(value) || std::fabs(value) >= kSingleOverflow)
+        return std::nullopt;
+    constexpr float kMax = std::numeric_limits<float>::max();
+    if (std::fabs(value) > kMax)
+        return value > 0 ? kMax : -kMax;
+    return static_cast<float>(value);
+}
+
 double roundHalfEven(double value) {
     return std::nearbyint(value);  // the default rounding mode is to nearest, ties to even
 }

@@ -29,6 +29,11 @@ double numericTextValue(std::string_view text);
 // A finite result is guaranteed.
 std::optional<double> strictDecimalValue(std::string_view text);
 
+// The value rounded to the nearest single; no value when it is not finite or
+// rounds beyond the single range. A written single's 15-digit text can lie
+// just above the largest single and still belongs to it.
+std::optional<float> nearestSingle(double value);
+
 // Rounds to the nearest integer, halves to even.
 double roundHalfEven(double value);
 

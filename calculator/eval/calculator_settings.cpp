@@ -1,7 +1,6 @@
 #include "calculator/eval/calculator_settings.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <exception>
 
@@ -50,11 +49,12 @@ public:
         throw ConversionFailure{};
     }
     float single(std::string_view section, std::string_view key, std::string_view def) const {
-        const double value = common::numericTextValue(text(section, key, def));
-        if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) {
+        const std::optional<float> value =
+            common::nearestSingle(common::numericTextValue(text(section, key, def)));
+        if (!value) {
             throw ConversionFailure{};
         }
-        return static_cast<float>(value);
+        return *value;
     }
 
 private:

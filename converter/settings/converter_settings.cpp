@@ -31,10 +31,10 @@ std::int32_t toInt32(const std::string& text) {
 }
 
 float toMeasure(const std::string& text) {
-    const double value = common::numericTextValue(text);
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+    const std::optional<float> value = common::nearestSingle(common::numericTextValue(text));
+    if (!value)
         throw ConversionFault{};
-    return static_cast<float>(value);
+    return *value;
 }
 
 // "True"/"False" in any case, or a number (non-zero is true).
