@@ -168,6 +168,25 @@ TEST_F(EngineBatch, FileEncodingIsKept) {
     }
 }
 
+// Bytes Windows-1252 leaves undefined are no reason to change the file's
+// encoding: every line a run does not touch keeps its bytes.
+TEST_F(EngineBatch, UndefinedWindows1252BytesSurviveARun) {
+    const std::string undefined = "\x81\x8D\x8F\x90\x9D";
+    const std::string path = fileWith("undefined.txt",
+                                      "Temperature\r\n\xB0"
+                                      "F; probe \xB5" +
+                                          undefined + "\r\n212;" + undefined + "\r\n");
+    BatchData data = open(path);
+    ASSERT_TRUE(runInto(data, 2).completed);
+    EXPECT_EQ(bytesOf(path),
+              "Temperature\r\n\xB0"
+              "F; probe \xB5" +
+                  undefined + " \xB0" + "C;\r\n212;" + undefined + " 100.000;\r\n");
+    BatchData again = open(path);
+    ASSERT_TRUE(runInto(again, 1).completed);
+    EXPECT_NE(bytesOf(path).find("212;" + undefined + " 100.000; 373.150;\r\n"), std::string::npos);
+}
+
 TEST_F(EngineBatch, ReadFailuresNameThePositionReached) {
     EXPECT_EQ(readFailureMarker((m_dir / "missing.txt").string()), "1113 1902 0302");
     EXPECT_EQ(readFailureMarker(m_dir.string()), "1113 1902 0302");
