@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 
@@ -404,6 +405,32 @@ TEST(TableSave, UnwritableFolderIsReportedAndNothingIsLeftBehind) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(loaded.folder.path()),
                             std::filesystem::directory_iterator{}),
               1);
+}
+
+// A killed save leaves its temporary beside the table; the next save of that
+// table removes it, and nothing that belongs to another file or to a save
+// still running (process 1 runs).
+TEST(TableSave, LeftoversOfKilledSavesGoWithTheNextSave) {
+    LoadedTable loaded(tabletest::smallTableLines());
+    const std::string gone = "2147483647";  // beyond any process id
+    const std::vector<std::string> leftovers{"table.dat.~saving-" + gone + "-0",
+                                             "table.dat.~saving-" + gone + "-17"};
+    const std::vector<std::string> kept{"table.dat.~saving-1-0", "other.dat.~saving-" + gone + "-0",
+                                        "table.dat.~saving-" + gone, "table.dat.~saving-x-1",
+                                        "table.dat.bak"};
+    for (const std::string& name : leftovers)
+        tabletest::writeBytes(loaded.folder.file(name), "half a table");
+    for (const std::string& name : kept)
+        tabletest::writeBytes(loaded.folder.file(name), "keep");
+    ASSERT_TRUE(saveTable(loaded.table, {}).ok);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(loaded.folder.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected = kept;
+    expected.push_back("table.dat");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
 }
 
 TEST(TableFields, FieldAndCountRules) {
