@@ -193,6 +193,10 @@ std::optional<common::Notice> saveSettings(common::SettingsStore& store, const C
         for (std::size_t i = 0; i < s.customFunctions.size(); ++i) {
             write.text("Function", indexKey(static_cast<int>(i)), common::trimmed(s.customFunctions[i]));
         }
+        // The values reach the disk together, at the end of the last step.
+        if (!store.sync()) {
+            return common::errorCodeNotice(kApplication, marker);
+        }
     } catch (const std::exception&) {
         return common::errorCodeNotice(kApplication, marker);
     }

@@ -353,10 +353,14 @@ ReadCfgOutcome readConverterSettings(const common::SettingsStore& store) {
     return outcome;
 }
 
-void saveConverterSettings(common::SettingsStore& store, const ConverterSettings& settings) {
+std::optional<common::Notice> saveConverterSettings(common::SettingsStore& store,
+                                                    const ConverterSettings& settings) {
     for (const SettingKey& entry : allKeys())
         store.write(kConverterApp, entry.section, entry.key, entry.save(settings));
-    store.sync();
+    // The values reach the disk together at the end, after the last step.
+    if (!store.sync())
+        return common::errorCodeNotice("Quantora 2000", allKeys().back().marker);
+    return std::nullopt;
 }
 
 std::int16_t normalisedSelNodeIndex(std::int16_t selNodeIndex, const ConversionTable& table) {
