@@ -187,6 +187,18 @@ TEST_F(EngineBatch, UndefinedWindows1252BytesSurviveARun) {
     EXPECT_NE(bytesOf(path).find("212;" + undefined + " 100.000; 373.150;\r\n"), std::string::npos);
 }
 
+// A file the run writes in Windows-1252 must not pass for UTF-8 when read
+// again: an ASCII file given a unit whose Windows-1252 bytes form UTF-8.
+TEST_F(EngineBatch, WrittenFileReadsBackAsWritten) {
+    m_table.unit(kLength, 2).name = "Fu\xC3\x9F\xC2\xB2";
+    const std::string path = fileWith("ascii.txt", "Length\r\nm\r\n1\r\n");
+    BatchData data = open(path);
+    ASSERT_TRUE(runInto(data, 2).completed);
+    BatchData again = open(path);
+    EXPECT_EQ(again.line(1), data.line(1));
+    EXPECT_EQ(again.line(1), "m; Fu\xC3\x9F\xC2\xB2;");
+}
+
 TEST_F(EngineBatch, ReadFailuresNameThePositionReached) {
     EXPECT_EQ(readFailureMarker((m_dir / "missing.txt").string()), "1113 1902 0302");
     EXPECT_EQ(readFailureMarker(m_dir.string()), "1113 1902 0302");
