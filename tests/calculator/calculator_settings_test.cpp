@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -125,6 +126,36 @@ TEST(CalculatorSettings, SaveThenReadGivesTheSameSettings) {
     const SettingsReadResult read = readCalculatorSettings(store);
     EXPECT_FALSE(read.failure.has_value());
     EXPECT_EQ(read.settings, s);
+}
+
+// Every number the save writes reads back as the same value at the ends of
+// its range (Digits and the history count at their clamp bounds).
+TEST(CalculatorSettings, EveryNumberReadsBackAtItsLimits) {
+    struct Ends {
+        float position;
+        std::int16_t whole;
+        std::int32_t colour;
+        std::int16_t digits;
+        int historyCount;
+    };
+    constexpr float kSingleMax = std::numeric_limits<float>::max();
+    for (const Ends& ends :
+         {Ends{kSingleMax, 32767, 2147483647, 15, 11}, Ends{-kSingleMax, -32768, -2147483647 - 1, 6, 0},
+          Ends{std::numeric_limits<float>::denorm_min(), 1, 1, 8, 1},
+          Ends{-std::numeric_limits<float>::min(), -1, -1, 8, 1}}) {
+        CalculatorSettings s;
+        s.calcLeft = s.calcTop = ends.position;
+        s.options = {ends.digits, ends.whole, ends.whole, ends.whole, ends.whole, ends.whole};
+        for (FontArea& area : s.areas)
+            area = {"Sans", ends.whole, ends.whole, ends.whole, ends.whole, ends.colour, ends.colour};
+        for (int i = 0; i < ends.historyCount; ++i)
+            s.history.add("h" + std::to_string(i));
+        MemorySettingsStore store;
+        ASSERT_FALSE(saveSettings(store, s).has_value());
+        const SettingsReadResult read = readCalculatorSettings(store);
+        ASSERT_FALSE(read.failure.has_value()) << read.failure->text << " at " << ends.position;
+        EXPECT_EQ(read.settings, s);
+    }
 }
 
 TEST(CalculatorSettings, OnlyTwelveHistoryKeysAreRead) {

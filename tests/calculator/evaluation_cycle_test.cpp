@@ -55,9 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CycleCase{"CustomFunction", "pi*x^2:2", Kind::Number, "12.566371"},
                       CycleCase{"FourArgumentsEscape", "1:2:3:4:5", Kind::Escaped, ""},
                       CycleCase{"SumOverflowEscapes", "1E308+1E308", Kind::Escaped, ""},
-                      // The 15-digit text of the largest double is beyond the range: not numeric text.
-                      CycleCase{"BeyondRangeShownAsText", "1.7976931348623157E308", Kind::Message,
-                                "1.79769313486232E+308"},
+                      // The 15-digit text of the largest double overflows when read back.
+                      CycleCase{"ReadBackOverflowEscapes", "1.7976931348623157E308", Kind::Escaped, ""},
+                      CycleCase{"ReadBackOverflowNegative", "-1.7976931348623157E308", Kind::Escaped, ""},
+                      CycleCase{"SubnormalResult", "2^(0-1074)", Kind::Number, "4.9406565E-324"},
                       CycleCase{"NegativeZero", "0*-1", Kind::Number, "0.0000000E+00"},
                       CycleCase{"BlankInput", "   ", Kind::Cleared, ""}),
     [](const ::testing::TestParamInfo<CycleCase>& info) { return std::string(info.param.name); });

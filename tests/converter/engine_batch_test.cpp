@@ -126,6 +126,37 @@ TEST_F(EngineBatch, FileEncodingIsKept) {
     }
 }
 
+// Bytes Windows-1252 leaves undefined are no reason to change the file's
+// encoding: every line a run does not touch keeps its bytes.
+TEST_F(EngineBatch, UndefinedWindows1252BytesSurviveARun) {
+    const std::string undefined = "\x81\x8D\x8F\x90\x9D";
+    const std::string path = fileWith("undefined.txt",
+                                      "Temperature\r\n\xB0"
+                                      "F; probe \xB5" +
+                                          undefined + "\r\n212;" + undefined + "\r\n");
+    BatchData data = open(path);
+    ASSERT_TRUE(runInto(data, 2).completed);
+    EXPECT_EQ(bytesOf(path),
+              "Temperature\r\n\xB0"
+              "F; probe \xB5" +
+                  undefined + " \xB0" + "C;\r\n212;" + undefined + " 100.000;\r\n");
+    BatchData again = open(path);
+    ASSERT_TRUE(runInto(again, 1).completed);
+    EXPECT_NE(bytesOf(path).find("212;" + undefined + " 100.000; 373.150;\r\n"), std::string::npos);
+}
+
+// A file the run writes in Windows-1252 must not pass for UTF-8 when read
+// again: an ASCII file given a unit whose Windows-1252 bytes form UTF-8.
+TEST_F(EngineBatch, WrittenFileReadsBackAsWritten) {
+    m_table.unit(kLength, 2).name = "Fu\xC3\x9F\xC2\xB2";
+    const std::string path = fileWith("ascii.txt", "Length\r\nm\r\n1\r\n");
+    BatchData data = open(path);
+    ASSERT_TRUE(runInto(data, 2).completed);
+    BatchData again = open(path);
+    EXPECT_EQ(again.line(1), data.line(1));
+    EXPECT_EQ(again.line(1), "m; Fu\xC3\x9F\xC2\xB2;");
+}
+
 TEST_F(EngineBatch, ReadFailuresNameThePositionReached) {
     EXPECT_EQ(readFailureMarker(m_folder.file("missing.txt")), "1113 1902 0302");
     EXPECT_EQ(readFailureMarker(m_folder.path()), "1113 1902 0302");
