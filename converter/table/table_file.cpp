@@ -4,6 +4,7 @@
 #include "common/numeric_text.h"
 #include "common/text_encoding.h"
 #include "common/text_rules.h"
+#include "converter/settings/product_title.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,6 @@ namespace {
 
 constexpr std::string_view kTerminator = ";E;";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kNoticeTitle = " Quantora 2000";
 
 std::string limitText(std::string_view what, int limit) {
     return "The number of " + std::string(what) + " exceeds the limit (" + std::to_string(limit) + ").";
@@ -299,13 +299,14 @@ std::string fileNameOf(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-TableReadOutcome readTable(ConversionTable& table, const TableLimits& limits, std::string_view programDir,
-                           float twipsPerPixelX, float twipsPerPixelY) {
-    TableReadOutcome outcome;
-    table.create(limits);
-    if (table.filePath.empty())
-        table.filePath = dirPathOf(programDir) + std::string(kDefaultTableName);
-    const std::string& path = table.filePath;
+common::Outcome<ConversionTable> readTable(std::string path, const TableLimits& limits,
+                                           std::string_view programDir, float twipsPerPixelX,
+                                           float twipsPerPixelY) {
+    common::Notices notices;
+    ConversionTable table(limits);
+    if (path.empty())
+        path = dirPathOf(programDir) + std::string(kDefaultTableName);
+    table.filePath = path;
     if (fileExists(path))
         common::fileio::makeWritable(path);
 
@@ -334,13 +335,12 @@ TableReadOutcome readTable(ConversionTable& table, const TableLimits& limits, st
         LineCursor cursor(lines, limits.lineBound());
         readCategories(table, cursor);
         readAllocation(table, cursor);
-        readQuantities(table, cursor, outcome.notices);
+        readQuantities(table, cursor, notices);
         table.setPixelRates(twipsPerPixelX, twipsPerPixelY);
     } catch (const ReadFailure& failure) {
-        outcome.notices.push_back(exclamation(failure.message));
-        outcome.result = 1;
+        return common::Outcome<ConversionTable>::failure(exclamation(failure.message), std::move(notices));
     }
-    return outcome;
+    return common::Outcome<ConversionTable>::success(std::move(table), std::move(notices));
 }
 
 std::string safeTableField(std::string_view text) {
@@ -355,9 +355,40 @@ std::string safeTableField(std::string_view text) {
 
 namespace {
 
+bool unsafe(std::string_view field) {
+    return field.find_first_of(";\r\n") != std::string_view::npos;
+}
+
+// Any text the file cannot hold as it stands, or a quantity name the header
+// line would carry trimmed.
+bool needsSafeText(const ConversionTable& table) {
+    for (int c = 1; c <= table.categoryCount; ++c) {
+        if (unsafe(table.category(c).name))
+            return true;
+    }
+    for (int k = 1; k <= table.quantityCount; ++k) {
+        const Quantity& quantity = table.quantity(k);
+        if (unsafe(quantity.name) || quantity.name != common::trimmed(quantity.name))
+            return true;
+        for (int j = 1; j <= quantity.unitCount; ++j) {
+            const UnitItem& unit = table.unit(k, j);
+            for (const std::string* field :
+                 {&unit.name, &unit.rate, &unit.offset, &unit.rateError, &unit.offsetError, &unit.memo}) {
+                if (unsafe(*field))
+                    return true;
+            }
+        }
+        for (int i = 1; i <= quantity.refCount; ++i) {
+            if (unsafe(table.reference(k, i).name) || unsafe(table.reference(k, i).value))
+                return true;
+        }
+    }
+    return false;
+}
+
 void makeFieldsSafe(ConversionTable& table) {
     auto fix = [](std::string& field) {
-        if (field.find_first_of(";\r\n") != std::string::npos)
+        if (unsafe(field))
             field = safeTableField(field);
     };
     for (int c = 1; c <= table.categoryCount; ++c)
@@ -443,16 +474,22 @@ std::string tableText(const ConversionTable& table, const NodeExpandedQuery& isE
 
 }  // namespace
 
-TableWriteOutcome saveTable(ConversionTable& table, const NodeExpandedQuery& isExpanded) {
-    makeFieldsSafe(table);
-    const std::string bytes = tableFileBytes(tableText(table, isExpanded), table.fileEncoding);
-    TableWriteOutcome outcome;
+common::Outcome<ConversionTable::FileEncoding> saveTable(const ConversionTable& table,
+                                                         const NodeExpandedQuery& isExpanded) {
+    // Tables almost never hold unsafe text: copy only when one does.
+    std::optional<ConversionTable> safeCopy;
+    if (needsSafeText(table)) {
+        safeCopy = table;
+        makeFieldsSafe(*safeCopy);
+    }
+    ConversionTable::FileEncoding encoding = table.fileEncoding;
+    const std::string bytes = tableFileBytes(tableText(safeCopy ? *safeCopy : table, isExpanded), encoding);
     std::string error;
     if (!common::fileio::replaceFile(table.filePath, bytes, error)) {
-        outcome.ok = false;
-        outcome.error = error;
+        return common::Outcome<ConversionTable::FileEncoding>::failure(
+            {common::NoticeIcon::Critical, std::string(kProductName), error});
     }
-    return outcome;
+    return common::Outcome<ConversionTable::FileEncoding>::success(encoding);
 }
 
 }  // namespace quantora

@@ -7,7 +7,7 @@
 // renamed over the original, so a failed write leaves the old file as it was.
 // Between runs the file is kept read-only (write permission bits cleared).
 
-#include "common/notice.h"
+#include "common/outcome.h"
 #include "converter/table/conversion_table.h"
 
 #include <functional>
@@ -22,27 +22,21 @@ namespace quantora {
 // has no node i.
 using NodeExpandedQuery = std::function<std::optional<bool>(int node)>;
 
-struct TableReadOutcome {
-    std::int16_t result = 0;  // 0 read completely, 1 failed
-    common::Notices notices;  // in the order they are to be shown
-};
-
-// Reads the file at table.filePath (program folder + "DEFAULT.DAT" when
-// empty) into the table, which is first created afresh from the given limits.
+// Reads the table file at path (program folder + "DEFAULT.DAT" when empty)
+// into a table sized by the given limits, its filePath set. The notices come
+// in the order they are to be shown; a failure's is last.
 // twipsPerPixel feeds setPixelRates after a successful read (pReadTable).
-TableReadOutcome readTable(ConversionTable& table, const TableLimits& limits, std::string_view programDir,
-                           float twipsPerPixelX, float twipsPerPixelY);
+common::Outcome<ConversionTable> readTable(std::string path, const TableLimits& limits,
+                                           std::string_view programDir, float twipsPerPixelX,
+                                           float twipsPerPixelY);
 
-struct TableWriteOutcome {
-    bool ok = true;
-    std::string error;  // what went wrong, for the caller's report
-};
-
-// Writes the whole table to table.filePath. Category flags come from the
-// tree (node c + 1). Text the format cannot hold is made safe first, in the
-// table itself, so the table in memory is the table the file loads back:
-// ";" becomes ":" in every field and line breaks in memos become one blank (pSaveTable).
-TableWriteOutcome saveTable(ConversionTable& table, const NodeExpandedQuery& isExpanded);
+// Writes the whole table to table.filePath; gives the encoding written, which
+// the caller keeps for the next save. Category flags come from the tree (node
+// c + 1). Text the format cannot hold never reaches the file as it stands:
+// ";" becomes ":" in every field and line breaks in memos become one blank,
+// in a copy; the table given is never changed (pSaveTable).
+common::Outcome<ConversionTable::FileEncoding> saveTable(const ConversionTable& table,
+                                                         const NodeExpandedQuery& isExpanded);
 
 // The n-th field (1-based) of the line with one ";" appended; the count-th
 // when n exceeds count (pGetField).
@@ -78,7 +72,8 @@ std::string dirPathOf(std::string_view programDir);
 // The text after the last "/".
 std::string fileNameOf(std::string_view path);
 
-// The sanitising rule saveTable applies, exposed for the dialogs.
+// The rule for text the table file cannot hold, for every place where text
+// enters the table (dialogs, rename in place), and for the writer.
 std::string safeTableField(std::string_view text);
 
 }  // namespace quantora

@@ -241,10 +241,18 @@ void MainWindow::runStartup(std::string& marker) {
 
 void MainWindow::loadTable() {
     ConverterContext& c = m_context;
-    const TableReadOutcome outcome = readTable(c.table, c.settings.limits, c.tableFolder.toStdString(),
-                                               c.twipsPerPixelX, c.twipsPerPixelY);
-    c.messages.presentAll(this, outcome.notices);
-    c.loadFailed = outcome.result != 0;
+    common::Outcome<ConversionTable> read = readTable(
+        c.table.filePath, c.settings.limits, c.tableFolder.toStdString(), c.twipsPerPixelX, c.twipsPerPixelY);
+    c.messages.presentAll(this, read.notices());
+    c.loadFailed = !read;
+    if (read) {
+        c.table = read.take();
+    } else {
+        // A table that failed to load is not shown; its path stays for the title.
+        std::string path = std::move(c.table.filePath);
+        c.table = ConversionTable(c.settings.limits);
+        c.table.filePath = std::move(path);
+    }
     c.table.title = tableTitleOf(c.table.filePath);
     c.table.changed = false;
 }

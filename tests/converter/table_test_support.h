@@ -3,6 +3,7 @@
 // files and small tables built in memory.
 
 #include "converter/table/conversion_table.h"
+#include "converter/table/table_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -97,6 +98,17 @@ inline std::vector<std::string> smallTableLines() {
         lines.push_back(line);
     }
     return lines;
+}
+
+// Reads table.filePath again into table; false (and the table as it was)
+// when the file does not load.
+inline bool reload(quantora::ConversionTable& table, const quantora::TableLimits& limits = {},
+                   std::string_view programDir = "") {
+    common::Outcome<quantora::ConversionTable> read =
+        quantora::readTable(table.filePath, limits, programDir, 15, 15);
+    if (read)
+        table = read.take();
+    return read.ok();
 }
 
 }  // namespace tabletest
