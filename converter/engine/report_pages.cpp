@@ -23,17 +23,57 @@ bool holdsOn(const std::vector<std::string>& lines, std::size_t i) {
     return isRule(lines[i]) || (i + 1 < lines.size() && isRule(lines[i + 1]));
 }
 
+// Byte offsets of the characters of a UTF-8 text, and its end.
+std::vector<std::size_t> characterStarts(std::string_view text) {
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            starts.push_back(i);
+    }
+    starts.push_back(text.size());
+    return starts;
+}
+
+void appendWrapped(std::vector<std::string>& lines, std::string_view line, std::size_t columns) {
+    const std::string indent(kContinuationIndent, ' ');
+    std::string_view rest = line;
+    std::string_view lead;  // the indent of a continuation
+    for (;;) {
+        const std::vector<std::size_t> starts = characterStarts(rest);
+        const std::size_t room = columns > lead.size() ? columns - lead.size() : 1;
+        if (columns == 0 || starts.size() - 1 <= room) {
+            lines.push_back(std::string(lead) + std::string(rest));
+            return;
+        }
+        std::size_t cut = starts[room];
+        // The last blank that fits, unless only leading blanks come before it.
+        const std::size_t blank = rest.substr(0, cut + 1).find_last_of(' ');
+        if (blank != std::string_view::npos && !common::trimBlanks(rest.substr(0, blank)).empty())
+            cut = blank;
+        std::string_view piece = rest.substr(0, cut);
+        while (!piece.empty() && piece.back() == ' ')
+            piece.remove_suffix(1);
+        lines.push_back(std::string(lead) + std::string(piece));
+        rest = rest.substr(cut);
+        while (!rest.empty() && rest.front() == ' ')
+            rest.remove_prefix(1);
+        if (rest.empty())
+            return;
+        lead = indent;
+    }
+}
+
 }  // namespace
 
-std::vector<std::string> printedReportLines(const std::vector<std::string>& report) {
+std::vector<std::string> printedReportLines(const std::vector<std::string>& report, std::size_t columns) {
     std::vector<std::string> lines;
     lines.reserve(report.size() + 2);
     for (const std::string& line : report) {
         if (!line.empty() && line.back() == '\r') {
-            lines.push_back(line.substr(0, line.size() - 1));
+            appendWrapped(lines, std::string_view(line).substr(0, line.size() - 1), columns);
             lines.emplace_back();
         } else {
-            lines.push_back(line);
+            appendWrapped(lines, line, columns);
         }
     }
     return lines;

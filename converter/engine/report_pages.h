@@ -5,7 +5,8 @@
 // it, and a blank line that would open a page is left out.
 //
 // report lines -> printed lines (a closing carriage return leaves an empty
-// line) -> pages of at most N lines -> header + lines per page
+// line; a line wider than the page goes on below, indented) -> pages of at
+// most N lines -> header + lines per page
 
 #include <cstddef>
 #include <string>
@@ -15,8 +16,11 @@
 namespace quantora {
 
 // The lines as printed: a line ending in a carriage return is printed without
-// it and followed by an empty line.
-std::vector<std::string> printedReportLines(const std::vector<std::string>& report);
+// it and followed by an empty line. With `columns` above zero, a line of more
+// characters is broken at its last blank that fits (or after `columns`
+// characters) and goes on in lines indented by kContinuationIndent blanks.
+inline constexpr std::size_t kContinuationIndent = 4;
+std::vector<std::string> printedReportLines(const std::vector<std::string>& report, std::size_t columns = 0);
 
 // One page: lines [first, first + count) of the printed lines.
 struct ReportPage {

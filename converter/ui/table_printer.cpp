@@ -29,7 +29,11 @@ PrintedReport paintReport(QPrinter& printer, const std::vector<std::string>& rep
     const int linesPerPage =
         std::max(1, static_cast<int>(std::floor((area.height() - bodyTop) / lineHeight)));
 
-    const std::vector<std::string> lines = printedReportLines(report);
+    // The widest letter sets how many characters a line holds, so no text
+    // runs off the page.
+    const int columns =
+        std::max(8, static_cast<int>(std::floor(area.width() / metrics.horizontalAdvance(QLatin1Char('M')))));
+    const std::vector<std::string> lines = printedReportLines(report, static_cast<std::size_t>(columns));
     const std::vector<ReportPage> pages = paginateReport(lines, static_cast<std::size_t>(linesPerPage));
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0)
@@ -50,6 +54,7 @@ PrintedReport paintReport(QPrinter& printer, const std::vector<std::string>& rep
     result.printed = true;
     result.pageCount = static_cast<int>(pages.size());
     result.linesPerPage = linesPerPage;
+    result.columns = columns;
     return result;
 }
 

@@ -17,6 +17,7 @@ struct PrintedReport {
     bool printed = false;  // false: the printer could not be started
     int pageCount = 0;
     int linesPerPage = 0;  // report lines a page holds below its header
+    int columns = 0;       // characters a line holds before it goes on below
 };
 
 // Prints the report lines in one job (the listing of pPrintTable).

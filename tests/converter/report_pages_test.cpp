@@ -23,6 +23,16 @@ TEST(ReportPages, ACarriageReturnLeavesAnEmptyLine) {
               (std::vector<std::string>{"====", "", "path", "", "x", ""}));
 }
 
+TEST(ReportPages, LinesWiderThanThePageGoOnBelow) {
+    EXPECT_EQ(printedReportLines({"  1  meter (m)  1  0  0  0", "short"}, 12),
+              (std::vector<std::string>{"  1  meter", "    (m)  1", "    0  0  0", "short"}));
+    // No blank to break at: cut after the columns; characters stay whole.
+    EXPECT_EQ(printedReportLines({"\xC3\xA5\xC3\xA5\xC3\xA5\xC3\xA5\xC3\xA5\xC3\xA5"}, 5),
+              (std::vector<std::string>{"\xC3\xA5\xC3\xA5\xC3\xA5\xC3\xA5\xC3\xA5", "    \xC3\xA5"}));
+    EXPECT_EQ(printedReportLines({"a long path with blanks\r"}, 0),
+              (std::vector<std::string>{"a long path with blanks", ""}));
+}
+
 TEST(ReportPages, HeadingsStayWithTheirLinesAndPagesOpenWithText) {
     std::vector<std::string> lines;
     for (int s = 0; s < 6; ++s) {
