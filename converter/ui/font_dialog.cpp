@@ -77,8 +77,8 @@ FontDialog::FontDialog(FontElement element, const FontChoice& copy, ColorChooser
     m_sampleFrame->setObjectName(QStringLiteral("picSample"));
     m_sampleFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     m_sampleFrame->setFixedSize(kSampleWidth, kSampleHeight);
+    m_sampleFrame->setAutoFillBackground(true);
     m_sample->setObjectName(QStringLiteral("lblSample"));
-    m_sample->setAutoFillBackground(true);
 
     const FontControls controls = fontControlsFor(element);
     m_fonts->setEnabled(controls.name);
@@ -182,10 +182,12 @@ void FontDialog::updateSample() {
     font.setItalic(shown.style[1] == 1);
     font.setUnderline(shown.style[2] == 1);
     m_sample->setFont(font);
-    QPalette palette = m_sample->palette();
+    // The whole frame shows the background, the sample the text colour.
     const QPalette base = QApplication::palette();
+    QPalette palette = m_sampleFrame->palette();
     palette.setColor(QPalette::Window, common::colorFromValue(shown.backColor, base));
     palette.setColor(QPalette::WindowText, common::colorFromValue(shown.textColor, base));
+    m_sampleFrame->setPalette(palette);
     m_sample->setPalette(palette);
     m_sample->adjustSize();
     // Centred in the frame, halves rounded down.

@@ -25,6 +25,14 @@ common::Notice notPrintedNotice() {
             "The conversion table could not be printed: the printer or the file could not be opened."};
 }
 
+// Room around the listing on paper and in a PDF file alike.
+void setMargins(QPrinter& printer) {
+    constexpr double kMarginMillimeters = 15;
+    printer.setPageMargins(
+        QMarginsF(kMarginMillimeters, kMarginMillimeters, kMarginMillimeters, kMarginMillimeters),
+        QPageLayout::Millimeter);
+}
+
 }  // namespace
 
 PrintCommands::PrintCommands(ConverterContext& context, QWidget& window, Hooks hooks)
@@ -43,6 +51,7 @@ void PrintCommands::print() {
     if (m_hooks.removeTopmost)
         m_hooks.removeTopmost();
     QPrinter printer(QPrinter::HighResolution);
+    setMargins(printer);
     const QString pdf =
         suggestedPdfName(m_context.tableDirectory, QString::fromStdString(m_context.table.title));
     if (m_chooser->choose(&m_window, printer, pdf) && !printOn(printer).printed)
@@ -55,6 +64,7 @@ void PrintCommands::preview() {
     if (m_hooks.removeTopmost)
         m_hooks.removeTopmost();
     m_previewPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    setMargins(*m_previewPrinter);
     // Printing from the preview needs somewhere to go when no printer is installed.
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         m_previewPrinter->setOutputFormat(QPrinter::PdfFormat);
