@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -101,6 +103,25 @@ private slots:
         }
         QCOMPARE(pages.front().value(1), QStringLiteral("===================================="));
         QVERIFY(pages.front().contains(QStringLiteral("Conversion Table File")));
+        fixture.verifyQuiet();
+    }
+
+    void thePreviewShowsThePagesThatPrint() {
+        WindowFixture fixture(QStringLiteral("small.dat"));
+        quantora::MainWindow& window = fixture.start();
+        QAction* preview = fixture.action("mnuFilePrintPreview");
+        QVERIFY(preview->isEnabled());
+        preview->trigger();
+        auto* dialog = window.findChild<QPrintPreviewDialog*>(QStringLiteral("frmPrintPreview"));
+        QVERIFY(dialog);
+        auto* pages = dialog->findChild<QPrintPreviewWidget*>();
+        QVERIFY(pages);
+        QVERIFY(window.printing().lastPrinted().printed);
+        QCOMPARE(pages->pageCount(), window.printing().lastPrinted().pageCount);
+        dialog->reject();
+        // The preview follows the print item, which the refresh switches.
+        fixture.action("mnuFileArray_4")->setEnabled(false);
+        QVERIFY(!preview->isEnabled());
         fixture.verifyQuiet();
     }
 
