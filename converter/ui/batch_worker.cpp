@@ -52,9 +52,10 @@ void BatchWorker::start(Job job) {
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
-    m_progress->setValue(0);
-    m_progress->setMinimumDuration(m_showDelay);
+    // Shown by the delay here, not by the dialog's own guess of the time left.
+    m_progress->reset();
     connect(m_progress, &QProgressDialog::canceled, this, &BatchWorker::cancel);
+    m_clock.start();
     m_poll->start();
     m_thread->start();
 }
@@ -67,6 +68,11 @@ void BatchWorker::showProgress() {
     const std::size_t total = m_total.load();
     if (!m_progress || total == 0)
         return;
+    if (!m_progress->isVisible()) {
+        if (m_clock.elapsed() < m_showDelay)
+            return;
+        m_progress->show();
+    }
     const double share =
         static_cast<double>(m_done.load(std::memory_order_relaxed)) / static_cast<double>(total);
     m_progress->setValue(static_cast<int>(share * (kProgressSteps - 1)));

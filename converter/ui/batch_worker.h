@@ -9,6 +9,7 @@
 #include "common/decimal_separator.h"
 #include "converter/engine/batch_conversion.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <atomic>
@@ -64,6 +65,7 @@ private:
     QThread* m_thread = nullptr;
     QProgressDialog* m_progress = nullptr;
     QTimer* m_poll;
+    QElapsedTimer m_clock;  // since the run started
     std::atomic<std::size_t> m_done{0};
     std::atomic<std::size_t> m_total{0};
     std::atomic<bool> m_cancel{false};
