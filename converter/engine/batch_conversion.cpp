@@ -256,8 +256,12 @@ BatchReadOutcome readBatchDataFile(const std::string& path, const ConversionTabl
 }
 
 BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table, const UnitChoice& choice,
-                                   const NotationOptions& notation, common::DecimalSeparator separator) {
+                                   const NotationOptions& notation, common::DecimalSeparator separator,
+                                   const BatchProgress& progress) {
     BatchRunOutcome outcome;
+    const auto goOn = [&progress, &data](std::size_t done) {
+        return !progress || progress(done, data.lineCount());
+    };
     try {
         const std::optional<UnitPair> units = selectedUnits(table, choice);
         if (!units || data.lineCount() < 2) {
@@ -286,6 +290,10 @@ BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table
         out += kLineEnd;
 
         for (std::size_t k = 2; k < data.lineCount(); ++k) {
+            if (k % kBatchProgressStep == 0 && !goOn(k)) {
+                outcome.cancelled = true;
+                return outcome;
+            }
             const std::string_view line = data.line(k);
             const std::string_view field = firstField(line);
             const double value = field.find(',') == std::string_view::npos
@@ -304,6 +312,10 @@ BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table
             out += kLineEnd;
         }
 
+        if (!goOn(data.lineCount())) {
+            outcome.cancelled = true;
+            return outcome;
+        }
         if (!writable(data.path)) {
             outcome.failure = batchWriteFailure();
             return outcome;

@@ -21,6 +21,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,8 +54,15 @@ BatchReadOutcome readBatchDataFile(const std::string& path, const ConversionTabl
 
 struct BatchRunOutcome {
     bool completed = false;
+    bool cancelled = false;                 // stopped on request: the file and `data` are unchanged
     std::optional<common::Notice> failure;  // the file is unchanged; the caller ends batch mode
 };
+
+// Told how many of the lines are done; false stops the run before anything
+// is written. Called every kBatchProgressStep lines and once before writing,
+// on the thread that runs the conversion.
+using BatchProgress = std::function<bool(std::size_t linesDone, std::size_t lineCount)>;
+inline constexpr std::size_t kBatchProgressStep = 4096;
 
 // Converts every value of the file from the chosen convert-from unit into the
 // convert-into unit of the chosen quantity and rewrites the file. On
@@ -62,7 +70,8 @@ struct BatchRunOutcome {
 // No syntax check, error estimate or temperature snap applies; results are
 // written as the display shows them (a comma on a comma platform).
 BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table, const UnitChoice& units,
-                                   const NotationOptions& notation, common::DecimalSeparator separator);
+                                   const NotationOptions& notation, common::DecimalSeparator separator,
+                                   const BatchProgress& progress = {});
 
 // The failure notices, for the window's own checks.
 common::Notice batchReadFailure(std::string_view marker);

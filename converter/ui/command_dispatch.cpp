@@ -83,6 +83,10 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
             if (index == static_cast<int>(ViewItem::Details))
                 m_parts.window.setViewStyle(ViewStyle::Details);
             break;
+        case MenuId::Tools:
+            if (index == static_cast<int>(ToolsItem::Options))
+                m_parts.window.showOptions();
+            break;
         case MenuId::Help:
             if (index == static_cast<int>(HelpItem::Topics))
                 m_parts.window.showHelpTopics();
@@ -112,6 +116,12 @@ void CommandDispatcher::dispatchFile(FileItem item) {
         case FileItem::SaveAs:
             m_parts.files.saveAs();
             break;
+        case FileItem::Print:
+            m_parts.window.printTable();
+            break;
+        case FileItem::Batch:
+            m_parts.window.toggleBatch();
+            break;
         case FileItem::Exit:
             m_parts.window.exitProgram();
             break;
@@ -133,6 +143,10 @@ void CommandDispatcher::dispatchButton(const QString& key) {
         m_parts.window.setViewStyle(ViewStyle::List);
     else if (key == QLatin1String("Details"))
         m_parts.window.setViewStyle(ViewStyle::Details);
+    else if (key == QLatin1String("Print"))
+        m_parts.window.printTable();
+    else if (key == QLatin1String("Options"))
+        m_parts.window.showOptions();
     else if (key == QLatin1String("Help"))
         m_parts.window.showHelpTopics();
     else if (key == QLatin1String("Exit"))

@@ -31,6 +31,9 @@ public:
     virtual void showAbout() = 0;
     virtual void exitProgram() = 0;
     virtual void setViewStyle(ViewStyle view) = 0;
+    virtual void printTable() = 0;
+    virtual void toggleBatch() = 0;
+    virtual void showOptions() = 0;
 };
 
 class CommandDispatcher : public QObject {

@@ -43,6 +43,8 @@ public:
     QMenu* menu(MenuId menu) const;
     QAction* button(const QString& key) const;
     QToolBar* toolbar() const { return m_toolbar; }
+    // "Print Pre&view...", enabled with the print item.
+    QAction* printPreview() const { return m_printPreview; }
     const std::vector<QMenu*>& topLevelMenus() const { return m_topLevel; }
 
     // Enables an item unless its command is not built yet.
@@ -80,6 +82,7 @@ private:
     std::set<QAction*> m_pending;
     std::vector<QAction*> m_shortcutActions;
     QToolBar* m_toolbar = nullptr;
+    QAction* m_printPreview = nullptr;
 };
 
 }  // namespace quantora

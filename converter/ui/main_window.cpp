@@ -80,6 +80,11 @@ MainWindow::MainWindow(ConverterContext& context, const IconSet& icons, FileChoo
       m_files(context, *this, chooser, m_views, m_boxes,
               {[this] { saveSettings(); }, [this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}),
       m_commands(context, *this, {m_actions, m_views, m_boxes, m_files, *this}),
+      m_batch(context, *this, chooser, m_views, m_boxes),
+      m_print(context, *this, {[this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}),
+      m_options(context, {*this, m_actions, m_views, m_boxes, chooser, [this] { applyToolsMenu(); },
+                          [this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); },
+                          [this](int topic) { showHelpTopic(topic); }}),
       m_hint(new HintWindow(context, icons,
                             {[this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}, this)) {
     setObjectName(QStringLiteral("frmMain"));
@@ -90,6 +95,8 @@ MainWindow::MainWindow(ConverterContext& context, const IconSet& icons, FileChoo
     setCentralWidget(m_area);
     measureScreen();
     connect(&m_boxes, &ConversionBoxes::decimalSepHintWanted, m_hint, [this] { m_hint->showHint(5); });
+    connect(&m_views, &QuantityViews::batchUnitPicked, &m_batch, &BatchCommands::run);
+    connect(m_actions.printPreview(), &QAction::triggered, &m_print, &PrintCommands::preview);
 }
 
 void MainWindow::fitFrame() {
@@ -283,9 +290,13 @@ void MainWindow::setViewStyle(ViewStyle view) {
 }
 
 void MainWindow::showHelpTopics() {
+    showHelpTopic(0);
+}
+
+void MainWindow::showHelpTopic(int topic) {
     if (!m_help)
         m_help = new HelpWindow(this);
-    if (!m_help->showTopic(m_context.helpFile, 0)) {
+    if (!m_help->showTopic(m_context.helpFile, topic)) {
         m_context.messages.present(
             this, {common::NoticeIcon::Exclamation, std::string(kCaptionTitle),
                    "The help file '" + m_context.helpFile.toStdString() + "' cannot be found."});

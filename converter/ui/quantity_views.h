@@ -61,6 +61,10 @@ public:
     // The delayed unit pop-up: one tick of tmrDelay.
     void delayTick();
 
+signals:
+    // A convert-into unit was picked while batch mode is on.
+    void batchUnitPicked();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
