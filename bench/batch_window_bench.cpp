@@ -153,12 +153,10 @@ Workplace& workplace() {
 
 void CoreRun(benchmark::State& state) {
     Workplace& place = workplace();
-    quantora::ConversionTable table;
-    table.filePath = place.tablePath().toStdString();
-    const quantora::TableReadOutcome read =
-        quantora::readTable(table, {}, place.tables.path().toStdString(), 15, 15);
+    auto read = quantora::readTable(place.tablePath().toStdString(), {}, place.tables.path().toStdString(), 15, 15);
+    const quantora::ConversionTable table = read ? read.take() : quantora::ConversionTable();
     const auto length = table.quantityIndexOf("Length");
-    if (read.result != 0 || length < 1) {
+    if (!read || length < 1) {
         state.SkipWithError("the bundled table did not load");
         return;
     }
@@ -167,14 +165,14 @@ void CoreRun(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         place.writeData();
-        quantora::BatchReadOutcome data = quantora::readBatchDataFile(place.dataPath().toStdString(), table);
+        auto data = quantora::readBatchDataFile(place.dataPath().toStdString(), table);
         const long long base = heap::startMeasure();
         state.ResumeTiming();
-        const quantora::BatchRunOutcome outcome = quantora::runBatchConversion(
-            *data.data, table, units, quantora::NotationOptions{}, common::DecimalSeparator::Dot);
+        const auto outcome = quantora::runBatchConversion(data.value(), table, units, quantora::NotationOptions{},
+                                                          common::DecimalSeparator::Dot);
         state.PauseTiming();
         peak = std::max(peak, heap::peak.load() - base);
-        if (!outcome.completed)
+        if (!outcome || outcome.value() != quantora::BatchRun::Completed)
             state.SkipWithError("the run did not complete");
         state.ResumeTiming();
     }

@@ -78,19 +78,18 @@ void BatchCommands::start() {
         session.setBatchMode(false);
         return;
     }
-    BatchReadOutcome read = readBatchDataFile(path->toStdString(), m_context.table);
-    if (!read.data) {
+    common::Outcome<BatchData> read = readBatchDataFile(path->toStdString(), m_context.table);
+    m_context.messages.presentAll(&m_window, read.notices());
+    if (!read) {
         // The selection was not touched yet: it stays as it was.
-        if (read.failure)
-            m_context.messages.present(&m_window, *read.failure);
         session.setBatchMode(false);
         m_boxes.input().clear();
         m_boxes.output().clear();
         return;
     }
     ++m_opened;
-    selectQuantity(*read.data);
-    m_data = std::move(read.data);
+    selectQuantity(read.value());
+    m_data = read.take();
     m_boxes.input().setText(QFileInfo(*path).fileName());
 }
 
@@ -143,16 +142,16 @@ void BatchCommands::collect() {
     const bool stillOn = m_context.session.batchMode() && m_runOf == m_opened;
     if (stillOn)
         m_data = std::move(result->data);
-    const BatchRunOutcome& outcome = result->outcome;
-    if (outcome.failure) {
-        m_context.messages.present(&m_window, *outcome.failure);
+    const common::Outcome<BatchRun>& outcome = *result->outcome;
+    m_context.messages.presentAll(&m_window, outcome.notices());
+    if (!outcome) {
         if (stillOn) {
             m_context.session.setBatchMode(false);
             m_data.reset();
             m_boxes.input().clear();
             m_boxes.output().clear();
         }
-    } else if (outcome.completed && stillOn) {
+    } else if (outcome.value() == BatchRun::Completed && stillOn) {
         m_notice->start();
     }
     emit runFinished();

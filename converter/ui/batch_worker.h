@@ -36,7 +36,7 @@ public:
     };
     struct Result {
         BatchData data;  // the lines after the run; as before when it did not complete
-        BatchRunOutcome outcome;
+        std::optional<common::Outcome<BatchRun>> outcome;
     };
 
     explicit BatchWorker(QWidget& window);

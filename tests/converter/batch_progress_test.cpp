@@ -1,5 +1,6 @@
 #include "common/file_access.h"
 #include "converter/engine/batch_conversion.h"
+#include "table_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -51,9 +52,9 @@ protected:
     }
 
     BatchData open(const std::string& path) {
-        BatchReadOutcome read = readBatchDataFile(path, m_table);
-        EXPECT_TRUE(read.data.has_value());
-        return read.data ? std::move(*read.data) : BatchData{};
+        common::Outcome<BatchData> read = readBatchDataFile(path, m_table);
+        EXPECT_TRUE(read);
+        return read ? read.take() : BatchData{};
     }
 
     static std::string bytesOf(const std::string& path) {
@@ -73,25 +74,24 @@ TEST_F(BatchProgressTest, StoppingLeavesFileAndLinesUnchanged) {
     BatchData data = open(path);
     const std::string linesBefore = data.text;
     std::vector<std::size_t> seen;
-    const BatchRunOutcome outcome =
+    const common::Outcome<BatchRun> outcome =
         runBatchConversion(data, m_table, m_units, NotationOptions{}, common::DecimalSeparator::Dot,
                            [&seen](std::size_t done, std::size_t total) {
                                EXPECT_EQ(total, 10002u);
                                seen.push_back(done);
                                return seen.size() < 2;
                            });
-    EXPECT_TRUE(outcome.cancelled);
-    EXPECT_FALSE(outcome.completed);
-    EXPECT_FALSE(outcome.failure);
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome.value(), BatchRun::Cancelled);
     EXPECT_EQ(seen, (std::vector<std::size_t>{kBatchProgressStep, 2 * kBatchProgressStep}));
     EXPECT_EQ(bytesOf(path), m_original);
     EXPECT_EQ(data.text, linesBefore);
 
     // Stopped at the last moment, just before writing.
-    const BatchRunOutcome late =
+    const common::Outcome<BatchRun> late =
         runBatchConversion(data, m_table, m_units, NotationOptions{}, common::DecimalSeparator::Dot,
                            [](std::size_t done, std::size_t total) { return done < total; });
-    EXPECT_TRUE(late.cancelled);
+    EXPECT_EQ(late.value(), BatchRun::Cancelled);
     EXPECT_EQ(bytesOf(path), m_original);
 }
 
@@ -101,15 +101,15 @@ TEST_F(BatchProgressTest, AListenerChangesNothingInTheResult) {
     BatchData first = open(heard);
     BatchData second = open(plain);
     std::size_t last = 0;
-    ASSERT_TRUE(runBatchConversion(first, m_table, m_units, NotationOptions{}, common::DecimalSeparator::Dot,
-                                   [&last](std::size_t done, std::size_t) {
-                                       EXPECT_GT(done, last);
-                                       last = done;
-                                       return true;
-                                   })
-                    .completed);
-    ASSERT_TRUE(runBatchConversion(second, m_table, m_units, NotationOptions{}, common::DecimalSeparator::Dot)
-                    .completed);
+    ASSERT_TRUE(tabletest::completed(runBatchConversion(first, m_table, m_units, NotationOptions{},
+                                                        common::DecimalSeparator::Dot,
+                                                        [&last](std::size_t done, std::size_t) {
+                                                            EXPECT_GT(done, last);
+                                                            last = done;
+                                                            return true;
+                                                        })));
+    ASSERT_TRUE(tabletest::completed(
+        runBatchConversion(second, m_table, m_units, NotationOptions{}, common::DecimalSeparator::Dot)));
     EXPECT_EQ(last, 10002u);
     EXPECT_EQ(bytesOf(heard), bytesOf(plain));
     EXPECT_EQ(first.line(3), "1; 1000.00;");

@@ -51,32 +51,31 @@ protected:
     // What the window does after a successful read: the file's quantity and
     // unit become the selection.
     BatchData open(const std::string& path) {
-        BatchReadOutcome read = readBatchDataFile(path, m_table);
-        EXPECT_FALSE(read.failure.has_value()) << (read.failure ? read.failure->text : "");
-        if (!read.data)
+        common::Outcome<BatchData> read = readBatchDataFile(path, m_table);
+        EXPECT_TRUE(read) << tabletest::failureOf(read).value_or(common::Notice{}).text;
+        if (!read)
             return {};
-        m_units.quantity = read.data->quantity;
-        m_units.from = read.data->convertFrom;
-        return std::move(*read.data);
+        m_units.quantity = read.value().quantity;
+        m_units.from = read.value().convertFrom;
+        return read.take();
     }
 
-    BatchRunOutcome runInto(BatchData& data, int into,
-                            common::DecimalSeparator separator = common::DecimalSeparator::Dot) {
+    common::Outcome<BatchRun> runInto(BatchData& data, int into,
+                                      common::DecimalSeparator separator = common::DecimalSeparator::Dot) {
         m_units.into = into;
         return runBatchConversion(data, m_table, m_units, NotationOptions{}, separator);
     }
 
     std::string readFailureMarker(const std::string& path) {
-        const BatchReadOutcome read = readBatchDataFile(path, m_table);
-        EXPECT_FALSE(read.data.has_value());
-        if (!read.failure)
+        const std::optional<common::Notice> failure = tabletest::failureOf(readBatchDataFile(path, m_table));
+        if (!failure)
             return "no failure";
-        EXPECT_EQ(read.failure->icon, common::NoticeIcon::Critical);
-        EXPECT_EQ(read.failure->title, " Quantora 2000");
+        EXPECT_EQ(failure->icon, common::NoticeIcon::Critical);
+        EXPECT_EQ(failure->title, " Quantora 2000");
         const std::string lead =
             "An error occurred while reading the batch conversion data file.\r\nError Code = ";
-        EXPECT_EQ(read.failure->text.substr(0, lead.size()), lead);
-        return read.failure->text.substr(std::min(lead.size(), read.failure->text.size()));
+        EXPECT_EQ(failure->text.substr(0, lead.size()), lead);
+        return failure->text.substr(std::min(lead.size(), failure->text.size()));
     }
 
     tabletest::TempFolder m_folder;
@@ -91,9 +90,9 @@ TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
     EXPECT_EQ(data.convertFrom, 1);
     EXPECT_EQ(data.lineCount(), 7u);
 
-    ASSERT_TRUE(runInto(data, 2).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
     EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm.expected")));
-    ASSERT_TRUE(runInto(data, 3).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 3)));
     EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm_km.expected")));
 
     // A file processed once opens again with its values intact.
@@ -105,14 +104,14 @@ TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
 TEST_F(EngineBatch, ResultsUseTheDisplaySeparator) {
     const std::string path = copyOf("values.txt");
     BatchData data = open(path);
-    ASSERT_TRUE(runInto(data, 2, common::DecimalSeparator::Comma).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2, common::DecimalSeparator::Comma)));
     EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm_comma.expected")));
 }
 
 TEST_F(EngineBatch, TwoLinesOnlyKeepTheHeader) {
     const std::string path = copyOf("two_lines.txt");
     BatchData data = open(path);
-    ASSERT_TRUE(runInto(data, 2).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
     EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("two_lines_mm.expected")));
 }
 
@@ -121,7 +120,7 @@ TEST_F(EngineBatch, FileEncodingIsKept) {
         const std::string path = copyOf(std::string(name) + ".txt");
         BatchData data = open(path);
         EXPECT_EQ(data.convertFrom, 3) << name;
-        ASSERT_TRUE(runInto(data, 2).completed) << name;
+        ASSERT_TRUE(tabletest::completed(runInto(data, 2))) << name;
         EXPECT_EQ(bytesOf(path), bytesOf(goldenPath(std::string(name) + "_c.expected"))) << name;
     }
 }
@@ -135,13 +134,13 @@ TEST_F(EngineBatch, UndefinedWindows1252BytesSurviveARun) {
                                       "F; probe \xB5" +
                                           undefined + "\r\n212;" + undefined + "\r\n");
     BatchData data = open(path);
-    ASSERT_TRUE(runInto(data, 2).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
     EXPECT_EQ(bytesOf(path),
               "Temperature\r\n\xB0"
               "F; probe \xB5" +
                   undefined + " \xB0" + "C;\r\n212;" + undefined + " 100.000;\r\n");
     BatchData again = open(path);
-    ASSERT_TRUE(runInto(again, 1).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(again, 1)));
     EXPECT_NE(bytesOf(path).find("212;" + undefined + " 100.000; 373.150;\r\n"), std::string::npos);
 }
 
@@ -151,7 +150,7 @@ TEST_F(EngineBatch, WrittenFileReadsBackAsWritten) {
     m_table.unit(kLength, 2).name = "Fu\xC3\x9F\xC2\xB2";
     const std::string path = fileWith("ascii.txt", "Length\r\nm\r\n1\r\n");
     BatchData data = open(path);
-    ASSERT_TRUE(runInto(data, 2).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
     BatchData again = open(path);
     EXPECT_EQ(again.line(1), data.line(1));
     EXPECT_EQ(again.line(1), "m; Fu\xC3\x9F\xC2\xB2;");
@@ -174,22 +173,20 @@ TEST_F(EngineBatch, FailedRunsLeaveTheFileAsItWas) {
     const std::string path = fileWith("locked.txt", original);
     BatchData data = open(path);
     common::fileio::makeReadOnly(path);
-    BatchRunOutcome locked = runInto(data, 2);
-    EXPECT_FALSE(locked.completed);
-    EXPECT_EQ(locked.failure, batchWriteFailure());
+    EXPECT_EQ(tabletest::failureOf(runInto(data, 2)), batchWriteFailure());
     EXPECT_EQ(bytesOf(path), original);
     EXPECT_EQ(data.line(2), "5");
 
     common::fileio::makeWritable(path);
     m_table.unit(kLength, 2).rate = "1e999";  // factors beyond the double range
-    EXPECT_EQ(runInto(data, 2).failure, invalidFactorsNotice());
+    EXPECT_EQ(tabletest::failureOf(runInto(data, 2)), invalidFactorsNotice());
     EXPECT_EQ(bytesOf(path), original);
 
     // A value whose result is beyond the double range.
     const std::string overflowing = "Odd\r\nten\r\n1e307\r\n1e308\r\n";
     const std::string second = fileWith("overflow.txt", overflowing);
     BatchData odd = open(second);
-    EXPECT_EQ(runInto(odd, 3).failure, batchWriteFailure());
+    EXPECT_EQ(tabletest::failureOf(runInto(odd, 3)), batchWriteFailure());
     EXPECT_EQ(bytesOf(second), overflowing);
 }
 
@@ -212,7 +209,7 @@ TEST_F(EngineBatch, LinesSplitAcrossReadBlocks) {
     EXPECT_EQ(data.line(values + 2), padded);
     EXPECT_EQ(data.line(values + 3), "8");
     EXPECT_EQ(data.line(values + 4), "9");
-    ASSERT_TRUE(runInto(data, 2).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
     EXPECT_EQ(data.line(values + 4), "9; 9000.00;");
     EXPECT_EQ(data.line(values + 2), padded + "; 7000.00;");
 }

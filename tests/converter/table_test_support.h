@@ -2,12 +2,14 @@
 // What the converter core tests share: temporary folders, file bytes, table
 // files and small tables built in memory.
 
+#include "converter/engine/batch_conversion.h"
 #include "converter/table/conversion_table.h"
 #include "converter/table/table_file.h"
 
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -109,6 +111,19 @@ inline bool reload(quantora::ConversionTable& table, const quantora::TableLimits
     if (read)
         table = read.take();
     return read.ok();
+}
+
+// A batch run that wrote its file.
+inline bool completed(const common::Outcome<quantora::BatchRun>& run) {
+    return run && run.value() == quantora::BatchRun::Completed;
+}
+
+// The notice a failed operation ends with; none when it did not fail.
+template <typename T>
+std::optional<common::Notice> failureOf(const common::Outcome<T>& outcome) {
+    if (outcome || outcome.notices().empty())
+        return std::nullopt;
+    return outcome.notices().back();
 }
 
 }  // namespace tabletest
