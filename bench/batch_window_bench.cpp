@@ -153,7 +153,8 @@ Workplace& workplace() {
 
 void CoreRun(benchmark::State& state) {
     Workplace& place = workplace();
-    auto read = quantora::readTable(place.tablePath().toStdString(), {}, place.tables.path().toStdString(), 15, 15);
+    auto read =
+        quantora::readTable(place.tablePath().toStdString(), {}, place.tables.path().toStdString(), 15, 15);
     const quantora::ConversionTable table = read ? read.take() : quantora::ConversionTable();
     const auto length = table.quantityIndexOf("Length");
     if (!read || length < 1) {
@@ -168,8 +169,8 @@ void CoreRun(benchmark::State& state) {
         auto data = quantora::readBatchDataFile(place.dataPath().toStdString(), table);
         const long long base = heap::startMeasure();
         state.ResumeTiming();
-        const auto outcome = quantora::runBatchConversion(data.value(), table, units, quantora::NotationOptions{},
-                                                          common::DecimalSeparator::Dot);
+        const auto outcome = quantora::runBatchConversion(
+            data.value(), table, units, quantora::NotationOptions{}, common::DecimalSeparator::Dot);
         state.PauseTiming();
         peak = std::max(peak, heap::peak.load() - base);
         if (!outcome || outcome.value() != quantora::BatchRun::Completed)

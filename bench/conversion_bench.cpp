@@ -142,7 +142,8 @@ void bmBatchConversion(benchmark::State& state) {
         }
         BatchData& data = read.value();
         const UnitChoice units{data.quantity, data.convertFrom, 1};
-        const auto run = runBatchConversion(data, table, units, NotationOptions{}, common::DecimalSeparator::Dot);
+        const auto run =
+            runBatchConversion(data, table, units, NotationOptions{}, common::DecimalSeparator::Dot);
         if (!run || run.value() != BatchRun::Completed) {
             state.SkipWithError("run failed");
             break;

@@ -251,7 +251,8 @@ common::Outcome<BatchData> readBatchDataFile(const std::string& path, const Conv
 
 common::Outcome<BatchRun> runBatchConversion(BatchData& data, const ConversionTable& table,
                                              const UnitChoice& choice, const NotationOptions& notation,
-                                             common::DecimalSeparator separator, const BatchProgress& progress) {
+                                             common::DecimalSeparator separator,
+                                             const BatchProgress& progress) {
     using Run = common::Outcome<BatchRun>;
     const auto goOn = [&progress, &data](std::size_t done) {
         return !progress || progress(done, data.lineCount());

@@ -65,7 +65,8 @@ inline constexpr std::size_t kBatchProgressStep = 4096;
 // written as the display shows them (a comma on a comma platform).
 common::Outcome<BatchRun> runBatchConversion(BatchData& data, const ConversionTable& table,
                                              const UnitChoice& units, const NotationOptions& notation,
-                                             common::DecimalSeparator separator, const BatchProgress& progress = {});
+                                             common::DecimalSeparator separator,
+                                             const BatchProgress& progress = {});
 
 // The failure notices, for the window's own checks.
 common::Notice batchReadFailure(std::string_view marker);

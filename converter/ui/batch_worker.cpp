@@ -34,11 +34,11 @@ void BatchWorker::start(Job job) {
     m_result.reset();
     m_thread = QThread::create([this, job = std::move(job)]() mutable {
         Result result;
-        result.outcome.emplace(runBatchConversion(job.data, *job.table, job.units, job.notation, job.separator,
-                                            [this](std::size_t done, std::size_t) {
-                                                m_done.store(done, std::memory_order_relaxed);
-                                                return !m_cancel.load(std::memory_order_relaxed);
-                                            }));
+        result.outcome.emplace(runBatchConversion(job.data, *job.table, job.units, job.notation,
+                                                  job.separator, [this](std::size_t done, std::size_t) {
+                                                      m_done.store(done, std::memory_order_relaxed);
+                                                      return !m_cancel.load(std::memory_order_relaxed);
+                                                  }));
         result.data = std::move(job.data);
         m_result = std::move(result);
     });
