@@ -45,6 +45,12 @@ public:
     T take() { return std::move(*m_value); }
 
     const Notices& notices() const { return m_notices; }
+    // Why it failed; none on success.
+    std::optional<Notice> failure() const {
+        if (ok() || m_notices.empty())
+            return std::nullopt;
+        return m_notices.back();
+    }
     void addNotice(Notice notice) { m_notices.push_back(std::move(notice)); }
 
 private:

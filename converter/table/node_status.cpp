@@ -1,5 +1,7 @@
 #include "converter/table/node_status.h"
 
+#include "converter/settings/product_title.h"
+
 #include "common/file_access.h"
 #include "common/numeric_text.h"
 #include "common/text_encoding.h"
@@ -9,7 +11,6 @@
 
 namespace quantora {
 namespace {
-constexpr std::string_view kErrorTitle = "Quantora 2000";
 
 // One change to the file: bytes [start, start + length) become text.
 struct Edit {
@@ -44,14 +45,13 @@ void preserveTreeNodeStatus(ConversionTable& table, const NodeExpandedQuery& isE
     }
 }
 
-std::optional<common::Notice> saveNodeStatus(const ConversionTable& table,
-                                             const NodeExpandedQuery& isExpanded) {
+common::Status saveNodeStatus(const ConversionTable& table, const NodeExpandedQuery& isExpanded) {
     const std::string& path = table.filePath;
     if (!fileExists(path))
-        return std::nullopt;
+        return common::succeeded();
     std::string bytes;
     if (!common::fileio::readAll(path, bytes))
-        return common::errorCodeNotice(kErrorTitle, "PSNS01");
+        return common::Status::failure(common::errorCodeNotice(kProductName, "PSNS01"));
 
     // The category lines as the reader finds them: its line ends, blank lines
     // skipped, a terminator recognised with blanks around it. Line ends and
@@ -71,15 +71,15 @@ std::optional<common::Notice> saveNodeStatus(const ConversionTable& table,
         ++category;
         const auto expanded = isExpanded ? isExpanded(category + 1) : std::nullopt;
         if (!expanded)
-            return common::errorCodeNotice(kErrorTitle, "PSNS04");
+            return common::Status::failure(common::errorCodeNotice(kProductName, "PSNS04"));
         if (auto edit = flagEdit(line, mark + static_cast<std::size_t>(line.data() - body.data()), *expanded))
             edits.push_back(std::move(*edit));
     }
     // Not a table the reader would load: rewriting it could only damage it.
     if (!terminatorFound)
-        return common::errorCodeNotice(kErrorTitle, "PSNS04");
+        return common::Status::failure(common::errorCodeNotice(kProductName, "PSNS04"));
     if (edits.empty())
-        return std::nullopt;
+        return common::succeeded();
 
     std::string out;
     out.reserve(bytes.size() + 2 * edits.size());
@@ -99,8 +99,8 @@ std::optional<common::Notice> saveNodeStatus(const ConversionTable& table,
 
     std::string error;
     if (!common::fileio::replaceFile(path, out, error))
-        return common::errorCodeNotice(kErrorTitle, "PSNS05");
-    return std::nullopt;
+        return common::Status::failure(common::errorCodeNotice(kProductName, "PSNS05"));
+    return common::succeeded();
 }
 
 }  // namespace quantora

@@ -103,8 +103,7 @@ SavePrompt FileCommands::askSaveChanges() {
     if (answer == common::NoticeAnswer::No) {
         if (m_hooks.saveSettings)
             m_hooks.saveSettings();
-        if (const auto fault = saveNodeStatus(table, m_views.expandedQuery()))
-            m_context.messages.present(&m_window, *fault);
+        m_context.messages.presentAll(&m_window, saveNodeStatus(table, m_views.expandedQuery()).notices());
         return SavePrompt::No;
     }
     return SavePrompt::Cancel;

@@ -148,10 +148,9 @@ void MainWindow::runStartup(std::string& marker) {
     step("QR03E102");
     c.helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Quantora.hlp");
     step("QR03E103");
-    ReadCfgOutcome config = readConverterSettings(c.store);
-    s = std::move(config.settings);
-    if (config.fault)
-        c.messages.present(this, *config.fault);
+    common::Outcome<ConverterSettings> read = readConverterSettings(c.store);
+    c.messages.presentAll(this, read.notices());
+    s = read.take();
     step("QR03E104");
     step("QR03E105");
     c.decimalSeparator = common::detectDecimalSeparator(
@@ -333,8 +332,8 @@ void MainWindow::saveSettings() {
                                 c.toTwipsY(outer.height())};
     recordWindowState(c.settings, static_cast<int>(m_views.listMode()), m_views.liveColumnWidths(), state,
                       normal);
-    saveConverterSettings(c.store, c.settings);
-    c.store.sync();
+    // A store that cannot keep the settings says so; its old file stays.
+    c.messages.presentAll(this, saveConverterSettings(c.store, c.settings).notices());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -358,8 +357,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     saveSettings();
     if (c.settings.customizeToolbar)
         saveToolbarArrangement();
-    if (const auto fault = saveNodeStatus(c.table, m_views.expandedQuery()))
-        c.messages.present(this, *fault);
+    c.messages.presentAll(this, saveNodeStatus(c.table, m_views.expandedQuery()).notices());
     if (m_hint->isOpen())
         m_hint->close();
     if (m_help)

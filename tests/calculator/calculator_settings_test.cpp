@@ -38,16 +38,16 @@ private:
 
 TEST(CalculatorSettings, EmptyStoreGivesTheDefaults) {
     const MemorySettingsStore store;
-    const SettingsReadResult read = readCalculatorSettings(store);
-    EXPECT_FALSE(read.failure.has_value());
+    const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+    EXPECT_FALSE(!read.notices().empty());
     CalculatorSettings expected;
     expected.history.setEntry(0, "");  // start-up, not the read, puts "Empty" there
-    EXPECT_TRUE(read.settings == expected);
+    EXPECT_TRUE(read.value() == expected);
 }
 
 TEST(CalculatorSettings, FirstRunStartsInDegreeModeWithEmptyHistory) {
     const MemorySettingsStore store;
-    Calculator calculator(readCalculatorSettings(store).settings);
+    Calculator calculator(readCalculatorSettings(store).value());
     EXPECT_EQ(calculator.title(), "Tallix - Math Expression Evaluator (degree)");
     EXPECT_EQ(calculator.getHistory().entry(0), "Empty");
     EXPECT_EQ(calculator.run("sin(30)").resultText, "0.50000000");
@@ -59,7 +59,7 @@ TEST(CalculatorSettings, SaveWritesEveryKeyInOrderAsText) {
     s.history.add("1+1");
     s.customFunctions = {" area:pi*x^2 ", "x+1"};
     MemorySettingsStore store;
-    ASSERT_FALSE(saveSettings(store, s).has_value());
+    ASSERT_TRUE(saveSettings(store, s).ok());
 
     std::vector<std::string> expected{"Form/CalcLeft",   "Form/CalcTop",   "Option/Digits",  "Option/Integer",
                                       "Option/Notation", "Option/Trig",    "Option/StayTop", "Option/ToolTip",
@@ -101,11 +101,11 @@ TEST(CalculatorSettings, SaveWritesEveryKeyInOrderAsText) {
 
 TEST(CalculatorSettings, StoreFailureStopsTheSaveWithItsMarker) {
     FailingStore early(1);  // CalcLeft written, CalcTop fails
-    const std::optional<common::Notice> first = saveSettings(early, CalculatorSettings{});
+    const std::optional<common::Notice> first = saveSettings(early, CalculatorSettings{}).failure();
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->text, "Error Code = MSST01");
     FailingStore late(30);  // fails among the colours
-    const std::optional<common::Notice> second = saveSettings(late, CalculatorSettings{});
+    const std::optional<common::Notice> second = saveSettings(late, CalculatorSettings{}).failure();
     ASSERT_TRUE(second.has_value());
     EXPECT_EQ(second->text, "Error Code = MSST04");
 }
@@ -122,10 +122,10 @@ TEST(CalculatorSettings, SaveThenReadGivesTheSameSettings) {
     }
     s.customFunctions = {"a:x", "b:y"};
     MemorySettingsStore store;
-    ASSERT_FALSE(saveSettings(store, s).has_value());
-    const SettingsReadResult read = readCalculatorSettings(store);
-    EXPECT_FALSE(read.failure.has_value());
-    EXPECT_EQ(read.settings, s);
+    ASSERT_TRUE(saveSettings(store, s).ok());
+    const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+    EXPECT_FALSE(!read.notices().empty());
+    EXPECT_EQ(read.value(), s);
 }
 
 // Every number the save writes reads back as the same value at the ends of
@@ -151,10 +151,10 @@ TEST(CalculatorSettings, EveryNumberReadsBackAtItsLimits) {
         for (int i = 0; i < ends.historyCount; ++i)
             s.history.add("h" + std::to_string(i));
         MemorySettingsStore store;
-        ASSERT_FALSE(saveSettings(store, s).has_value());
-        const SettingsReadResult read = readCalculatorSettings(store);
-        ASSERT_FALSE(read.failure.has_value()) << read.failure->text << " at " << ends.position;
-        EXPECT_EQ(read.settings, s);
+        ASSERT_TRUE(saveSettings(store, s).ok());
+        const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+        ASSERT_FALSE(!read.notices().empty()) << read.notices().front().text << " at " << ends.position;
+        EXPECT_EQ(read.value(), s);
     }
 }
 
@@ -164,7 +164,7 @@ TEST(CalculatorSettings, OnlyTwelveHistoryKeysAreRead) {
     for (int i = 0; i < 13; ++i) {
         store.write("Tallix", "History", indexKey(i), "e" + std::to_string(i));
     }
-    const CalculatorSettings s = readCalculatorSettings(store).settings;
+    const CalculatorSettings s = readCalculatorSettings(store).value();
     EXPECT_EQ(s.history.listCount(), 11);
     EXPECT_EQ(s.history.entry(11), "e11");
     EXPECT_EQ(s.history.entry(12), "");
@@ -176,7 +176,7 @@ TEST(CalculatorSettings, FunctionCountSizesTheList) {
     store.write("Tallix", "Function", " 0", "x^2");
     store.write("Tallix", "Function", " 2", "z");
     store.write("Tallix", "Function", " 3", "never read");
-    const CalculatorSettings s = readCalculatorSettings(store).settings;
+    const CalculatorSettings s = readCalculatorSettings(store).value();
     EXPECT_EQ(s.customFunctions, (std::vector<std::string>{"x^2", "", "z"}));
 }
 
@@ -186,12 +186,12 @@ TEST(CalculatorSettings, NonNumbersReadAsZeroAndDigitsAreClamped) {
     store.write("Tallix", "Option", "Digits", "40");
     store.write("Tallix", "Form", "CalcLeft", " 12.5 ");
     store.write("Tallix", "Option", "Trig", "1.5");  // rounds half to even
-    const SettingsReadResult read = readCalculatorSettings(store);
-    EXPECT_FALSE(read.failure.has_value());
-    EXPECT_EQ(read.settings.options.stayTop, 0);
-    EXPECT_EQ(read.settings.options.digits, 15);
-    EXPECT_EQ(read.settings.options.trig, 2);
-    EXPECT_EQ(read.settings.calcLeft, 12.5f);
+    const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+    EXPECT_FALSE(!read.notices().empty());
+    EXPECT_EQ(read.value().options.stayTop, 0);
+    EXPECT_EQ(read.value().options.digits, 15);
+    EXPECT_EQ(read.value().options.trig, 2);
+    EXPECT_EQ(read.value().calcLeft, 12.5f);
 }
 
 TEST(CalculatorSettings, OverflowStopsTheReadWithItsMarker) {
@@ -200,18 +200,18 @@ TEST(CalculatorSettings, OverflowStopsTheReadWithItsMarker) {
     store.write("Tallix", "Font", "FontName6", "Courier");
     store.write("Tallix", "Font", "FontSize7", "70000");
     store.write("Tallix", "Font", "FontSize8", "20");
-    const SettingsReadResult read = readCalculatorSettings(store);
-    ASSERT_TRUE(read.failure.has_value());
-    EXPECT_EQ(read.failure->icon, common::NoticeIcon::Critical);
-    EXPECT_EQ(read.failure->title, "Tallix");
-    EXPECT_EQ(read.failure->text, "Error Code = MGST03");
-    EXPECT_EQ(read.settings.options.digits, 12);       // read before: kept
-    EXPECT_EQ(read.settings.area(6).name, "Courier");  // read before: kept
-    EXPECT_EQ(read.settings.area(8).size, 8);          // after: default
+    const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+    ASSERT_TRUE(!read.notices().empty());
+    EXPECT_EQ(read.notices().front().icon, common::NoticeIcon::Critical);
+    EXPECT_EQ(read.notices().front().title, "Tallix");
+    EXPECT_EQ(read.notices().front().text, "Error Code = MGST03");
+    EXPECT_EQ(read.value().options.digits, 12);       // read before: kept
+    EXPECT_EQ(read.value().area(6).name, "Courier");  // read before: kept
+    EXPECT_EQ(read.value().area(8).size, 8);          // after: default
 
     MemorySettingsStore colours;
     colours.write("Tallix", "Color", "BackColor7", "99999999999");
-    EXPECT_EQ(readCalculatorSettings(colours).failure->text, "Error Code = MGST04");
+    EXPECT_EQ(readCalculatorSettings(colours).notices().front().text, "Error Code = MGST04");
 }
 
 TEST(CalculatorSettings, PublishedValues) {

@@ -13,7 +13,7 @@ std::string stored(const common::SettingsStore& store, const char* section, cons
 
 TEST(ConverterSettings, SaveWritesEveryKeyAsTextAndReadsBack) {
     common::MemorySettingsStore store;
-    EXPECT_FALSE(readConverterSettings(store).fault.has_value()) << "a fresh store reads without fault";
+    EXPECT_FALSE(!readConverterSettings(store).notices().empty()) << "a fresh store reads without fault";
     ConverterSettings s;
     s.showError = true;
     s.boxWidthRatio = 1.5F;
@@ -35,12 +35,12 @@ TEST(ConverterSettings, SaveWritesEveryKeyAsTextAndReadsBack) {
     EXPECT_EQ(store.writeOrder().front(), "Quantora 2000/Form/State");
     EXPECT_EQ(store.writeOrder().back(), "Quantora 2000/Dim/Unit");
 
-    const ReadCfgOutcome again = readConverterSettings(store);
-    EXPECT_FALSE(again.fault.has_value());
-    EXPECT_TRUE(again.settings.showError);
-    EXPECT_EQ(again.settings.hintFlags, s.hintFlags);
-    EXPECT_EQ(again.settings.fontName[5], "DejaVu Sans Mono");
-    EXPECT_EQ(again.settings.backColor[3], -2147483644);
+    const common::Outcome<ConverterSettings> again = readConverterSettings(store);
+    EXPECT_FALSE(!again.notices().empty());
+    EXPECT_TRUE(again.value().showError);
+    EXPECT_EQ(again.value().hintFlags, s.hintFlags);
+    EXPECT_EQ(again.value().fontName[5], "DejaVu Sans Mono");
+    EXPECT_EQ(again.value().backColor[3], -2147483644);
 }
 
 // Every number the save writes reads back as the same value, at the ends of
@@ -85,16 +85,16 @@ TEST(ConverterSettings, EveryNumberReadsBackAtItsLimits) {
 
         common::MemorySettingsStore first;
         saveConverterSettings(first, s);
-        const ReadCfgOutcome read = readConverterSettings(first);
-        ASSERT_FALSE(read.fault.has_value()) << read.fault->text << " at " << ends.measure;
-        EXPECT_EQ(read.settings.window.width, ends.measure);
-        EXPECT_EQ(read.settings.headerWidth[2][2], ends.measure);
-        EXPECT_EQ(read.settings.state, ends.whole);
-        EXPECT_EQ(read.settings.backColor[3], ends.colour);
-        EXPECT_EQ(read.settings.limits, s.limits);
+        const common::Outcome<ConverterSettings> read = readConverterSettings(first);
+        ASSERT_FALSE(!read.notices().empty()) << read.notices().front().text << " at " << ends.measure;
+        EXPECT_EQ(read.value().window.width, ends.measure);
+        EXPECT_EQ(read.value().headerWidth[2][2], ends.measure);
+        EXPECT_EQ(read.value().state, ends.whole);
+        EXPECT_EQ(read.value().backColor[3], ends.colour);
+        EXPECT_EQ(read.value().limits, s.limits);
         // Written again, every key holds the same text.
         common::MemorySettingsStore second;
-        saveConverterSettings(second, read.settings);
+        saveConverterSettings(second, read.value());
         for (const std::string& address : first.writeOrder()) {
             const auto slash = address.find('/', address.find('/') + 1);
             const std::string section = address.substr(address.find('/') + 1, slash - address.find('/') - 1);
@@ -111,7 +111,7 @@ TEST(ConverterSettings, DelaysAreClampedWhenRead) {
     store.write(kConverterApp, "Extra", "ScrollTimerInterval", "20");
     store.write(kConverterApp, "Extra", "ShowMenuDelay", "5000");
     store.write(kConverterApp, "Extra", "ShowHintDelay", "99.6");
-    const ConverterSettings s = readConverterSettings(store).settings;
+    const ConverterSettings s = readConverterSettings(store).value();
     EXPECT_EQ(s.scrollTimerInterval, 50);
     EXPECT_EQ(s.showMenuDelay, 2000);
     EXPECT_EQ(s.showHintDelay, 100);
@@ -122,7 +122,7 @@ TEST(ConverterSettings, NumbersReadWithTheLeadingNumberRule) {
     store.write(kConverterApp, "Option", "Digits", " 8 digits");
     store.write(kConverterApp, "Option", "SciDigits", "2.5");
     store.write(kConverterApp, "View", "SortUnit", "true");
-    const ConverterSettings s = readConverterSettings(store).settings;
+    const ConverterSettings s = readConverterSettings(store).value();
     EXPECT_EQ(s.digits, 8);
     EXPECT_EQ(s.sciDigits, 2);
     EXPECT_TRUE(s.sortUnit);
@@ -147,12 +147,12 @@ TEST_P(ConverterSettingsFault, StopsAtTheMarkerKeepingWhatWasRead) {
     store.write(kConverterApp, "Form", "Width", "12000");
     store.write(kConverterApp, "Dim", "Unit", "50");
     store.write(kConverterApp, GetParam().section, GetParam().key, GetParam().value);
-    const ReadCfgOutcome outcome = readConverterSettings(store);
-    ASSERT_TRUE(outcome.fault.has_value());
-    EXPECT_EQ(outcome.fault->text, std::string("Error Code = ") + GetParam().marker);
-    EXPECT_EQ(outcome.fault->title, "Quantora 2000");
-    EXPECT_EQ(outcome.settings.window.width, 12000);
-    EXPECT_EQ(outcome.settings.limits.maxUnit, 100);  // never reached, or refused
+    const common::Outcome<ConverterSettings> outcome = readConverterSettings(store);
+    ASSERT_TRUE(!outcome.notices().empty());
+    EXPECT_EQ(outcome.notices().front().text, std::string("Error Code = ") + GetParam().marker);
+    EXPECT_EQ(outcome.notices().front().title, "Quantora 2000");
+    EXPECT_EQ(outcome.value().window.width, 12000);
+    EXPECT_EQ(outcome.value().limits.maxUnit, 100);  // never reached, or refused
 }
 
 INSTANTIATE_TEST_SUITE_P(

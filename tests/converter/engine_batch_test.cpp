@@ -52,7 +52,7 @@ protected:
     // unit become the selection.
     BatchData open(const std::string& path) {
         common::Outcome<BatchData> read = readBatchDataFile(path, m_table);
-        EXPECT_TRUE(read) << tabletest::failureOf(read).value_or(common::Notice{}).text;
+        EXPECT_TRUE(read) << read.failure().value_or(common::Notice{}).text;
         if (!read)
             return {};
         m_units.quantity = read.value().quantity;
@@ -67,7 +67,7 @@ protected:
     }
 
     std::string readFailureMarker(const std::string& path) {
-        const std::optional<common::Notice> failure = tabletest::failureOf(readBatchDataFile(path, m_table));
+        const std::optional<common::Notice> failure = readBatchDataFile(path, m_table).failure();
         if (!failure)
             return "no failure";
         EXPECT_EQ(failure->icon, common::NoticeIcon::Critical);
@@ -173,20 +173,20 @@ TEST_F(EngineBatch, FailedRunsLeaveTheFileAsItWas) {
     const std::string path = fileWith("locked.txt", original);
     BatchData data = open(path);
     common::fileio::makeReadOnly(path);
-    EXPECT_EQ(tabletest::failureOf(runInto(data, 2)), batchWriteFailure());
+    EXPECT_EQ(runInto(data, 2).failure(), batchWriteFailure());
     EXPECT_EQ(bytesOf(path), original);
     EXPECT_EQ(data.line(2), "5");
 
     common::fileio::makeWritable(path);
     m_table.unit(kLength, 2).rate = "1e999";  // factors beyond the double range
-    EXPECT_EQ(tabletest::failureOf(runInto(data, 2)), invalidFactorsNotice());
+    EXPECT_EQ(runInto(data, 2).failure(), invalidFactorsNotice());
     EXPECT_EQ(bytesOf(path), original);
 
     // A value whose result is beyond the double range.
     const std::string overflowing = "Odd\r\nten\r\n1e307\r\n1e308\r\n";
     const std::string second = fileWith("overflow.txt", overflowing);
     BatchData odd = open(second);
-    EXPECT_EQ(tabletest::failureOf(runInto(odd, 3)), batchWriteFailure());
+    EXPECT_EQ(runInto(odd, 3).failure(), batchWriteFailure());
     EXPECT_EQ(bytesOf(second), overflowing);
 }
 

@@ -102,7 +102,7 @@ TEST_F(NodeStatus, PreserveCopiesTheTreeIntoTheTable) {
 TEST_F(NodeStatus, RewriteChangesOnlyCategoryLines) {
     const std::string rest = ";E;\r\n\r\n1;1;Number System\r\n  ;E;  \r\n\xB5 stays;\r\n";
     tabletest::writeBytes(m_table.filePath, "3;Space;0;extra\r\n1;Heat\r\n" + rest);
-    EXPECT_FALSE(saveNodeStatus(m_table, tree(10)).has_value());
+    EXPECT_TRUE(saveNodeStatus(m_table, tree(10)).ok());
     EXPECT_EQ(tabletest::readBytes(m_table.filePath), "3;Space;1;extra\r\n1;Heat\r\n" + rest);
     EXPECT_TRUE(tabletest::isReadOnly(m_table.filePath));
 }
@@ -146,7 +146,7 @@ TEST_F(NodeStatus, RewriteFindsLinesAsTheReaderDoesAndLoadsTheSameTable) {
         std::filesystem::remove(m_table.filePath);
         tabletest::writeBytes(m_table.filePath, bytes);
         const ConversionTable before = load();
-        EXPECT_FALSE(saveNodeStatus(before, tree).has_value());
+        EXPECT_TRUE(saveNodeStatus(before, tree).ok());
         const ConversionTable after = load();
         EXPECT_EQ(after.categoryCount, before.categoryCount);
         for (int c = 1; c <= after.categoryCount; ++c)
@@ -157,14 +157,14 @@ TEST_F(NodeStatus, RewriteFindsLinesAsTheReaderDoesAndLoadsTheSameTable) {
     const std::string noTable = "1;A;0\r\n;E\r\n";
     std::filesystem::remove(m_table.filePath);
     tabletest::writeBytes(m_table.filePath, noTable);
-    EXPECT_EQ(saveNodeStatus(m_table, tree), common::errorCodeNotice("Quantora 2000", "PSNS04"));
+    EXPECT_EQ(saveNodeStatus(m_table, tree).failure(), common::errorCodeNotice("Quantora 2000", "PSNS04"));
     EXPECT_EQ(tabletest::readBytes(m_table.filePath), noTable);
 }
 
 TEST_F(NodeStatus, TooFewTreeNodesReportsAndLeavesTheFile) {
     const std::string original = "1;A;0\r\n1;B;0\r\n1;C;0\r\n;E;\r\n";
     tabletest::writeBytes(m_table.filePath, original);
-    const auto notice = saveNodeStatus(m_table, tree(3));
+    const auto notice = saveNodeStatus(m_table, tree(3)).failure();
     ASSERT_TRUE(notice.has_value());
     EXPECT_EQ(notice->text, "Error Code = PSNS04");
     EXPECT_EQ(notice->title, "Quantora 2000");
@@ -173,7 +173,7 @@ TEST_F(NodeStatus, TooFewTreeNodesReportsAndLeavesTheFile) {
 }
 
 TEST_F(NodeStatus, NoFileNoAction) {
-    EXPECT_FALSE(saveNodeStatus(m_table, tree(10)).has_value());
+    EXPECT_TRUE(saveNodeStatus(m_table, tree(10)).ok());
     EXPECT_FALSE(std::filesystem::exists(m_table.filePath));
 }
 

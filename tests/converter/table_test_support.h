@@ -118,12 +118,4 @@ inline bool completed(const common::Outcome<quantora::BatchRun>& run) {
     return run && run.value() == quantora::BatchRun::Completed;
 }
 
-// The notice a failed operation ends with; none when it did not fail.
-template <typename T>
-std::optional<common::Notice> failureOf(const common::Outcome<T>& outcome) {
-    if (outcome || outcome.notices().empty())
-        return std::nullopt;
-    return outcome.notices().back();
-}
-
 }  // namespace tabletest

@@ -110,8 +110,8 @@ private slots:
         common::QSettingsStore store;
         quantora::ConverterSettings converter;
         tallix::CalculatorSettings calculator;
-        QVERIFY(!quantora::saveConverterSettings(store, converter).has_value());
-        QVERIFY(!tallix::saveSettings(store, calculator).has_value());
+        QVERIFY(quantora::saveConverterSettings(store, converter).ok());
+        QVERIFY(tallix::saveSettings(store, calculator).ok());
         const QString converterFile = store.fileName(quantora::kConverterApp);
         const QString calculatorFile = store.fileName(tallix::kApplication);
         const QByteArray converterBefore = fileBytes(converterFile);
@@ -122,12 +122,12 @@ private slots:
         calculator.options.digits = 12;
         {
             const FileSizeLimit fullDisk(256);
-            const auto converterNotice = quantora::saveConverterSettings(store, converter);
+            const auto converterNotice = quantora::saveConverterSettings(store, converter).failure();
             QVERIFY(converterNotice.has_value());
             QCOMPARE(converterNotice->text, std::string("Error Code = PRCG14"));
             QCOMPARE(converterNotice->title, std::string("Quantora 2000"));
             QVERIFY(converterNotice->icon == common::NoticeIcon::Critical);
-            const auto calculatorNotice = tallix::saveSettings(store, calculator);
+            const auto calculatorNotice = tallix::saveSettings(store, calculator).failure();
             QVERIFY(calculatorNotice.has_value());
             QCOMPARE(calculatorNotice->text, std::string("Error Code = MSST04"));
             QCOMPARE(calculatorNotice->title, std::string("Tallix"));
@@ -135,8 +135,8 @@ private slots:
         QCOMPARE(fileBytes(converterFile), converterBefore);
         QCOMPARE(fileBytes(calculatorFile), calculatorBefore);
 
-        QVERIFY(!quantora::saveConverterSettings(store, converter).has_value());
-        QVERIFY(!tallix::saveSettings(store, calculator).has_value());
+        QVERIFY(quantora::saveConverterSettings(store, converter).ok());
+        QVERIFY(tallix::saveSettings(store, calculator).ok());
         // Saves quicker than the file clock still read back as saved.
         for (const char* run : {"1", "0", "1"}) {
             store.write("Tallix", "Form", "Run", run);
@@ -144,8 +144,8 @@ private slots:
             QCOMPARE(store.read("Tallix", "Form", "Run", "?"), std::string(run));
         }
         common::QSettingsStore reader;
-        QCOMPARE(quantora::readConverterSettings(reader).settings.digits, std::int16_t{9});
-        QCOMPARE(tallix::readCalculatorSettings(reader).settings.options.digits, std::int16_t{12});
+        QCOMPARE(quantora::readConverterSettings(reader).value().digits, std::int16_t{9});
+        QCOMPARE(tallix::readCalculatorSettings(reader).value().options.digits, std::int16_t{12});
     }
 
 private:
