@@ -109,7 +109,7 @@ SavePrompt FileCommands::askSaveChanges() {
     return SavePrompt::Cancel;
 }
 
-int FileCommands::open() {
+bool FileCommands::open() {
     const TopmostPause pause(m_hooks);
     // The question about unsaved changes is asked once, however often the
     // file dialog comes back after a file that failed to load.
@@ -118,14 +118,14 @@ int FileCommands::open() {
         if (!changesSettled) {
             const SavePrompt answer = askSaveChanges();
             if (answer == SavePrompt::Cancel || answer == SavePrompt::YesCancel)
-                return -1;
+                return false;
             changesSettled = true;
         }
         FileDialogRequest request = askFileName(FileDialogRequest::Kind::Open, QStringLiteral(" Open"));
         request.hideReadOnly = true;
         const std::optional<QString> path = m_chooser.choose(&m_window, request);
         if (!path)
-            return -1;
+            return false;
         // A file that fails to load leaves the current table as it is,
         // shown, saveable and still marked changed.
         common::Outcome<ConversionTable> read =
@@ -149,7 +149,7 @@ int FileCommands::open() {
         // The units picked belong to the old table.
         m_boxes.apply(change);
         m_context.loadFailed = false;
-        return 0;
+        return true;
     }
 }
 
@@ -165,14 +165,14 @@ void FileCommands::save() {
     writeTable();
 }
 
-int FileCommands::saveAs() {
+bool FileCommands::saveAs() {
     const TopmostPause pause(m_hooks);
     FileDialogRequest request = askFileName(FileDialogRequest::Kind::Save, QStringLiteral(" Save As"));
     request.confirmOverwrite = true;
     request.hideReadOnly = true;
     const std::optional<QString> path = m_chooser.choose(&m_window, request);
     if (!path)
-        return -1;
+        return false;
     ConversionTable& table = m_context.table;
     const std::string oldPath = table.filePath;
     const QString oldDirectory = m_context.tableDirectory;
@@ -180,10 +180,10 @@ int FileCommands::saveAs() {
     if (!writeTable()) {
         takeFileIdentity(QString::fromStdString(oldPath));
         m_context.tableDirectory = oldDirectory;
-        return -1;
+        return false;
     }
     m_views.setRootText(QString::fromStdString(table.title));
-    return 0;
+    return true;
 }
 
 }  // namespace quantora

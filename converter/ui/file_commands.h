@@ -29,10 +29,10 @@ public:
     FileCommands(ConverterContext& context, QWidget& window, FileChooser& chooser, QuantityViews& views,
                  ConversionBoxes& boxes, Hooks hooks);
 
-    // 0 done, -1 cancelled.
-    int open();
+    // False when the user cancelled or nothing was done.
+    bool open();
     void save();
-    int saveAs();
+    bool saveAs();
     // Asks whether to save unsaved changes before they would be lost (mAskSaveChanges).
     SavePrompt askSaveChanges();
 
