@@ -33,8 +33,8 @@ CalcResult calculate(std::string_view text, Evaluator& evaluator, const NamedCon
     }
     const std::string& m = evaluator.message();
     if (isNumericText(m, common::DecimalSeparator::Dot)) {
-        result.value = common::numericTextValue(common::commaToDot(m));
-    } else if (evaluator.error() == kEvalOk) {
+        result.value = common::numericTextValue(m);
+    } else if (evaluator.error() == EvalError::Ok) {
         // The value's own text, rounded to 15 digits beyond the double range
         // (1.79769313486232E+308): the read-back overflows, a failure of this step.
         result.escaped = true;

@@ -201,7 +201,7 @@ void Evaluator::setExpression(std::string_view newExpr) {
 }
 
 double Evaluator::result() {
-    m_error = kEvalOk;
+    m_error = EvalError::Ok;
     m_escaped = false;
     m_depth = 0;
     double value = 0.0;
@@ -213,7 +213,7 @@ double Evaluator::result() {
         return m_result;
     }
     m_result = value;
-    m_assigned = (m_error == kEvalOk);
+    m_assigned = (m_error == EvalError::Ok);
     return value;
 }
 
@@ -225,10 +225,10 @@ double Evaluator::evaluate(std::string_view expressn, bool silent) {
     }
     if (!silent) {
         switch (m_error) {
-            case kEvalOk:
+            case EvalError::Ok:
                 m_message = common::plainNumberText(m_result);
                 break;
-            case kEvalFunctionFailure:
+            case EvalError::FunctionFailure:
                 m_message = kErroneousArgument;
                 break;
             default:
@@ -276,7 +276,7 @@ std::size_t Evaluator::findOperator(std::string_view text, char op1, char op2, s
         } else if (c == ')') {
             --depth;
             if (depth < 0) {
-                m_error = kEvalBrackets;
+                m_error = EvalError::Brackets;
                 return 0;
             }
         }
@@ -285,7 +285,7 @@ std::size_t Evaluator::findOperator(std::string_view text, char op1, char op2, s
 }
 
 double Evaluator::evalProduct(std::string_view text) {
-    if (m_error != kEvalOk) {
+    if (m_error != EvalError::Ok) {
         return 0.0;
     }
     try {
@@ -311,13 +311,13 @@ double Evaluator::evalProduct(std::string_view text) {
         }
         return acc;
     } catch (const RaisedFailure&) {
-        m_error = kEvalArithmeticFailure;
+        m_error = EvalError::ArithmeticFailure;
         return 0.0;
     }
 }
 
 double Evaluator::evalFactor(std::string_view text, char& op) {
-    if (m_error != kEvalOk) {
+    if (m_error != EvalError::Ok) {
         return 0.0;
     }
     enum class Kind { Number, Bracket, Function };
@@ -376,15 +376,15 @@ double Evaluator::evalFactor(std::string_view text, char& op) {
             try {
                 v = power(v, e);
             } catch (const RaisedFailure&) {
-                m_error = kEvalArithmeticFailure;
+                m_error = EvalError::ArithmeticFailure;
                 return 0.0;
             }
         } else {
-            m_error = kEvalNotPower;
+            m_error = EvalError::NotPower;
         }
     }
     if (!work.empty()) {
-        m_error = kEvalSyntax;
+        m_error = EvalError::Syntax;
     }
     return negate ? -v : v;
 }
@@ -400,7 +400,7 @@ double Evaluator::extractNumber(std::string_view& work) {
             num.push_back(c);
         } else if (c == ',') {
             if (seenSep) {
-                m_error = kEvalSecondSeparator;
+                m_error = EvalError::SecondSeparator;
                 break;
             }
             seenSep = true;
@@ -410,7 +410,7 @@ double Evaluator::extractNumber(std::string_view& work) {
         }
     }
     if (num.empty()) {
-        m_error = kEvalSyntax;
+        m_error = EvalError::Syntax;
         return 0.0;
     }
     work.remove_prefix(num.size());
@@ -433,14 +433,14 @@ std::string_view Evaluator::extractBracket(std::string_view& work) {
             }
         }
     }
-    m_error = kEvalBrackets;
+    m_error = EvalError::Brackets;
     return {};
 }
 
 std::string_view Evaluator::extractFunction(std::string_view& work, std::string_view& arg) {
     const std::size_t p = work.find('(');
     if (p == std::string_view::npos) {
-        m_error = kEvalSyntax;
+        m_error = EvalError::Syntax;
         return {};
     }
     const std::string_view name = work.substr(0, p);
@@ -468,7 +468,7 @@ double Evaluator::rnd(double x) {
 }
 
 double Evaluator::applyFunction(std::string_view name, std::string_view argText) {
-    if (m_error != kEvalOk) {
+    if (m_error != EvalError::Ok) {
         return 0.0;
     }
     try {
@@ -550,10 +550,10 @@ double Evaluator::applyFunction(std::string_view name, std::string_view argText)
             case Func::Unknown:
                 break;
         }
-        m_error = kEvalSyntax;
+        m_error = EvalError::Syntax;
         return 0.0;
     } catch (const RaisedFailure&) {
-        m_error = kEvalFunctionFailure;
+        m_error = EvalError::FunctionFailure;
         return 0.0;
     }
 }

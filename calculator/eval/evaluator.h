@@ -39,14 +39,15 @@ bool isExponentMark(std::string_view text, std::size_t i);
 // True when i > 2, the character at i is "+" or "-" and the one before is "e" or "E".
 bool isExponentSign(std::string_view text, std::size_t i);
 
-enum EvalError : std::int32_t {
-    kEvalOk = 0,
-    kEvalSecondSeparator = 1,
-    kEvalSyntax = 2,
-    kEvalNotPower = 4,
-    kEvalBrackets = 8,
-    kEvalFunctionFailure = 16,
-    kEvalArithmeticFailure = 32,
+// The evaluator's error codes; the values are the codes people and the help see.
+enum class EvalError : std::int32_t {
+    Ok = 0,
+    SecondSeparator = 1,
+    Syntax = 2,
+    NotPower = 4,
+    Brackets = 8,
+    FunctionFailure = 16,
+    ArithmeticFailure = 32,
 };
 
 inline constexpr std::string_view kErroneousExpression = "Erroneous expression";
@@ -64,7 +65,7 @@ public:
     // Stores the text without blanks, upper-cased, every "." turned into ",".
     void setExpression(std::string_view newExpr);
     const std::string& expression() const { return m_expression; }
-    std::int32_t error() const { return m_error; }
+    EvalError error() const { return m_error; }
     const std::string& message() const { return m_message; }
 
     // Computes the stored expression: Error is reset to 0, the value is stored
@@ -113,7 +114,7 @@ private:
     bool m_assigned = false;
     double m_result = 0.0;
     std::string m_message;
-    std::int32_t m_error = 0;
+    EvalError m_error = EvalError::Ok;
     bool m_escaped = false;
     double m_angleFactor;
     std::uint32_t m_rndSeed = 0x50000;  // the platform generator's start value

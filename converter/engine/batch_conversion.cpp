@@ -1,5 +1,7 @@
 #include "converter/engine/batch_conversion.h"
 
+#include "converter/settings/product_title.h"
+
 #include "common/file_access.h"
 #include "common/text_encoding.h"
 #include "common/text_rules.h"
@@ -202,13 +204,13 @@ std::string_view BatchData::line(std::size_t i) const {
 }
 
 common::Notice batchReadFailure(std::string_view marker) {
-    return common::Notice{common::NoticeIcon::Critical, " Quantora 2000",
+    return common::Notice{common::NoticeIcon::Critical, std::string(kNoticeTitle),
                           "An error occurred while reading the batch conversion data file.\r\nError Code = " +
                               std::string(marker)};
 }
 
 common::Notice batchWriteFailure() {
-    return common::Notice{common::NoticeIcon::Exclamation, " Quantora 2000",
+    return common::Notice{common::NoticeIcon::Exclamation, std::string(kNoticeTitle),
                           "The batch conversion data file is read-only or contains incorrect data."};
 }
 

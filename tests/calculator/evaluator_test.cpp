@@ -29,7 +29,7 @@ TEST_P(EvaluatorCases, GivesCodeAndMessage) {
     Evaluator evaluator(c.angleFactor);
     evaluator.evaluate(c.expression);
     EXPECT_FALSE(evaluator.escaped());
-    EXPECT_EQ(evaluator.error(), c.error);
+    EXPECT_EQ(static_cast<int>(evaluator.error()), c.error);
     EXPECT_EQ(evaluator.message(), c.message);
     EXPECT_EQ(evaluator.assigned(), c.error == 0);
 }
@@ -136,7 +136,7 @@ TEST(Evaluator, SilentEvaluationKeepsTheMessage) {
     evaluator.evaluate("1+1");
     EXPECT_EQ(evaluator.message(), " 2");
     EXPECT_EQ(evaluator.evaluate("FOO(1)", true), 0.0);
-    EXPECT_EQ(evaluator.error(), 2);
+    EXPECT_EQ(static_cast<int>(evaluator.error()), 2);
     EXPECT_EQ(evaluator.message(), " 2");
 }
 
@@ -145,7 +145,7 @@ TEST(Evaluator, ResultRecomputesTheStoredExpression) {
     evaluator.setExpression("6*7");
     EXPECT_EQ(evaluator.result(), 42.0);
     EXPECT_TRUE(evaluator.assigned());
-    EXPECT_EQ(evaluator.error(), 0);
+    EXPECT_EQ(static_cast<int>(evaluator.error()), 0);
 }
 
 TEST(Evaluator, OutermostSumOverflowEscapes) {
@@ -167,7 +167,7 @@ TEST(Evaluator, BracketErrorFoundBeforeAnyTermIsAdded) {
     Evaluator evaluator;
     evaluator.evaluate("1E308+1E308+1)");
     EXPECT_FALSE(evaluator.escaped());
-    EXPECT_EQ(evaluator.error(), 8);
+    EXPECT_EQ(static_cast<int>(evaluator.error()), 8);
 }
 
 TEST(Evaluator, AngleFactorIsReadAtEachApplication) {
@@ -182,7 +182,7 @@ TEST(Evaluator, AngleFactorIsReadAtEachApplication) {
 TEST(Evaluator, RndFollowsItsRules) {
     Evaluator evaluator;
     const double seeded = evaluator.evaluate("RND(0-3)");
-    EXPECT_EQ(evaluator.error(), 0);
+    EXPECT_EQ(static_cast<int>(evaluator.error()), 0);
     EXPECT_GE(seeded, 0.0);
     EXPECT_LT(seeded, 1.0);
     EXPECT_EQ(evaluator.evaluate("RND(0)"), seeded);  // repeats the last
@@ -200,7 +200,7 @@ TEST(Evaluator, DeepNestingFailsInsteadOfCrashing) {
     Evaluator evaluator;
     const std::string deep = std::string(5000, '(') + "1" + std::string(5000, ')');
     evaluator.evaluate(deep);
-    EXPECT_EQ(evaluator.error(), 32);
+    EXPECT_EQ(static_cast<int>(evaluator.error()), 32);
 }
 
 TEST(Evaluator, ReplaceTextRestartsAndAlwaysEnds) {
