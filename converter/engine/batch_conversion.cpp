@@ -1,12 +1,11 @@
 #include "converter/engine/batch_conversion.h"
 
-#include "converter/settings/product_title.h"
-
 #include "common/file_access.h"
 #include "common/text_encoding.h"
 #include "common/text_rules.h"
 #include "converter/engine/linear_conversion.h"
 #include "converter/engine/number_input.h"
+#include "converter/settings/product_title.h"
 #include "converter/table/table_file.h"
 
 #include <algorithm>

@@ -1,10 +1,9 @@
 #include "converter/table/node_status.h"
 
-#include "converter/settings/product_title.h"
-
 #include "common/file_access.h"
 #include "common/numeric_text.h"
 #include "common/text_encoding.h"
+#include "converter/settings/product_title.h"
 
 #include <string>
 #include <vector>
