@@ -253,34 +253,29 @@ TEST(CalculatorSettings, PublishedValues) {
 
 // ---- title bar glyphs and the fonts dialog ----
 
-TEST(ButtonColors, DefaultTitleBar) {
+// Channels are mixed one by one: 0x00BBGGRR, so 0x3EBCFA is red 250, green 188, blue 62.
+TEST(ButtonColors, DefaultTitleBarGivesAnOrangeHover) {
+    // Text &H7FFFFF (light yellow) on 16744192 = &HFF7F00 (blue): contrast (255, 128, 0).
     const ButtonColors colors = setButtonColors(8388607, 16744192);
     EXPECT_EQ(colors.normal, 8388607);
-    // 16744192 is &HFF7F00: contrast &H0080FF = 33023; (33023 + 8388607) * 0.49
-    // = 4126598.7; * 0.9 = 3713939.1
-    EXPECT_EQ(colors.hover, 4126599);
-    EXPECT_EQ(colors.pressed, 3713939);
+    EXPECT_EQ(colors.hover, 0x3EBCFA);    // (510, 383, 127) * 0.49
+    EXPECT_EQ(colors.pressed, 0x38A9E1);  // hover * 0.9
 }
 
-TEST(ButtonColors, DarkBackgroundGivesLightHoverNeverAboveWhite) {
-    const ButtonColors colors = setButtonColors(0xFFFFFF, 0x000000);
-    EXPECT_EQ(colors.hover, 16441671);
-    EXPECT_LE(colors.hover, 16777215);
-    EXPECT_LE(colors.pressed, 16777215);
-    EXPECT_GT(colors.hover, 0x800000);
+TEST(ButtonColors, DarkBackgroundGivesLightHover) {
+    // Mixed in one packed number this pair gave 0xBC28F5, a dark purple.
+    const ButtonColors colors = setButtonColors(8388607, 0x000000);
+    EXPECT_EQ(colors.hover, 0xBBFAFA);
+    EXPECT_EQ(setButtonColors(0xFFFFFF, 0x000000).hover, 0xFAFAFA);
+    EXPECT_EQ(setButtonColors(0xFFFFFF, 0x000000).pressed, 0xE1E1E1);
+    // Red text on black: red stays strongest, nothing carries into green.
+    EXPECT_EQ(setButtonColors(0x0000FF, 0x000000).hover, 0x7D7DFA);
 }
 
-TEST(ButtonColors, LimitedByTheBackgroundsBlue) {
-    // White background, black text: contrast 0, hover 0, limited up to blue = 255.
+TEST(ButtonColors, LightBackgroundWithDarkTextGivesDarkHover) {
     const ButtonColors colors = setButtonColors(0, 0xFFFFFF);
-    EXPECT_EQ(colors.hover, 255);
-    EXPECT_EQ(colors.pressed, 255);
-}
-
-TEST(ButtonColors, NeverAboveWhite) {
-    const ButtonColors colors = setButtonColors(0x7FFFFFFF, 0);
-    EXPECT_EQ(colors.hover, 16777215);
-    EXPECT_EQ(colors.pressed, 16777215);
+    EXPECT_EQ(colors.hover, 0);
+    EXPECT_EQ(colors.pressed, 0);
 }
 
 TEST(FontsDialog, SizeIsLimited) {
