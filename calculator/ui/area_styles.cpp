@@ -13,7 +13,10 @@ constexpr int kLargestFontSize = 144;
 
 QFont areaFont(const FontArea& area) {
     QFont font = QApplication::font();
-    font.setFamily(QString::fromStdString(area.name));
+    // The stored default names the desktop's own dialog font, which here is
+    // the application's font: no search for a family Linux does not have.
+    if (area.name != kDefaultFontName)
+        font.setFamily(QString::fromStdString(area.name));
     if (area.size >= 1 && area.size <= kLargestFontSize)
         font.setPointSize(area.size);
     font.setBold(area.bold == 1);

@@ -13,7 +13,8 @@ class QWidget;
 
 namespace tallix {
 
-// The area's font; a size outside 1..144 keeps the application's size.
+// The area's font; a size outside 1..144 keeps the application's size. The
+// default name "MS Sans Serif" stands for the application's font family.
 QFont areaFont(const FontArea& area);
 // A stored colour (a system colour resolves through the palette).
 QColor storedColor(std::int32_t value, const QPalette& palette);

@@ -27,10 +27,9 @@ CalcIcons::CalcIcons() {
 }
 
 QIcon CalcIcons::application() const {
-    QIcon icon;
-    for (const int size : {16, 32, 64})
-        icon.addPixmap(render(QStringLiteral("tallix"), QSize(size, size), 1.0));
-    return icon;
+    // One drawing, scaled down where a smaller one is wanted: each reading of
+    // the document costs start-up time.
+    return QIcon(render(QStringLiteral("tallix"), QSize(64, 64), 1.0));
 }
 
 QPixmap CalcIcons::titleIcon(qreal devicePixelRatio) const {

@@ -187,6 +187,8 @@ void CalcWindow::applyStyles() {
     const CalculatorSettings& s = m_context.calculator.settings();
     applyBoxStyle(*m_input, s.area(6));
     m_measureInput->setFont(m_input->font());
+    // The button's "=" reads as part of the expression.
+    m_evaluate->setFont(m_input->font());
     applyBoxStyle(*m_result, s.area(7));
     m_measureResult->setFont(m_result->font());
     m_context.buttonColors = titleGlyphColors(s.area(8), QApplication::palette(this));
@@ -333,7 +335,9 @@ void CalcWindow::popupMenu(const QPoint& globalPos) {
 void CalcWindow::popupHistory() {
     if (m_context.calculator.dialogOpen() > 0)
         return;
-    m_historyList->popup(m_history->mapToGlobal(QPoint(0, m_history->height())),
+    // Under the input box, as wide as the row up to the history button.
+    const QRect row = m_input->geometry().united(m_history->geometry());
+    m_historyList->popup(m_base->mapToGlobal(row.bottomLeft() + QPoint(0, 1)), row.width(),
                          m_context.calculator.getHistory());
 }
 

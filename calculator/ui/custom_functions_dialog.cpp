@@ -37,7 +37,7 @@ CustomFunctionsDialog::CustomFunctionsDialog(const std::vector<std::string>& fun
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     auto* help = new QPushButton(QStringLiteral("&Help"), this);
     help->setObjectName(QStringLiteral("cmdHelp"));
-    auto* label = new QLabel(QStringLiteral("Custom Function &Expression:"), this);
+    auto* label = new QLabel(QStringLiteral("Custom Function Expression:"), this);
     label->setBuddy(m_text);
 
     auto* buttons = new QVBoxLayout;

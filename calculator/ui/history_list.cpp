@@ -18,7 +18,7 @@ HistoryList::HistoryList(QWidget& window)
     m_items[0]->setText(QString::fromLatin1(kEmptyHistoryEntry));
 }
 
-void HistoryList::popup(const QPoint& globalPos, const History& history) {
+void HistoryList::popup(const QPoint& globalPos, int width, const History& history) {
     for (int i = 0; i < History::kSize; ++i) {
         QAction* item = m_items[static_cast<std::size_t>(i)];
         // An "&" in an expression is text, not an access key.
@@ -26,6 +26,7 @@ void HistoryList::popup(const QPoint& globalPos, const History& history) {
         item->setVisible(history.visibleInList(i));
     }
     m_menu->setDefaultAction(m_items[0]);
+    m_menu->setMinimumWidth(width);
     m_menu->popup(globalPos);
 }
 

@@ -19,8 +19,9 @@ class HistoryList : public QObject {
 public:
     explicit HistoryList(QWidget& window);
 
-    // Shows history's entries with entry 0 as the default item.
-    void popup(const QPoint& globalPos, const History& history);
+    // Shows history's entries with entry 0 as the default item, dropped down
+    // from globalPos at least width wide, like a combo box's list.
+    void popup(const QPoint& globalPos, int width, const History& history);
     QMenu& menu() { return *m_menu; }
 
 signals:
