@@ -23,18 +23,22 @@ constexpr int kHistoryWidth = 20;
 
 CalcLayout calcLayout(const LayoutMeasures& m) {
     CalcLayout l;
-    int wIn = std::max(m.inputTextWidth, kMinInputTextWidth);
-    int wRes = std::max(m.resultTextWidth, kMinResultTextWidth);
-    if (m.maxWidth > 0) {
-        // Everything but the two text widths.
-        const int fixed =
-            2 * (kFrame + kPad) + kResultExtra + kButtonGap + 4 + kSendWidth + 2 + kHistoryWidth;
-        wIn = std::max(kMinInputTextWidth, std::min(wIn, m.maxWidth - fixed - wRes));
-        wRes = std::max(kMinResultTextWidth, std::min(wRes, m.maxWidth - fixed - wIn));
-    }
     const int boxHeight = std::max(m.boxHeight, kMinBoxHeight);
     const int titleHeight = std::max(m.titleTextHeight + 6, kMinTitleHeight);
+    const int glyph = titleHeight - 4;
+    // The window is this much wider than the two text widths together.
+    constexpr int kFixed =
+        2 * (kFrame + kPad) + kResultExtra + kButtonGap + 4 + kSendWidth + 2 + kHistoryWidth;
 
+    int wRes = std::max(m.resultTextWidth, kMinResultTextWidth);
+    int wIn = std::max(m.inputTextWidth, kMinInputTextWidth);
+    // Room for the title between the icon and the glyphs.
+    const int titleNeeds = m.titleTextWidth + kFrame + 4 + kIconSize + 5 + 4 + 2 * glyph + 2 + 3 + kFrame;
+    wIn = std::max(wIn, titleNeeds - kFixed - wRes);
+    if (m.maxWidth > 0) {
+        wIn = std::max(kMinInputTextWidth, std::min(wIn, m.maxWidth - kFixed - wRes));
+        wRes = std::max(kMinResultTextWidth, std::min(wRes, m.maxWidth - kFixed - wIn));
+    }
     const int rowTop = kFrame + titleHeight + kPad;
     l.inputTextWidth = wIn;
     l.input = {kFrame + kPad, rowTop, (wRes + kResultExtra) + wIn + kButtonGap, boxHeight};
@@ -50,7 +54,6 @@ CalcLayout calcLayout(const LayoutMeasures& m) {
     l.height = l.input.bottom() + kPad + kFrame;
 
     l.titleStrip = {kFrame, kFrame, l.width - 2 * kFrame, titleHeight};
-    const int glyph = titleHeight - 4;
     l.exit = {l.titleStrip.right() - 3 - glyph, kFrame + 2, glyph, glyph};
     l.minimise = {l.exit.x - 2 - glyph, kFrame + 2, glyph, glyph};
     l.icon = {kFrame + 4, kFrame + (titleHeight - kIconSize) / 2, kIconSize, kIconSize};

@@ -29,6 +29,7 @@ struct LayoutMeasures {
     int resultTextWidth = 0;  // the result text followed by three blanks, in the result font
     int boxHeight = 0;        // a one-line text box in the taller of the two fonts
     int titleTextHeight = 0;  // one line of the title font
+    int titleTextWidth = 0;   // the title in its font
     int maxWidth = 0;         // the screen's width; 0 for no limit
 };
 
@@ -55,7 +56,8 @@ struct CalcLayout {
 
 // wIn = the input text width, at least 230; wRes = the result text width, at
 // least 110. The result box is wRes + 12 wide, the input box (wRes + 12) +
-// wIn + 38; everything else is placed around these two. A window that would
+// wIn + 38; everything else is placed around these two. A title in a large
+// font widens the input box until the title fits. A window that would
 // not fit on the screen gives up input width first, then result width (the
 // boxes scroll their text instead), never below the two minimums.
 CalcLayout calcLayout(const LayoutMeasures& measures);

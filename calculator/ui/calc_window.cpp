@@ -122,6 +122,7 @@ void CalcWindow::connectParts() {
         const QString title = qt(m_context.calculator.title());
         m_title.setTitle(title);
         setWindowTitle(title);
+        relayout();
         rerun();
     });
     connect(m_menus, &CalcMenus::colorChosen, this, &CalcWindow::openFonts);
@@ -204,6 +205,7 @@ void CalcWindow::relayout() {
         m_measureResult->fontMetrics().horizontalAdvance(m_result->text() + QStringLiteral("   "));
     m.boxHeight = std::max(m_input->sizeHint().height(), m_result->sizeHint().height() + 4);
     m.titleTextHeight = QFontMetrics(areaFont(m_context.calculator.settings().area(8))).height();
+    m.titleTextWidth = m_title.titleTextWidth();
     if (const QScreen* s = screen())
         m.maxWidth = s->availableGeometry().width();
     m_layout = calcLayout(m);

@@ -206,8 +206,12 @@ void TitleBar::setTitle(const QString& title) {
     showTitle();
 }
 
+int TitleBar::titleTextWidth() const {
+    return m_title->fontMetrics().horizontalAdvance(m_titleText);
+}
+
 void TitleBar::showTitle() {
-    // A large title font on a narrow window ends in "…" instead of running under the glyphs.
+    // A title wider than the screen ends in "…" instead of running under the glyphs.
     m_title->setText(m_title->fontMetrics().elidedText(m_titleText, Qt::ElideRight, m_title->width()));
 }
 

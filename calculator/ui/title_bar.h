@@ -86,6 +86,8 @@ public:
     // the glyph colours.
     void setStyle(const FontArea& area, const ButtonColors& glyphs);
     void setTitle(const QString& title);
+    // The whole title's width in its font.
+    int titleTextWidth() const;
     void setToolTips(bool on);
 
     GlyphButton& minimise() { return *m_minimise; }

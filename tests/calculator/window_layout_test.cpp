@@ -33,14 +33,37 @@ TEST(CalcLayout, BoxesAndWindowWidenWithTheirTexts) {
     EXPECT_EQ(wide.height, small.height);
 }
 
+TEST(CalcLayout, ALongTitleWidensTheInputBox) {
+    const CalcLayout plain = calcLayout({0, 0, 22, 14, 0});
+    EXPECT_GE(plain.title.width, 200);
+    LayoutMeasures wide{0, 0, 22, 30};
+    wide.titleTextWidth = 600;
+    const CalcLayout l = calcLayout(wide);
+    EXPECT_EQ(l.title.width, 600);
+    EXPECT_EQ(l.input.width, l.result.width + l.inputTextWidth + 38);
+    EXPECT_GT(l.inputTextWidth, 230);
+}
+
 TEST(CalcLayout, NeverWiderThanTheScreenUnlessTheMinimumsAre) {
-    const CalcLayout l = calcLayout({5000, 400, 22, 14, 1024});
+    const CalcLayout l = calcLayout({.inputTextWidth = 5000,
+                                     .resultTextWidth = 400,
+                                     .boxHeight = 22,
+                                     .titleTextHeight = 14,
+                                     .maxWidth = 1024});
     EXPECT_EQ(l.width, 1024);
     EXPECT_EQ(l.result.width, 412);  // the input gave up its width first
-    const CalcLayout both = calcLayout({5000, 5000, 22, 14, 1024});
+    const CalcLayout both = calcLayout({.inputTextWidth = 5000,
+                                        .resultTextWidth = 5000,
+                                        .boxHeight = 22,
+                                        .titleTextHeight = 14,
+                                        .maxWidth = 1024});
     EXPECT_EQ(both.width, 1024);
     EXPECT_EQ(both.inputTextWidth, 230);
-    const CalcLayout tiny = calcLayout({5000, 5000, 22, 14, 200});
+    const CalcLayout tiny = calcLayout({.inputTextWidth = 5000,
+                                        .resultTextWidth = 5000,
+                                        .boxHeight = 22,
+                                        .titleTextHeight = 14,
+                                        .maxWidth = 200});
     EXPECT_EQ(tiny.inputTextWidth, 230);
     EXPECT_EQ(tiny.result.width, 122);
 }
