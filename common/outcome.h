@@ -55,6 +55,8 @@ private:
 
 using Status = Outcome<Done>;
 
-inline Status succeeded(Notices notices = {}) { return Status::success(Done{}, std::move(notices)); }
+inline Status succeeded(Notices notices = {}) {
+    return Status::success(Done{}, std::move(notices));
+}
 
 }  // namespace common

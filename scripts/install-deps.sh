@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, only those missing.
 # Usage: install-deps.sh [extra packages...]
 set -euo pipefail
-packages=(qt6-base-dev libqt6svg6 libgtest-dev cmake ninja-build g++ make fonts-dejavu-core pkg-config "$@")
+packages=(qt6-base-dev libqt6svg6 libgtest-dev cmake ninja-build g++ make fonts-dejavu-core pkg-config clang-format git "$@")
 
 missing=()
 for p in "${packages[@]}"; do

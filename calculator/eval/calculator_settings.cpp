@@ -1,7 +1,6 @@
 #include "calculator/eval/calculator_settings.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <exception>
 
@@ -50,11 +49,12 @@ public:
         throw ConversionFailure{};
     }
     float single(std::string_view section, std::string_view key, std::string_view def) const {
-        const double value = common::numericTextValue(text(section, key, def));
-        if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) {
+        const std::optional<float> value =
+            common::nearestSingle(common::numericTextValue(text(section, key, def)));
+        if (!value) {
             throw ConversionFailure{};
         }
-        return static_cast<float>(value);
+        return *value;
     }
 
 private:
@@ -192,6 +192,10 @@ std::optional<common::Notice> saveSettings(common::SettingsStore& store, const C
         write.number("Function", "Count", static_cast<double>(s.customFunctions.size()));
         for (std::size_t i = 0; i < s.customFunctions.size(); ++i) {
             write.text("Function", indexKey(static_cast<int>(i)), common::trimmed(s.customFunctions[i]));
+        }
+        // The values reach the disk together, at the end of the last step.
+        if (!store.sync()) {
+            return common::errorCodeNotice(kApplication, marker);
         }
     } catch (const std::exception&) {
         return common::errorCodeNotice(kApplication, marker);

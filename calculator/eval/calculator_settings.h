@@ -102,8 +102,10 @@ struct SettingsReadResult {
 SettingsReadResult readCalculatorSettings(const common::SettingsStore& store);
 
 // Writes every setting in the read order (history entries and custom functions
-// trimmed, the input trimmed). A failure of the store stops the save and gives
-// "Error Code = MSST0n".
+// trimmed, the input trimmed), then syncs the store. A failure of the store
+// stops the save and gives "Error Code = MSST0n"; a store that cannot keep the
+// values at the sync (a read-only folder, a full disk) gives "Error Code =
+// MSST04" and keeps its old file.
 std::optional<common::Notice> saveSettings(common::SettingsStore& store, const CalculatorSettings& settings);
 
 // "History"/"Result": the result box's text, published at every change and

@@ -55,6 +55,7 @@ public:
     CalcHelpWindow* helpWindow() const { return m_help; }
 
 protected:
+    // Saves the settings and publishes the exit (Form_Unload).
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,9 +72,12 @@ private:
     void chooseItem(CalcItem item);
     // Puts text in place of the input's selection, caret at the end.
     void insertIntoInput(const QString& text);
+    // The result, without its trailing zeros, into the input (cmdReplace).
     void sendResult();
+    // Text the link put into txtSource goes in place of the input's selection.
     void receiveLinkText(const QString& text);
     void popupMenu(const QPoint& globalPos);
+    // The history list under the input box (cmdComboList).
     void popupHistory();
     void showAbout();
     // A dialog that makes the window inert while it is open (pnDialogOpen).

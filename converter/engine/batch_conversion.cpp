@@ -309,11 +309,16 @@ BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table
             return outcome;
         }
         const bool ascii = common::isAscii(out);
-        const bool asUtf8 = data.utf8File || ascii || !common::fitsWindows1252(out);
+        bool asUtf8 = data.utf8File || ascii || !common::fitsWindows1252(out);
+        std::string bytes;
+        if (!asUtf8) {
+            bytes = common::utf8ToWindows1252(out);
+            // Windows-1252 bytes that pass for UTF-8 (an ASCII file given a
+            // unit "Fu\xDF\xB2") would be read back as other text.
+            asUtf8 = common::isValidUtf8(bytes);
+        }
         std::string error;
-        const bool written =
-            asUtf8 ? common::fileio::replaceFile(data.path, out, error, false)
-                   : common::fileio::replaceFile(data.path, common::utf8ToWindows1252(out), error, false);
+        const bool written = common::fileio::replaceFile(data.path, asUtf8 ? out : bytes, error, false);
         if (!written) {
             outcome.failure = batchWriteFailure();
             return outcome;

@@ -31,10 +31,10 @@ std::int32_t toInt32(const std::string& text) {
 }
 
 float toMeasure(const std::string& text) {
-    const double value = common::numericTextValue(text);
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+    const std::optional<float> value = common::nearestSingle(common::numericTextValue(text));
+    if (!value)
         throw ConversionFault{};
-    return static_cast<float>(value);
+    return *value;
 }
 
 // "True"/"False" in any case, or a number (non-zero is true).
@@ -353,10 +353,14 @@ ReadCfgOutcome readConverterSettings(const common::SettingsStore& store) {
     return outcome;
 }
 
-void saveConverterSettings(common::SettingsStore& store, const ConverterSettings& settings) {
+std::optional<common::Notice> saveConverterSettings(common::SettingsStore& store,
+                                                    const ConverterSettings& settings) {
     for (const SettingKey& entry : allKeys())
         store.write(kConverterApp, entry.section, entry.key, entry.save(settings));
-    store.sync();
+    // The values reach the disk together at the end, after the last step.
+    if (!store.sync())
+        return common::errorCodeNotice("Quantora 2000", allKeys().back().marker);
+    return std::nullopt;
 }
 
 std::int16_t normalisedSelNodeIndex(std::int16_t selNodeIndex, const ConversionTable& table) {

@@ -122,8 +122,12 @@ struct ReadCfgOutcome {
 // Reads every key with its default and limits (pReadCfg).
 ReadCfgOutcome readConverterSettings(const common::SettingsStore& store);
 
-// Writes every key in the same order (pSaveCfg).
-void saveConverterSettings(common::SettingsStore& store, const ConverterSettings& settings);
+// Writes every key in the same order (pSaveCfg). When the store cannot keep
+// them (a read-only folder, a full disk) the notice to show comes back
+// ("Error Code = PRCG14", the marker of the last step) and the store's old
+// file stays as it was.
+std::optional<common::Notice> saveConverterSettings(common::SettingsStore& store,
+                                                    const ConverterSettings& settings);
 
 // SelNodeIndex stays when it designates a quantity node; otherwise the root (1).
 std::int16_t normalisedSelNodeIndex(std::int16_t selNodeIndex, const ConversionTable& table);

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quantora {
 
@@ -48,6 +49,27 @@ TableWriteOutcome saveTable(ConversionTable& table, const NodeExpandedQuery& isE
 std::string fieldOf(std::string_view line, int n, int count);
 // Number of fields: the ";" in the line with one appended (pCountFields).
 int countFields(std::string_view line);
+
+// How a table file's bytes become text and back. The reader takes a file
+// that starts with a UTF-8 byte-order mark, or that is valid UTF-8 holding
+// non-ASCII text, as UTF-8, and any other as Windows-1252. The writer keeps
+// the encoding the table was read in (and its mark); a Windows-1252 table is written as
+// UTF-8 (without a mark) when its text has no Windows-1252 bytes or when its
+// Windows-1252 bytes would pass for UTF-8, so the reader always takes back
+// the text written. encoding is updated to what was written.
+ConversionTable::FileEncoding detectedEncoding(std::string_view bytes);
+std::string tableFileText(std::string_view bytes);
+std::string tableFileBytes(const std::string& text, ConversionTable::FileEncoding& encoding);
+// Length of the byte-order mark the file starts with (0 or 3).
+std::size_t byteOrderMarkLength(std::string_view bytes);
+
+// The lines of a table file's text: split at CR LF, LF or a lone CR, blank
+// ones included; a final line end opens no line. The views point into text.
+std::vector<std::string_view> tableLines(std::string_view text);
+// Empty after removing blanks: the reader drops it.
+bool isBlankLine(std::string_view line);
+// ";E;" after removing blanks: ends a section.
+bool isTerminatorLine(std::string_view line);
 
 // The file exists and can be read (pIfFileExists).
 bool fileExists(const std::string& path);

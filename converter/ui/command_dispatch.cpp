@@ -48,6 +48,9 @@ CommandDispatcher::CommandDispatcher(ConverterContext& context, QWidget& window,
         view->installEventFilter(this);
     connect(&parts.views.list(), &UnitListView::viewCreated, this,
             [this](QAbstractItemView* view) { view->installEventFilter(this); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CommandDispatcher::clipboardChanged);
+    clipboardChanged();
 }
 
 void CommandDispatcher::startRefresh() {
@@ -200,11 +203,15 @@ std::optional<std::string> CommandDispatcher::clipboardText() const {
     return std::nullopt;
 }
 
+void CommandDispatcher::clipboardChanged() {
+    m_clipboardHasNumber = clipboardHasNumber(clipboardText());
+}
+
 void CommandDispatcher::refresh() {
     ConversionTable& table = m_context.table;
     RefreshInputs in;
     in.tableChanged = table.changed;
-    in.clipboardHasNumber = clipboardHasNumber(clipboardText());
+    in.clipboardHasNumber = m_clipboardHasNumber;
     // The calculator publishes these; another process may have written them.
     m_context.store.sync();
     in.calcRun = m_context.store.read("Tallix", "Form", "Run", "0");

@@ -70,10 +70,13 @@ private:
     void fillHistoryMenu();
     void outputChanged(bool empty);
     std::optional<std::string> clipboardText() const;
+    void clipboardChanged();
 
     ConverterContext& m_context;
     Parts m_parts;
     QTimer* m_spy;
+    // Kept current by QClipboard::dataChanged, so the refresh never asks the clipboard.
+    bool m_clipboardHasNumber = false;
 };
 
 }  // namespace quantora

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,23 +16,6 @@ namespace tallix {
 namespace {
 
 using common::MemorySettingsStore;
-
-// Records the section and key of every write, in order.
-class RecordingStore final : public common::SettingsStore {
-public:
-    std::string read(std::string_view, std::string_view, std::string_view,
-                     std::string_view defaultValue) const override {
-        return std::string(defaultValue);
-    }
-    void write(std::string_view application, std::string_view section, std::string_view key,
-               std::string_view) override {
-        EXPECT_EQ(application, "Tallix");
-        order.push_back(std::string(section) + "/" + std::string(key));
-    }
-    void remove(std::string_view, std::string_view, std::string_view) override {}
-
-    std::vector<std::string> order;
-};
 
 // A store whose writes fail after a number of them.
 class FailingStore final : public common::SettingsStore {
@@ -52,45 +36,13 @@ private:
     int m_left;
 };
 
-TEST(CalculatorSettings, IndexKeysKeepTheirBlank) {
-    EXPECT_EQ(indexKey(0), " 0");
-    EXPECT_EQ(indexKey(11), " 11");
-}
-
 TEST(CalculatorSettings, EmptyStoreGivesTheDefaults) {
     const MemorySettingsStore store;
     const SettingsReadResult read = readCalculatorSettings(store);
     EXPECT_FALSE(read.failure.has_value());
-    const CalculatorSettings& s = read.settings;
     CalculatorSettings expected;
     expected.history.setEntry(0, "");  // start-up, not the read, puts "Empty" there
-    EXPECT_TRUE(s == expected);
-    EXPECT_EQ(s.calcLeft, 720.0f);
-    EXPECT_EQ(s.calcTop, 480.0f);
-    EXPECT_EQ(s.options.digits, 8);
-    EXPECT_EQ(s.options.integer, 0);
-    EXPECT_EQ(s.options.notation, 0);
-    EXPECT_EQ(s.options.trig, 0);
-    EXPECT_EQ(s.options.stayTop, 1);
-    EXPECT_EQ(s.options.toolTip, 1);
-    for (int area = 6; area <= 8; ++area) {
-        EXPECT_EQ(s.area(area).name, "MS Sans Serif");
-        EXPECT_EQ(s.area(area).size, 8);
-        EXPECT_EQ(s.area(area).italic, 0);
-        EXPECT_EQ(s.area(area).underline, 0);
-    }
-    EXPECT_EQ(s.area(6).bold, 0);
-    EXPECT_EQ(s.area(7).bold, 0);
-    EXPECT_EQ(s.area(8).bold, 1);
-    EXPECT_EQ(static_cast<std::uint32_t>(s.area(6).textColor), 0x80000008u);
-    EXPECT_EQ(s.area(7).textColor, 0xFF);
-    EXPECT_EQ(s.area(8).textColor, 8388607);
-    EXPECT_EQ(static_cast<std::uint32_t>(s.area(6).backColor), 0x80000005u);
-    EXPECT_EQ(static_cast<std::uint32_t>(s.area(7).backColor), 0x80000005u);
-    EXPECT_EQ(s.area(8).backColor, 16744192);
-    EXPECT_EQ(s.input, "");
-    EXPECT_EQ(s.history.listCount(), 0);
-    EXPECT_TRUE(s.customFunctions.empty());
+    EXPECT_TRUE(read.settings == expected);
 }
 
 TEST(CalculatorSettings, FirstRunStartsInDegreeModeWithEmptyHistory) {
@@ -101,54 +53,50 @@ TEST(CalculatorSettings, FirstRunStartsInDegreeModeWithEmptyHistory) {
     EXPECT_EQ(calculator.run("sin(30)").resultText, "0.50000000");
 }
 
-TEST(CalculatorSettings, SaveWritesEveryKeyInOrder) {
-    CalculatorSettings s;
-    s.input = "  x^2:3  ";
-    s.history.add("1+1");
-    s.customFunctions = {" area:pi*x^2 ", "x+1"};
-    RecordingStore store;
-    ASSERT_FALSE(saveSettings(store, s).has_value());
-
-    std::vector<std::string> expected{"Form/CalcLeft",   "Form/CalcTop",   "Option/Digits",  "Option/Integer",
-                                      "Option/Notation", "Option/Trig",    "Option/StayTop", "Option/ToolTip",
-                                      "Font/FontName6",  "Font/FontName7", "Font/FontName8", "Font/FontSize6",
-                                      "Font/FontSize7",  "Font/FontSize8"};
-    for (const char* style : {"60", "70", "80", "61", "71", "81", "62", "72", "82"}) {
-        expected.push_back(std::string("Font/FontStyle") + style);
-    }
-    for (const char* key : {"Color/TextColor6", "Color/TextColor7", "Color/TextColor8", "Color/BackColor6",
-                            "Color/BackColor7", "Color/BackColor8", "History/Input", "History/Count"}) {
-        expected.push_back(key);
-    }
-    for (int i = 0; i < 12; ++i) {
-        expected.push_back("History/" + indexKey(i));
-    }
-    expected.push_back("Function/Count");
-    expected.push_back("Function/ 0");
-    expected.push_back("Function/ 1");
-    EXPECT_EQ(store.order, expected);
-}
-
-TEST(CalculatorSettings, SavedValues) {
+TEST(CalculatorSettings, SaveWritesEveryKeyInOrderAsText) {
     CalculatorSettings s;
     s.input = "  x^2:3  ";
     s.history.add("1+1");
     s.customFunctions = {" area:pi*x^2 ", "x+1"};
     MemorySettingsStore store;
     ASSERT_FALSE(saveSettings(store, s).has_value());
-    EXPECT_EQ(store.read("Tallix", "Form", "CalcLeft", "?"), "720");
-    EXPECT_EQ(store.read("Tallix", "Option", "Digits", "?"), "8");
-    EXPECT_EQ(store.read("Tallix", "Font", "FontStyle80", "?"), "1");
-    EXPECT_EQ(store.read("Tallix", "Color", "TextColor6", "?"), "-2147483640");
-    EXPECT_EQ(store.read("Tallix", "Color", "BackColor8", "?"), "16744192");
-    EXPECT_EQ(store.read("Tallix", "History", "Input", "?"), "x^2:3");
-    EXPECT_EQ(store.read("Tallix", "History", "Count", "?"), "1");
-    EXPECT_EQ(store.read("Tallix", "History", " 0", "?"), "1+1");
-    EXPECT_EQ(store.read("Tallix", "History", " 1", "?"), "Empty");
-    EXPECT_EQ(store.read("Tallix", "History", " 11", "?"), "");
-    EXPECT_EQ(store.read("Tallix", "Function", "Count", "?"), "2");
-    EXPECT_EQ(store.read("Tallix", "Function", " 0", "?"), "area:pi*x^2");
-    EXPECT_EQ(store.read("Tallix", "Function", " 1", "?"), "x+1");
+
+    std::vector<std::string> expected{"Form/CalcLeft",   "Form/CalcTop",   "Option/Digits",  "Option/Integer",
+                                      "Option/Notation", "Option/Trig",    "Option/StayTop", "Option/ToolTip",
+                                      "Font/FontName6",  "Font/FontName7", "Font/FontName8", "Font/FontSize6",
+                                      "Font/FontSize7",  "Font/FontSize8"};
+    for (const char* style : {"60", "70", "80", "61", "71", "81", "62", "72", "82"})
+        expected.push_back(std::string("Font/FontStyle") + style);
+    for (const char* key : {"Color/TextColor6", "Color/TextColor7", "Color/TextColor8", "Color/BackColor6",
+                            "Color/BackColor7", "Color/BackColor8", "History/Input", "History/Count"}) {
+        expected.push_back(key);
+    }
+    for (int i = 0; i < 12; ++i)
+        expected.push_back("History/" + indexKey(i));
+    for (const char* key : {"Function/Count", "Function/ 0", "Function/ 1"})
+        expected.push_back(key);
+    for (std::string& key : expected)
+        key = "Tallix/" + key;
+    EXPECT_EQ(store.writeOrder(), expected);
+
+    const std::pair<const char*, const char*> values[] = {{"Form/CalcLeft", "720"},
+                                                          {"Option/Digits", "8"},
+                                                          {"Font/FontStyle80", "1"},
+                                                          {"Color/TextColor6", "-2147483640"},
+                                                          {"Color/BackColor8", "16744192"},
+                                                          {"History/Input", "x^2:3"},
+                                                          {"History/Count", "1"},
+                                                          {"History/ 0", "1+1"},
+                                                          {"History/ 1", "Empty"},
+                                                          {"History/ 11", ""},
+                                                          {"Function/Count", "2"},
+                                                          {"Function/ 0", "area:pi*x^2"},
+                                                          {"Function/ 1", "x+1"}};
+    for (const auto& [address, value] : values) {
+        const std::string text(address);
+        const std::size_t slash = text.find('/');
+        EXPECT_EQ(store.read("Tallix", text.substr(0, slash), text.substr(slash + 1), "?"), value) << address;
+    }
 }
 
 TEST(CalculatorSettings, StoreFailureStopsTheSaveWithItsMarker) {
@@ -178,6 +126,36 @@ TEST(CalculatorSettings, SaveThenReadGivesTheSameSettings) {
     const SettingsReadResult read = readCalculatorSettings(store);
     EXPECT_FALSE(read.failure.has_value());
     EXPECT_EQ(read.settings, s);
+}
+
+// Every number the save writes reads back as the same value at the ends of
+// its range (Digits and the history count at their clamp bounds).
+TEST(CalculatorSettings, EveryNumberReadsBackAtItsLimits) {
+    struct Ends {
+        float position;
+        std::int16_t whole;
+        std::int32_t colour;
+        std::int16_t digits;
+        int historyCount;
+    };
+    constexpr float kSingleMax = std::numeric_limits<float>::max();
+    for (const Ends& ends :
+         {Ends{kSingleMax, 32767, 2147483647, 15, 11}, Ends{-kSingleMax, -32768, -2147483647 - 1, 6, 0},
+          Ends{std::numeric_limits<float>::denorm_min(), 1, 1, 8, 1},
+          Ends{-std::numeric_limits<float>::min(), -1, -1, 8, 1}}) {
+        CalculatorSettings s;
+        s.calcLeft = s.calcTop = ends.position;
+        s.options = {ends.digits, ends.whole, ends.whole, ends.whole, ends.whole, ends.whole};
+        for (FontArea& area : s.areas)
+            area = {"Sans", ends.whole, ends.whole, ends.whole, ends.whole, ends.colour, ends.colour};
+        for (int i = 0; i < ends.historyCount; ++i)
+            s.history.add("h" + std::to_string(i));
+        MemorySettingsStore store;
+        ASSERT_FALSE(saveSettings(store, s).has_value());
+        const SettingsReadResult read = readCalculatorSettings(store);
+        ASSERT_FALSE(read.failure.has_value()) << read.failure->text << " at " << ends.position;
+        EXPECT_EQ(read.settings, s);
+    }
 }
 
 TEST(CalculatorSettings, OnlyTwelveHistoryKeysAreRead) {
@@ -230,14 +208,10 @@ TEST(CalculatorSettings, OverflowStopsTheReadWithItsMarker) {
     EXPECT_EQ(read.settings.options.digits, 12);       // read before: kept
     EXPECT_EQ(read.settings.area(6).name, "Courier");  // read before: kept
     EXPECT_EQ(read.settings.area(8).size, 8);          // after: default
-}
 
-TEST(CalculatorSettings, ColourOverflowMarker) {
-    MemorySettingsStore store;
-    store.write("Tallix", "Color", "BackColor7", "99999999999");
-    const SettingsReadResult read = readCalculatorSettings(store);
-    ASSERT_TRUE(read.failure.has_value());
-    EXPECT_EQ(read.failure->text, "Error Code = MGST04");
+    MemorySettingsStore colours;
+    colours.write("Tallix", "Color", "BackColor7", "99999999999");
+    EXPECT_EQ(readCalculatorSettings(colours).failure->text, "Error Code = MGST04");
 }
 
 TEST(CalculatorSettings, PublishedValues) {
@@ -253,29 +227,24 @@ TEST(CalculatorSettings, PublishedValues) {
 
 // ---- title bar glyphs and the fonts dialog ----
 
-// Channels are mixed one by one: 0x00BBGGRR, so 0x3EBCFA is red 250, green 188, blue 62.
-TEST(ButtonColors, DefaultTitleBarGivesAnOrangeHover) {
-    // Text &H7FFFFF (light yellow) on 16744192 = &HFF7F00 (blue): contrast (255, 128, 0).
-    const ButtonColors colors = setButtonColors(8388607, 16744192);
-    EXPECT_EQ(colors.normal, 8388607);
-    EXPECT_EQ(colors.hover, 0x3EBCFA);    // (510, 383, 127) * 0.49
-    EXPECT_EQ(colors.pressed, 0x38A9E1);  // hover * 0.9
-}
-
-TEST(ButtonColors, DarkBackgroundGivesLightHover) {
-    // Mixed in one packed number this pair gave 0xBC28F5, a dark purple.
-    const ButtonColors colors = setButtonColors(8388607, 0x000000);
-    EXPECT_EQ(colors.hover, 0xBBFAFA);
-    EXPECT_EQ(setButtonColors(0xFFFFFF, 0x000000).hover, 0xFAFAFA);
-    EXPECT_EQ(setButtonColors(0xFFFFFF, 0x000000).pressed, 0xE1E1E1);
-    // Red text on black: red stays strongest, nothing carries into green.
-    EXPECT_EQ(setButtonColors(0x0000FF, 0x000000).hover, 0x7D7DFA);
-}
-
-TEST(ButtonColors, LightBackgroundWithDarkTextGivesDarkHover) {
-    const ButtonColors colors = setButtonColors(0, 0xFFFFFF);
-    EXPECT_EQ(colors.hover, 0);
-    EXPECT_EQ(colors.pressed, 0);
+TEST(ButtonColors, HoverAndPressedAreMixedChannelByChannel) {
+    struct Case {
+        int text, back, hover, pressed;
+    };
+    // 0x00BBGGRR. The default title bar, light yellow &H7FFFFF on 16744192 =
+    // &HFF7F00: contrast (255, 128, 0), hover (510, 383, 127) * 0.49 = 0x3EBCFA,
+    // an orange; pressed hover * 0.9. The default text on black gives a light
+    // hover (mixed in one packed number it gave 0xBC28F5, a dark purple); red
+    // on black stays red-most, nothing carries into green; black on white
+    // stays black.
+    for (const Case c : {Case{8388607, 16744192, 0x3EBCFA, 0x38A9E1}, Case{8388607, 0, 0xBBFAFA, 0xA8E1E1},
+                         Case{0xFFFFFF, 0, 0xFAFAFA, 0xE1E1E1}, Case{0x0000FF, 0, 0x7D7DFA, 0x7070E1},
+                         Case{0, 0xFFFFFF, 0, 0}}) {
+        const ButtonColors colors = setButtonColors(c.text, c.back);
+        EXPECT_EQ(colors.normal, c.text);
+        EXPECT_EQ(colors.hover, c.hover) << c.text;
+        EXPECT_EQ(colors.pressed, c.pressed) << c.text;
+    }
 }
 
 TEST(FontsDialog, SizeIsLimited) {

@@ -2,43 +2,25 @@
 #include "converter/engine/batch_conversion.h"
 #include "converter/engine/linear_conversion.h"
 
+#include "table_test_support.h"
+
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace quantora {
 namespace {
 
-namespace fs = std::filesystem;
-
-UnitItem unit(const char* name, const char* rate, const char* offset) {
-    UnitItem u;
-    u.icon = 1;
-    u.name = name;
-    u.rate = rate;
-    u.offset = offset;
-    return u;
-}
-
-void setUnits(ConversionTable& table, int q, const char* name, const std::vector<UnitItem>& units) {
-    Quantity& quantity = table.quantity(q);
-    quantity.name = name;
-    quantity.unitCount = static_cast<std::int16_t>(units.size());
-    for (std::size_t j = 0; j < units.size(); ++j)
-        table.unit(q, static_cast<int>(j) + 1) = units[j];
-}
+using tabletest::setUnits;
+using tabletest::unit;
 
 std::string goldenPath(const std::string& name) {
     return std::string(TEST_DATA_DIR) + "/batch/" + name;
 }
 
 std::string bytesOf(const std::string& path) {
-    std::string bytes;
-    EXPECT_TRUE(common::fileio::readAll(path, bytes)) << path;
-    return bytes;
+    return tabletest::readBytes(path);
 }
 
 class EngineBatch : public testing::Test {
@@ -46,48 +28,23 @@ protected:
     enum Quantities { kLength = 1, kTemperature, kOdd };
 
     EngineBatch() {
-        // ctest runs every test in its own process, possibly at the same time.
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() /
-                ("engine_batch_" + std::string(test->name()) + "_" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(m_dir);
-
         setUnits(
             m_table, kLength, "Length",
             {unit("m", "1", "0"), unit("mm", "0.001", "0"), unit("km", "1000", "0"), unit("", "1", "0")});
         setUnits(m_table, kTemperature, "Temperature",
-                 {unit("K", "1", "0"),
-                  unit("\xC2\xB0"
-                       "C",
-                       "1", "273.15"),
-                  unit("\xC2\xB0"
-                       "F",
-                       "0.555555555555556", "255.372222222222")});
+                 {unit("K", "1", "0"), unit("°C", "1", "273.15"),
+                  unit("°F", "0.555555555555556", "255.372222222222")});
         setUnits(m_table, kOdd, "Odd",
                  {unit("ten", "10", "0"), unit("huge", "1e999", "0"), unit("one", "1", "0")});
         m_table.quantityCount = 3;
     }
 
-    ~EngineBatch() override {
-        std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(m_dir, ec)) {
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
-        }
-        fs::remove_all(m_dir, ec);
-    }
-
     // A private copy of a golden input file, since a run rewrites it.
-    std::string copyOf(const std::string& name) {
-        const std::string path = (m_dir / name).string();
-        fs::copy_file(goldenPath(name), path, fs::copy_options::overwrite_existing);
-        return path;
-    }
+    std::string copyOf(const std::string& name) { return fileWith(name, bytesOf(goldenPath(name))); }
 
     std::string fileWith(const std::string& name, const std::string& bytes) {
-        const std::string path = (m_dir / name).string();
-        std::string error;
-        EXPECT_TRUE(common::fileio::replaceFile(path, bytes, error, false)) << error;
+        const std::string path = m_folder.file(name);
+        tabletest::writeBytes(path, bytes);
         return path;
     }
 
@@ -122,9 +79,9 @@ protected:
         return read.failure->text.substr(std::min(lead.size(), read.failure->text.size()));
     }
 
+    tabletest::TempFolder m_folder;
     ConversionTable m_table;
     UnitChoice m_units;
-    fs::path m_dir;
 };
 
 TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
@@ -169,9 +126,40 @@ TEST_F(EngineBatch, FileEncodingIsKept) {
     }
 }
 
+// Bytes Windows-1252 leaves undefined are no reason to change the file's
+// encoding: every line a run does not touch keeps its bytes.
+TEST_F(EngineBatch, UndefinedWindows1252BytesSurviveARun) {
+    const std::string undefined = "\x81\x8D\x8F\x90\x9D";
+    const std::string path = fileWith("undefined.txt",
+                                      "Temperature\r\n\xB0"
+                                      "F; probe \xB5" +
+                                          undefined + "\r\n212;" + undefined + "\r\n");
+    BatchData data = open(path);
+    ASSERT_TRUE(runInto(data, 2).completed);
+    EXPECT_EQ(bytesOf(path),
+              "Temperature\r\n\xB0"
+              "F; probe \xB5" +
+                  undefined + " \xB0" + "C;\r\n212;" + undefined + " 100.000;\r\n");
+    BatchData again = open(path);
+    ASSERT_TRUE(runInto(again, 1).completed);
+    EXPECT_NE(bytesOf(path).find("212;" + undefined + " 100.000; 373.150;\r\n"), std::string::npos);
+}
+
+// A file the run writes in Windows-1252 must not pass for UTF-8 when read
+// again: an ASCII file given a unit whose Windows-1252 bytes form UTF-8.
+TEST_F(EngineBatch, WrittenFileReadsBackAsWritten) {
+    m_table.unit(kLength, 2).name = "Fu\xC3\x9F\xC2\xB2";
+    const std::string path = fileWith("ascii.txt", "Length\r\nm\r\n1\r\n");
+    BatchData data = open(path);
+    ASSERT_TRUE(runInto(data, 2).completed);
+    BatchData again = open(path);
+    EXPECT_EQ(again.line(1), data.line(1));
+    EXPECT_EQ(again.line(1), "m; Fu\xC3\x9F\xC2\xB2;");
+}
+
 TEST_F(EngineBatch, ReadFailuresNameThePositionReached) {
-    EXPECT_EQ(readFailureMarker((m_dir / "missing.txt").string()), "1113 1902 0302");
-    EXPECT_EQ(readFailureMarker(m_dir.string()), "1113 1902 0302");
+    EXPECT_EQ(readFailureMarker(m_folder.file("missing.txt")), "1113 1902 0302");
+    EXPECT_EQ(readFailureMarker(m_folder.path()), "1113 1902 0302");
     EXPECT_EQ(readFailureMarker(fileWith("empty.txt", "")), "1113 1902 0305");
     EXPECT_EQ(readFailureMarker(fileWith("one.txt", "Length\r\n\r\n")), "1113 1902 0305");
     EXPECT_EQ(readFailureMarker(fileWith("quantity.txt", "Lengths\r\nm\r\n1\r\n")), "1113 1902 0307");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 
@@ -78,26 +79,21 @@ TEST(TableRead, ReadsEverySectionIntoTheTable) {
     EXPECT_TRUE(tabletest::isReadOnly(loaded.path));
 }
 
-TEST(TableRead, BlankLinesAndPaddedTerminatorsReadTheSame) {
+TEST(TableRead, BlankLinesPaddedTerminatorsAndLineFeedsReadTheSame) {
     std::vector<std::string> padded;
+    std::string lineFeeds;
     for (const std::string& line : tabletest::smallTableLines()) {
         padded.push_back(line == ";E;" ? "   ;E;  " : line);
         padded.push_back("   ");
+        lineFeeds += line + "\n";
     }
     LoadedTable plain(tabletest::smallTableLines());
-    LoadedTable spaced(padded);
-    ASSERT_EQ(spaced.outcome.result, 0);
-    EXPECT_EQ(spaced.table.quantityCount, plain.table.quantityCount);
-    EXPECT_EQ(spaced.table.unit(3, 2), plain.table.unit(3, 2));
-}
-
-TEST(TableRead, LineFeedOnlyFilesRead) {
-    std::string text;
-    for (const std::string& line : tabletest::smallTableLines())
-        text += line + "\n";
-    LoadedTable loaded(text, TableLimits{});
-    EXPECT_EQ(loaded.outcome.result, 0);
-    EXPECT_EQ(loaded.table.unit(3, 1).memo, "SI base unit");
+    for (const LoadedTable& other : {LoadedTable(padded), LoadedTable(lineFeeds, TableLimits{})}) {
+        ASSERT_EQ(other.outcome.result, 0);
+        EXPECT_EQ(other.table.quantityCount, plain.table.quantityCount);
+        EXPECT_EQ(other.table.unit(3, 1), plain.table.unit(3, 1));
+        EXPECT_EQ(other.table.unit(3, 2), plain.table.unit(3, 2));
+    }
 }
 
 TEST(TableRead, MissingFileNamesThePath) {
@@ -127,6 +123,10 @@ struct FailureCase {
     std::vector<std::string> lines;
     std::string message;
 };
+
+std::ostream& operator<<(std::ostream& out, const FailureCase& c) {
+    return out << c.name;
+}
 
 class TableReadFailure : public testing::TestWithParam<FailureCase> {};
 
@@ -201,6 +201,10 @@ struct ReferenceCase {
     int refCount;
     std::vector<std::string> notices;
 };
+
+std::ostream& operator<<(std::ostream& out, const ReferenceCase& c) {
+    return out << c.fields << " fields";
+}
 
 class ReferencePairs : public testing::TestWithParam<ReferenceCase> {};
 
@@ -346,6 +350,55 @@ TEST(TableSave, KeepsTheEncodingAndWidensToUtf8WhenNeeded) {
     EXPECT_NE(saved.find("ohm \xCE\xA9"), std::string::npos);
 }
 
+// Whatever encoding the writer picks, the reader takes back the text written:
+// Windows-1252 bytes that pass for UTF-8 ("Fu\xDF\xB2"), names read from a
+// file that is not UTF-8, a file with a byte-order mark, random mixes.
+TEST(TableSave, SavedTableLoadsBackIdenticalWhateverItsEncoding) {
+    auto reloaded = [](const ConversionTable& saved) {
+        ConversionTable again;
+        again.filePath = saved.filePath;
+        EXPECT_EQ(readTable(again, {}, "", 15, 15).result, 0);
+        return again;
+    };
+    {
+        LoadedTable mixed(std::string("1;;\xC9\n1;\xEF\xBF\xBD\n;E;\n;E;"), TableLimits{});
+        ASSERT_EQ(mixed.outcome.result, 0);
+        ASSERT_TRUE(saveTable(mixed.table, {}).ok);
+        EXPECT_EQ(reloaded(mixed.table).category(2).name, "\xC3\xAF\xC2\xBF\xC2\xBD");
+    }
+    {
+        LoadedTable ascii(tabletest::smallTableLines());
+        ascii.table.unit(3, 2).memo = "12 inches, Fu\xC3\x9F\xC2\xB2";
+        ASSERT_TRUE(saveTable(ascii.table, {}).ok);
+        EXPECT_EQ(reloaded(ascii.table).unit(3, 2).memo, "12 inches, Fu\xC3\x9F\xC2\xB2");
+    }
+    {
+        LoadedTable marked("\xEF\xBB\xBF" + tabletest::joinCrlf(tabletest::smallTableLines()), TableLimits{});
+        ASSERT_EQ(marked.outcome.result, 0);
+        EXPECT_EQ(marked.table.category(1).icon, 2);
+        ASSERT_TRUE(saveTable(marked.table, allExpanded(marked.table)).ok);
+        EXPECT_EQ(tabletest::readBytes(marked.path),
+                  "\xEF\xBB\xBF" + tabletest::joinCrlf(tabletest::smallTableLines()));
+    }
+    // Characters with and without Windows-1252 bytes, and bytes that start or
+    // continue UTF-8 sequences when written in Windows-1252.
+    const std::vector<std::string> pieces{"a",        " ",        "\xC3\x9F",     "\xC2\xB2",
+                                          "\xC3\x83", "\xC2\xA9", "\xC2\x81",     "\xE2\x82\xAC",
+                                          "\xCE\xA9", "\xC3\xA2", "\xE2\x80\x9C", "\xC2\xB1"};
+    std::mt19937 random(17);
+    LoadedTable table(tabletest::smallTableLines());
+    for (int round = 0; round < 100; ++round) {
+        std::string memo;
+        for (int n = 1 + static_cast<int>(random() % 5); n > 0; --n)
+            memo += pieces[random() % pieces.size()];
+        table.table.unit(3, 1).memo = memo;
+        table.table.fileEncoding = random() % 2 == 0 ? ConversionTable::FileEncoding::Windows1252
+                                                     : ConversionTable::FileEncoding::Utf8;
+        ASSERT_TRUE(saveTable(table.table, {}).ok);
+        ASSERT_EQ(reloaded(table.table).unit(3, 1).memo, memo) << tabletest::readBytes(table.path);
+    }
+}
+
 TEST(TableSave, UnwritableFolderIsReportedAndNothingIsLeftBehind) {
     LoadedTable loaded(tabletest::smallTableLines());
     loaded.table.filePath = loaded.folder.file("missing/sub/table.dat");
@@ -355,6 +408,32 @@ TEST(TableSave, UnwritableFolderIsReportedAndNothingIsLeftBehind) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(loaded.folder.path()),
                             std::filesystem::directory_iterator{}),
               1);
+}
+
+// A killed save leaves its temporary beside the table; the next save of that
+// table removes it, and nothing that belongs to another file or to a save
+// still running (process 1 runs).
+TEST(TableSave, LeftoversOfKilledSavesGoWithTheNextSave) {
+    LoadedTable loaded(tabletest::smallTableLines());
+    const std::string gone = "2147483647";  // beyond any process id
+    const std::vector<std::string> leftovers{"table.dat.~saving-" + gone + "-0",
+                                             "table.dat.~saving-" + gone + "-17"};
+    const std::vector<std::string> kept{"table.dat.~saving-1-0", "other.dat.~saving-" + gone + "-0",
+                                        "table.dat.~saving-" + gone, "table.dat.~saving-x-1",
+                                        "table.dat.bak"};
+    for (const std::string& name : leftovers)
+        tabletest::writeBytes(loaded.folder.file(name), "half a table");
+    for (const std::string& name : kept)
+        tabletest::writeBytes(loaded.folder.file(name), "keep");
+    ASSERT_TRUE(saveTable(loaded.table, {}).ok);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(loaded.folder.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected = kept;
+    expected.push_back("table.dat");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
 }
 
 TEST(TableFields, FieldAndCountRules) {
@@ -370,14 +449,9 @@ TEST(TableFields, FieldAndCountRules) {
     EXPECT_EQ(fileNameOf("/home/u/tables/MY.DAT"), "MY.DAT");
 }
 
-}  // namespace
-
-namespace {
-using namespace quantora;
-
 // A table filling every limit: what the program can build must load back.
 TEST(TableLimitsRoundTrip, FullTableSavesAndLoadsBack) {
-    tabletest::TempFolder folder;
+    TempFolder folder;
     ConversionTable table;
     const TableLimits limits = table.limits();
     table.filePath = folder.file("full.dat");
@@ -403,11 +477,6 @@ TEST(TableLimitsRoundTrip, FullTableSavesAndLoadsBack) {
     EXPECT_EQ(reread.quantity(200).unitCount, 100);
     EXPECT_EQ(reread.unit(200, 100).name, "u100");
 }
-}  // namespace
-
-namespace {
-using namespace quantora;
-
 // Damaged files of every kind load or fail with a notice; none throws or
 // leaves the table in a state the rest of the program cannot walk.
 TEST(TableReadRobustness, MutatedFilesNeverEscapeTheReader) {

@@ -1,5 +1,8 @@
 #pragma once
-// Temporary folders and table files for the table tests.
+// What the converter core tests share: temporary folders, file bytes, table
+// files and small tables built in memory.
+
+#include "converter/table/conversion_table.h"
 
 #include <filesystem>
 #include <fstream>
@@ -52,6 +55,24 @@ inline bool isReadOnly(const std::string& path) {
     using std::filesystem::perms;
     const perms p = std::filesystem::status(path).permissions();
     return (p & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none;
+}
+
+// A unit with icon 1.
+inline quantora::UnitItem unit(const char* name, const char* rate, const char* offset,
+                               const char* rateError = "", const char* offsetError = "",
+                               const char* memo = "") {
+    return {1, name, rate, offset, rateError, offsetError, memo};
+}
+
+// Names quantity q (icon 1) and gives it these units.
+inline void setUnits(quantora::ConversionTable& table, int q, const char* name,
+                     const std::vector<quantora::UnitItem>& units) {
+    quantora::Quantity& quantity = table.quantity(q);
+    quantity.icon = 1;
+    quantity.name = name;
+    quantity.unitCount = static_cast<std::int16_t>(units.size());
+    for (std::size_t j = 0; j < units.size(); ++j)
+        table.unit(q, static_cast<int>(j) + 1) = units[j];
 }
 
 // The two special quantities every table begins with, each with one unit.
