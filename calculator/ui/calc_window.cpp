@@ -434,9 +434,8 @@ void CalcWindow::closeEvent(QCloseEvent* event) {
         m_help->close();
     CalculatorSettings& s = m_context.calculator.settings();
     s.input = common::trimmed(m_input->text().toStdString());
-    if (const std::optional<common::Notice> failure = saveSettings(m_context.store, s))
+    if (const std::optional<common::Notice> failure = saveSettingsAtExit(m_context.store, s))
         m_context.messages.present(this, *failure);
-    publishExit(m_context.store);
     event->accept();
 }
 

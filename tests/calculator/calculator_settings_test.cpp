@@ -36,6 +36,31 @@ private:
     int m_left;
 };
 
+// A store in memory that counts its syncs, each of which replaces a file on disk.
+class CountingStore final : public common::SettingsStore {
+public:
+    std::string read(std::string_view application, std::string_view section, std::string_view key,
+                     std::string_view defaultValue) const override {
+        return m_memory.read(application, section, key, defaultValue);
+    }
+    void write(std::string_view application, std::string_view section, std::string_view key,
+               std::string_view value) override {
+        m_memory.write(application, section, key, value);
+    }
+    void remove(std::string_view application, std::string_view section, std::string_view key) override {
+        m_memory.remove(application, section, key);
+    }
+    bool sync() override {
+        ++syncs;
+        return syncSucceeds;
+    }
+    int syncs = 0;
+    bool syncSucceeds = true;
+
+private:
+    MemorySettingsStore m_memory;
+};
+
 TEST(CalculatorSettings, EmptyStoreGivesTheDefaults) {
     const MemorySettingsStore store;
     const SettingsReadResult read = readCalculatorSettings(store);
@@ -223,6 +248,27 @@ TEST(CalculatorSettings, PublishedValues) {
     publishExit(store);
     EXPECT_EQ(store.read("Tallix", "History", "Result", "?"), "");
     EXPECT_EQ(store.read("Tallix", "Form", "Run", "?"), "0");
+}
+
+TEST(CalculatorSettings, ExitIsPublishedWithTheSettingsInOneSync) {
+    CountingStore store;
+    CalculatorSettings settings;
+    settings.input = "1+1";
+    publishRun(store, true);
+    publishResult(store, "2.0000000");
+    store.syncs = 0;
+    EXPECT_FALSE(saveSettingsAtExit(store, settings).has_value());
+    EXPECT_EQ(store.syncs, 1);
+    EXPECT_EQ(store.read("Tallix", "History", "Result", "?"), "");
+    EXPECT_EQ(store.read("Tallix", "Form", "Run", "?"), "0");
+    EXPECT_EQ(store.read("Tallix", "History", "Input", "?"), "1+1");
+    // A store that cannot keep the values: reported, and the exit is tried again.
+    store.syncSucceeds = false;
+    store.syncs = 0;
+    const std::optional<common::Notice> failure = saveSettingsAtExit(store, settings);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->text, "Error Code = MSST04");
+    EXPECT_EQ(store.syncs, 2);
 }
 
 // ---- title bar glyphs and the fonts dialog ----
