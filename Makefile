@@ -5,7 +5,7 @@ BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: run test bench asan build deps clean
+.PHONY: run run-tallix test bench asan build deps clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,6 +18,9 @@ build: $(BUILD)/build.ninja
 
 run: build
 	$(BUILD)/bin/quantora
+
+run-tallix: build
+	$(BUILD)/bin/tallix
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -1,24 +1,44 @@
 #include "calculator/eval/button_colors.h"
 
 #include <algorithm>
+#include <array>
 
 #include "common/numeric_text.h"
 
 namespace tallix {
 
-ButtonColors setButtonColors(std::int32_t textColor, std::int32_t backColor) {
-    const std::uint32_t back = static_cast<std::uint32_t>(backColor);
-    const double red = back & 0xFFu;
-    const double green = (back >> 8) & 0xFFu;
-    const double blue = (back >> 16) & 0xFFu;
-    const double contrast = (255.0 - red) + (255.0 - green) * 256.0 + (255.0 - blue) * 65536.0;
+namespace {
 
-    const double hover = common::roundHalfEven((contrast + textColor) * 0.49);
-    const double pressed = common::roundHalfEven(hover * 0.9);
-    const auto limit = [blue](double value) {
-        return static_cast<std::int32_t>(std::max(std::min(value, 16777215.0), blue));
-    };
-    return ButtonColors{textColor, limit(hover), limit(pressed)};
+using Channels = std::array<double, 3>;  // red, green, blue
+
+Channels channelsOf(std::int32_t color) {
+    const auto bits = static_cast<std::uint32_t>(color);
+    return {static_cast<double>(bits & 0xFFu), static_cast<double>((bits >> 8) & 0xFFu),
+            static_cast<double>((bits >> 16) & 0xFFu)};
+}
+
+std::int32_t packed(const Channels& c) {
+    std::uint32_t bits = 0;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        const auto channel = static_cast<std::uint32_t>(std::clamp(c[i], 0.0, 255.0));
+        bits |= channel << (8 * i);
+    }
+    return static_cast<std::int32_t>(bits);
+}
+
+}  // namespace
+
+ButtonColors setButtonColors(std::int32_t textColor, std::int32_t backColor) {
+    const Channels text = channelsOf(textColor);
+    const Channels back = channelsOf(backColor);
+    Channels hover{};
+    Channels pressed{};
+    for (std::size_t i = 0; i < hover.size(); ++i) {
+        const double contrast = 255.0 - back[i];
+        hover[i] = std::min(common::roundHalfEven((contrast + text[i]) * 0.49), 255.0);
+        pressed[i] = common::roundHalfEven(hover[i] * 0.9);
+    }
+    return ButtonColors{textColor, packed(hover), packed(pressed)};
 }
 
 std::int16_t dialogFontSize(std::string_view sizeText) {

@@ -219,4 +219,15 @@ void publishExit(common::SettingsStore& store) {
     store.sync();
 }
 
+std::optional<common::Notice> saveSettingsAtExit(common::SettingsStore& store,
+                                                 const CalculatorSettings& settings) {
+    store.write(kApplication, "History", "Result", "");
+    store.write(kApplication, "Form", "Run", "0");
+    std::optional<common::Notice> failure = saveSettings(store, settings);
+    if (failure) {
+        store.sync();
+    }
+    return failure;
+}
+
 }  // namespace tallix

@@ -110,5 +110,10 @@ void publishResult(common::SettingsStore& store, std::string_view resultText);
 void publishRun(common::SettingsStore& store, bool running);
 // On exit: "History"/"Result" = "" and "Form"/"Run" = "0".
 void publishExit(common::SettingsStore& store);
+// The closing window's save: the exit values and every setting, stored with
+// one sync (each sync replaces the file on disk). The exit is published even
+// when the settings cannot be saved.
+std::optional<common::Notice> saveSettingsAtExit(common::SettingsStore& store,
+                                                 const CalculatorSettings& settings);
 
 }  // namespace tallix

@@ -120,6 +120,9 @@ private:
 // and the hyperbolic submenu mnuPasterHypArray 0..12.
 extern const std::array<std::string_view, 24> kPasterCaptions;
 extern const std::array<std::string_view, 13> kPasterHypCaptions;
+// The paster's separators; positions 19 to 22 hold nothing at all.
+inline constexpr std::array<int, 3> kPasterSeparators{5, 12, 23};
+inline constexpr int kPasterHypSeparator = 6;
 
 // The text a paster item inserts: "(x)" replaced by "(", cut before the first
 // ":" ("sqr(x): square root" gives "sqr(").

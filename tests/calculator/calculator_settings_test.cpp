@@ -36,6 +36,31 @@ private:
     int m_left;
 };
 
+// A store in memory that counts its syncs, each of which replaces a file on disk.
+class CountingStore final : public common::SettingsStore {
+public:
+    std::string read(std::string_view application, std::string_view section, std::string_view key,
+                     std::string_view defaultValue) const override {
+        return m_memory.read(application, section, key, defaultValue);
+    }
+    void write(std::string_view application, std::string_view section, std::string_view key,
+               std::string_view value) override {
+        m_memory.write(application, section, key, value);
+    }
+    void remove(std::string_view application, std::string_view section, std::string_view key) override {
+        m_memory.remove(application, section, key);
+    }
+    bool sync() override {
+        ++syncs;
+        return syncSucceeds;
+    }
+    int syncs = 0;
+    bool syncSucceeds = true;
+
+private:
+    MemorySettingsStore m_memory;
+};
+
 TEST(CalculatorSettings, EmptyStoreGivesTheDefaults) {
     const MemorySettingsStore store;
     const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
@@ -225,17 +250,42 @@ TEST(CalculatorSettings, PublishedValues) {
     EXPECT_EQ(store.read("Tallix", "Form", "Run", "?"), "0");
 }
 
+TEST(CalculatorSettings, ExitIsPublishedWithTheSettingsInOneSync) {
+    CountingStore store;
+    CalculatorSettings settings;
+    settings.input = "1+1";
+    publishRun(store, true);
+    publishResult(store, "2.0000000");
+    store.syncs = 0;
+    EXPECT_FALSE(saveSettingsAtExit(store, settings).has_value());
+    EXPECT_EQ(store.syncs, 1);
+    EXPECT_EQ(store.read("Tallix", "History", "Result", "?"), "");
+    EXPECT_EQ(store.read("Tallix", "Form", "Run", "?"), "0");
+    EXPECT_EQ(store.read("Tallix", "History", "Input", "?"), "1+1");
+    // A store that cannot keep the values: reported, and the exit is tried again.
+    store.syncSucceeds = false;
+    store.syncs = 0;
+    const std::optional<common::Notice> failure = saveSettingsAtExit(store, settings);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->text, "Error Code = MSST04");
+    EXPECT_EQ(store.syncs, 2);
+}
+
 // ---- title bar glyphs and the fonts dialog ----
 
-TEST(ButtonColors, HoverAndPressedFollowTheContrastWithinWhite) {
+TEST(ButtonColors, HoverAndPressedAreMixedChannelByChannel) {
     struct Case {
         int text, back, hover, pressed;
     };
-    // 16744192 is &HFF7F00: contrast &H0080FF = 33023; (33023 + 8388607) * 0.49
-    // = 4126598.7; * 0.9 = 3713939.1. White on black gives a light hover; black
-    // on white is limited up to the background's blue.
-    for (const Case c : {Case{8388607, 16744192, 4126599, 3713939}, Case{0xFFFFFF, 0, 16441671, 14797504},
-                         Case{0, 0xFFFFFF, 255, 255}, Case{0x7FFFFFFF, 0, 16777215, 16777215}}) {
+    // 0x00BBGGRR. The default title bar, light yellow &H7FFFFF on 16744192 =
+    // &HFF7F00: contrast (255, 128, 0), hover (510, 383, 127) * 0.49 = 0x3EBCFA,
+    // an orange; pressed hover * 0.9. The default text on black gives a light
+    // hover (mixed in one packed number it gave 0xBC28F5, a dark purple); red
+    // on black stays red-most, nothing carries into green; black on white
+    // stays black.
+    for (const Case c : {Case{8388607, 16744192, 0x3EBCFA, 0x38A9E1}, Case{8388607, 0, 0xBBFAFA, 0xA8E1E1},
+                         Case{0xFFFFFF, 0, 0xFAFAFA, 0xE1E1E1}, Case{0x0000FF, 0, 0x7D7DFA, 0x7070E1},
+                         Case{0, 0xFFFFFF, 0, 0}}) {
         const ButtonColors colors = setButtonColors(c.text, c.back);
         EXPECT_EQ(colors.normal, c.text);
         EXPECT_EQ(colors.hover, c.hover) << c.text;

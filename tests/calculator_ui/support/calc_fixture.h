@@ -1,0 +1,127 @@
+#pragma once
+// The fixture of the calculator's window tests: offscreen platform, the
+// settings in a fresh temporary folder, a private runtime folder, message
+// boxes and the colour chooser answered by script, and a failure for any
+// warning or modal dialog nobody expected.
+
+#include "calculator/ui/calc_program.h"
+#include "calculator/ui/color_chooser.h"
+#include "common/qt/message_presenter.h"
+#include "common/qt/qsettings_store.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+class QLineEdit;
+
+namespace calctest {
+
+// Process set-up before the application exists: offscreen platform, C number
+// locale, a private XDG_RUNTIME_DIR removed again at exit.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    TestEnvironment(const TestEnvironment&) = delete;
+    TestEnvironment& operator=(const TestEnvironment&) = delete;
+
+private:
+    std::string m_runtimeDir;
+};
+
+// Message boxes are recorded; the calculator asks no questions.
+class RecordedMessages final : public common::MessagePresenter {
+public:
+    common::NoticeAnswer present(QWidget*, const common::Notice& notice, common::NoticeButtons) override {
+        shown.push_back(notice);
+        return common::NoticeAnswer::Ok;
+    }
+    std::vector<common::Notice> shown;
+};
+
+// The colour chooser takes the next scripted colour (nothing: cancelled); an
+// unscripted choice counts as unexpected.
+class ScriptedColors final : public tallix::ColorChooser {
+public:
+    std::optional<QColor> choose(QWidget*, const QColor&) override;
+    void chooseNext(std::optional<QColor> color) { m_answers.push_back(color); }
+    int unexpected = 0;
+
+private:
+    std::deque<std::optional<QColor>> m_answers;
+};
+
+class CalcFixture {
+public:
+    CalcFixture();
+    ~CalcFixture();
+
+    // A value in the store before the window starts.
+    void setSetting(const char* section, const char* key, const QString& value);
+    // A value as another process reads it from disk.
+    QString stored(const char* section, const char* key) const;
+
+    tallix::CalcWindow& start();
+    tallix::CalcWindow& window() const { return m_program->window(); }
+    // Exit as the user does, then start again on the same store.
+    tallix::CalcWindow& restart();
+
+    QLineEdit& input() const;
+    QString result() const;
+    // The input's text replaced by expression, then Enter.
+    void evaluate(const QString& expression);
+    void trigger(const QString& actionName);
+    // The history list's visible captions, top first.
+    QStringList historyShown();
+
+    template <class T>
+    T* find(const QString& name) const {
+        return window().findChild<T*>(name);
+    }
+    // The open dialog of that name (a closed one waits for its deletion).
+    template <class T>
+    T* openDialog(const QString& name) const {
+        for (T* dialog : window().findChildren<T*>(name)) {
+            if (dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
+    }
+    // A modal dialog with this object name may open.
+    void expectDialog(const QString& name) { m_expectedDialogs << name; }
+    // Checks that nothing unexpected happened; call at the end of a test.
+    void verifyQuiet();
+
+    RecordedMessages messages;
+    ScriptedColors colors;
+
+private:
+    void watchForModalDialogs();
+
+    QTemporaryDir m_settings;
+    std::unique_ptr<common::QSettingsStore> m_store;
+    std::unique_ptr<tallix::CalcProgram> m_program;
+    QTimer m_modalWatch;
+    QStringList m_expectedDialogs;
+    QStringList m_unexpectedDialogs;
+};
+
+// Fails the running test on any warning but the offscreen platform's notes
+// on what it cannot do. Call from init().
+void failOnUnexpectedWarnings();
+
+}  // namespace calctest
+
+#define TALLIX_WINDOW_TEST_MAIN(TestObject)     \
+    int main(int argc, char* argv[]) {          \
+        calctest::TestEnvironment environment;  \
+        QApplication app(argc, argv);           \
+        TestObject test;                        \
+        return QTest::qExec(&test, argc, argv); \
+    }
