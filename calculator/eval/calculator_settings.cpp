@@ -219,15 +219,14 @@ void publishExit(common::SettingsStore& store) {
     store.sync();
 }
 
-std::optional<common::Notice> saveSettingsAtExit(common::SettingsStore& store,
-                                                 const CalculatorSettings& settings) {
+common::Status saveSettingsAtExit(common::SettingsStore& store, const CalculatorSettings& settings) {
     store.write(kApplication, "History", "Result", "");
     store.write(kApplication, "Form", "Run", "0");
-    std::optional<common::Notice> failure = saveSettings(store, settings);
-    if (failure) {
+    common::Status saved = saveSettings(store, settings);
+    if (!saved) {
         store.sync();
     }
-    return failure;
+    return saved;
 }
 
 }  // namespace tallix

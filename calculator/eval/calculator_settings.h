@@ -113,7 +113,6 @@ void publishExit(common::SettingsStore& store);
 // The closing window's save: the exit values and every setting, stored with
 // one sync (each sync replaces the file on disk). The exit is published even
 // when the settings cannot be saved.
-std::optional<common::Notice> saveSettingsAtExit(common::SettingsStore& store,
-                                                 const CalculatorSettings& settings);
+common::Status saveSettingsAtExit(common::SettingsStore& store, const CalculatorSettings& settings);
 
 }  // namespace tallix

@@ -25,13 +25,12 @@ void CalcProgram::start() {
     publishRun(m_context.store, true);
     m_context.helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Tallix.hlp");
     measureScreen();
-    SettingsReadResult read = readCalculatorSettings(m_context.store);
+    common::Outcome<CalculatorSettings> read = readCalculatorSettings(m_context.store);
     // mCheckNumberLocale: the platform's rendering of 1.24 with two decimals.
     const common::DecimalSeparator separator =
         common::detectDecimalSeparator(QLocale::system().toString(1.24, 'f', 2).toStdString());
-    m_context.calculator = Calculator(std::move(read.settings), separator);
-    if (read.failure)
-        m_context.messages.present(&m_window, *read.failure);
+    m_context.calculator = Calculator(read.take(), separator);
+    m_context.messages.presentAll(&m_window, read.notices());
     m_window.start();
 }
 

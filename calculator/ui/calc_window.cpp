@@ -434,8 +434,7 @@ void CalcWindow::closeEvent(QCloseEvent* event) {
         m_help->close();
     CalculatorSettings& s = m_context.calculator.settings();
     s.input = common::trimmed(m_input->text().toStdString());
-    if (const std::optional<common::Notice> failure = saveSettingsAtExit(m_context.store, s))
-        m_context.messages.present(this, *failure);
+    m_context.messages.presentAll(this, saveSettingsAtExit(m_context.store, s).notices());
     event->accept();
 }
 

@@ -257,7 +257,7 @@ TEST(CalculatorSettings, ExitIsPublishedWithTheSettingsInOneSync) {
     publishRun(store, true);
     publishResult(store, "2.0000000");
     store.syncs = 0;
-    EXPECT_FALSE(saveSettingsAtExit(store, settings).has_value());
+    EXPECT_TRUE(saveSettingsAtExit(store, settings).ok());
     EXPECT_EQ(store.syncs, 1);
     EXPECT_EQ(store.read("Tallix", "History", "Result", "?"), "");
     EXPECT_EQ(store.read("Tallix", "Form", "Run", "?"), "0");
@@ -265,7 +265,7 @@ TEST(CalculatorSettings, ExitIsPublishedWithTheSettingsInOneSync) {
     // A store that cannot keep the values: reported, and the exit is tried again.
     store.syncSucceeds = false;
     store.syncs = 0;
-    const std::optional<common::Notice> failure = saveSettingsAtExit(store, settings);
+    const std::optional<common::Notice> failure = saveSettingsAtExit(store, settings).failure();
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->text, "Error Code = MSST04");
     EXPECT_EQ(store.syncs, 2);
