@@ -43,6 +43,8 @@ public:
     QMenu* menu(MenuId menu) const;
     QAction* button(const QString& key) const;
     QToolBar* toolbar() const { return m_toolbar; }
+    // Ctrl+Shift+Alt+Z: the dimensions dialog, whose ReDim item stays hidden.
+    QAction* reDimKey() const { return m_reDimKey; }
     const std::vector<QMenu*>& topLevelMenus() const { return m_topLevel; }
 
     // Enables an item unless its command is not built yet.
@@ -80,6 +82,7 @@ private:
     std::set<QAction*> m_pending;
     std::vector<QAction*> m_shortcutActions;
     QToolBar* m_toolbar = nullptr;
+    QAction* m_reDimKey = nullptr;
 };
 
 }  // namespace quantora

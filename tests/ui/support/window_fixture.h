@@ -83,6 +83,8 @@ public:
     bool close();
     // Checks that nothing unexpected happened; call at the end of a test.
     void verifyQuiet();
+    // A modal dialog the test means to drive, by object name: the watch leaves it open.
+    void expectDialog(const QString& objectName) { m_expectedDialogs << objectName; }
 
     QString folder() const { return m_tables.path(); }
     QString tablePath() const { return m_tables.filePath(QStringLiteral("DEFAULT.DAT")); }
@@ -118,6 +120,7 @@ private:
     std::unique_ptr<quantora::ConverterProgram> m_program;
     QTimer m_modalWatch;
     QStringList m_modalDialogs;
+    QStringList m_expectedDialogs;
 };
 
 // Fails the running test on any warning but the offscreen platform's notes
