@@ -115,6 +115,7 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
 void CommandDispatcher::dispatchFile(FileItem item) {
     switch (item) {
         case FileItem::Open:
+            m_parts.edits.closeMemo();
             m_parts.files.open();
             break;
         case FileItem::Save:
@@ -133,7 +134,7 @@ void CommandDispatcher::dispatchFile(FileItem item) {
 
 void CommandDispatcher::dispatchButton(const QString& key) {
     if (key == QLatin1String("Open"))
-        m_parts.files.open();
+        dispatchFile(FileItem::Open);
     else if (key == QLatin1String("SaveAs"))
         m_parts.files.saveAs();
     else if (key == QLatin1String("Copy"))

@@ -49,6 +49,8 @@ EditCommands::EditCommands(ConverterContext& context, QWidget& window, Parts par
     connect(&rename, &RenameInPlace::nodeRenameStarted, this,
             [this](int) { m_renamedQuantity = m_context.session.selection().quantity; });
     connect(&rename, &RenameInPlace::nodeRenamed, this, &EditCommands::nodeRenamed);
+    connect(&rename, &RenameInPlace::unitRenameStarted, this,
+            [this](int) { m_renamedUnitQuantity = m_context.session.selection().quantity; });
     connect(&rename, &RenameInPlace::unitRenamed, this, &EditCommands::unitRenamed);
     connect(&parts.views, &QuantityViews::memoWanted, this, &EditCommands::showMemo);
 }
@@ -164,6 +166,7 @@ void EditCommands::openTreeItemDialog(TreeItemMode mode, const NamedIcon& item) 
     connect(dialog, &CategoryPropertiesDialog::helpRequested, this,
             [this, dialog](int topic) { showHelp(*dialog, topic); });
     connect(dialog, &QDialog::accepted, this, [this, dialog, mode, node, q, item] {
+        closeMemo();
         m_parts.views.preserveTree();
         afterTreeEdit(acceptTreeItemDialog(m_context.table, mode, node, q, item, dialog->values()));
     });
@@ -193,6 +196,7 @@ void EditCommands::openUnitDialog(UnitDialogMode mode, const UnitItem& unit) {
     connect(dialog, &PropertyPagesDialog::helpRequested, this,
             [this, dialog](int topic) { showHelp(*dialog, topic); });
     connect(dialog, &QDialog::accepted, this, [this, mode, kind, q, u, unit, values] {
+        closeMemo();
         afterUnitEdit(acceptUnitDialog(m_context.table, mode, kind, q, u, unit, values()));
     });
     show(dialog);
@@ -208,6 +212,7 @@ void EditCommands::openRemoval(DeleteTarget target) {
         return;
     auto* dialog = new RemovalDialog(qt(question), m_parts.icons, &m_window);
     connect(dialog, &QDialog::accepted, this, [this, target, node, q, u] {
+        closeMemo();
         if (target == DeleteTarget::TreeNode) {
             m_parts.views.preserveTree();
             afterTreeEdit(deleteTreeItem(m_context.table, node));
@@ -294,6 +299,11 @@ MemoWindow* EditCommands::memoWindow() const {
     return m_memo;
 }
 
+void EditCommands::closeMemo() {
+    if (m_memo)
+        m_memo->close();
+}
+
 void EditCommands::showMemo() {
     const ConversionTable& table = m_context.table;
     const Selection& selection = m_context.session.selection();
@@ -358,7 +368,7 @@ void EditCommands::nodeRenamed(int node, const QString& text) {
 
 void EditCommands::unitRenamed(int unit, const QString& text) {
     ConversionTable& table = m_context.table;
-    const int q = m_context.session.selection().quantity;
+    const int q = m_renamedUnitQuantity;
     if (!renameUnit(table, q, unit, text.toStdString()))
         return;
     m_parts.views.list().setUnitName(unit, qt(table.unit(q, unit).name));

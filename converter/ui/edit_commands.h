@@ -53,6 +53,9 @@ public:
 
     // The memo window while it is open.
     MemoWindow* memoWindow() const;
+    // Closes the memo window, which hands its text to the table, before
+    // anything moves the unit it shows.
+    void closeMemo();
 
 private:
     void openTreeItemDialog(TreeItemMode mode, const NamedIcon& item);
@@ -74,7 +77,8 @@ private:
     Parts m_parts;
     Hooks m_hooks;
     QPointer<MemoWindow> m_memo;
-    int m_renamedQuantity = -1;  // the quantity recorded when a node's renaming began
+    int m_renamedQuantity = -1;      // the quantity recorded when a node's renaming began
+    int m_renamedUnitQuantity = -1;  // the quantity whose unit is being renamed
 };
 
 }  // namespace quantora

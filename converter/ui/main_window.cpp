@@ -327,8 +327,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!c.loadFailed)
         preserveTreeNodeStatus(c.table, m_views.expandedQuery());
     // An open memo hands its text over before the question about changes.
-    if (MemoWindow* memo = m_edits.memoWindow())
-        memo->close();
+    m_edits.closeMemo();
     if (c.loadFailed) {
         event->accept();
         return;

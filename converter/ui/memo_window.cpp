@@ -1,8 +1,8 @@
 #include "converter/ui/memo_window.h"
 
 #include <QCloseEvent>
-#include <QPlainTextEdit>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace quantora {
