@@ -141,9 +141,14 @@ EditOutcome insertListItem(ConversionTable& table, const UnitItem& unit, int q, 
     if (table.unitCapacity() < count || count + 1 > table.unitDimension())
         return outcome;
     const int after = p < 0 ? 0 : (p > count ? count : p);
+    // A copy first: the unit may live in this very storage, which grows below.
+    const UnitItem stored = storableUnit(unit);
+    // The storage takes its new last position before anything moves, so no
+    // position moved from is left behind by a reallocation.
+    table.unit(q, count + 1);
     for (int j = count; j > after; --j)
         table.unit(q, j + 1) = table.unit(q, j);
-    table.unit(q, after + 1) = storableUnit(unit);
+    table.unit(q, after + 1) = stored;
     ++table.quantity(q).unitCount;
     table.changed = true;
     outcome.done = true;
@@ -167,6 +172,7 @@ bool deleteListItem(ConversionTable& table, int q, int p) {
     if (!validUnit(table, q, p))
         return false;
     const int count = table.quantity(q).unitCount;
+    table.unit(q, count);  // all positions in storage before any moves
     for (int j = p; j < count; ++j)
         table.unit(q, j) = table.unit(q, j + 1);
     // A name left behind would still be found by the unit lookup.

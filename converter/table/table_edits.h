@@ -28,7 +28,7 @@ struct EditOutcome {
     common::Notices notices;
 };
 
-// Icon# and name of a category or quantity, as the category dialog holds them.
+// Icon# and name of a category or quantity, as the category dialog holds them (pnEditIcon, psEditName).
 struct NamedIcon {
     std::int16_t icon = 1;
     std::string name;
@@ -86,7 +86,7 @@ EditOutcome renameTreeNode(ConversionTable& table, int node, int q, std::string_
 // Rename in place of unit u of quantity q.
 bool renameUnit(ConversionTable& table, int q, int u, std::string_view text);
 
-// The category dialog's modes, by their codes.
+// The category dialog's modes, by their codes (pnEditMode).
 enum class TreeItemMode {
     NewCategory = -1,
     EditQuantity = 0,
@@ -106,7 +106,7 @@ enum class UnitDialogMode { Edit = 0, Add = 1 };
 enum class UnitDialogKind { Unit, NumberSystem, Constant };
 // What a selected node's units are edited as.
 UnitDialogKind unitDialogKind(NodeKind kind);
-// A new unit's defaults; a new constant's differ in icon, name and unit text.
+// A new unit's defaults; a new constant's differ in icon, name and unit text (NewUnit).
 UnitItem newUnitDefaults(UnitDialogKind kind);
 // A copy of unit u of q for editing; a number system's radix and error boxes stay blank.
 UnitItem unitForEditing(const ConversionTable& table, int q, int u, UnitDialogKind kind);
@@ -121,7 +121,7 @@ EditOutcome acceptUnitDialog(ConversionTable& table, UnitDialogMode mode, UnitDi
 // The memo window's close: true (and the change flag) when the memo differs.
 bool storeMemo(ConversionTable& table, int q, int u, std::string_view text);
 
-// What the removal dialog removes, by its codes.
+// What the removal dialog removes, by its codes (pnDeleteTarget).
 enum class DeleteTarget { TreeNode = 1, Unit = 2 };
 // "Do you really want to remove 'x' from the tree?" (or list), then what goes
 // with it: a category's quantities and their units, a quantity's units.

@@ -137,6 +137,19 @@ TEST(TableEdits, ANewUnitGoesAfterThePressedOneOrAtTheEnd) {
     EXPECT_EQ(everything(f.table), before);
 }
 
+TEST(TableEdits, UnitsKeepTheirOrderWhileTheStorageGrows) {
+    Fixture f;
+    // Each new unit at the front, the unit inserted a copy of one the storage holds.
+    for (int i = 0; i < 40; ++i) {
+        const UnitItem first = f.table.unit(4, 1);
+        ASSERT_TRUE(addListItem(f.table, f.table.unit(4, 1), 4, 0).done);
+        ASSERT_EQ(f.table.unit(4, 1), first);
+    }
+    EXPECT_EQ(f.table.quantity(4).unitCount, 41);
+    for (int u = 1; u <= 41; ++u)
+        EXPECT_EQ(f.table.unit(4, u).name, "second");
+}
+
 TEST(TableEdits, AStorageOutOfStepIsReportedByTheUnitLookup) {
     Fixture f;
     f.table.quantity(4).unitCount = 40;  // beyond what the storage holds
