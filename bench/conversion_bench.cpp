@@ -135,19 +135,20 @@ void bmBatchConversion(benchmark::State& state) {
         state.PauseTiming();
         writeBytes(f.data, f.original);
         state.ResumeTiming();
-        BatchReadOutcome read = readBatchDataFile(f.data, table);
-        if (!read.data) {
+        common::Outcome<BatchData> read = readBatchDataFile(f.data, table);
+        if (!read) {
             state.SkipWithError("reading failed");
             break;
         }
-        const UnitChoice units{read.data->quantity, read.data->convertFrom, 1};
-        const BatchRunOutcome run =
-            runBatchConversion(*read.data, table, units, NotationOptions{}, common::DecimalSeparator::Dot);
-        if (!run.completed) {
+        BatchData& data = read.value();
+        const UnitChoice units{data.quantity, data.convertFrom, 1};
+        const auto run =
+            runBatchConversion(data, table, units, NotationOptions{}, common::DecimalSeparator::Dot);
+        if (!run || run.value() != BatchRun::Completed) {
             state.SkipWithError("run failed");
             break;
         }
-        converted += read.data->lineCount() - 2;
+        converted += data.lineCount() - 2;
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(converted));
 }

@@ -46,11 +46,13 @@ std::string fullTablePath() {
 }
 
 bool readFullTable(benchmark::State& state, ConversionTable& table) {
-    table.filePath = fullTablePath();
-    const TableReadOutcome outcome = readTable(table, {}, "", 15, 15);
-    if (outcome.result != 0)
-        state.SkipWithError(outcome.notices.back().text.c_str());
-    return outcome.result == 0;
+    common::Outcome<ConversionTable> read = readTable(fullTablePath(), {}, "", 15, 15);
+    if (!read) {
+        state.SkipWithError(read.notices().back().text.c_str());
+        return false;
+    }
+    table = read.take();
+    return true;
 }
 
 void bmReadFullTable(benchmark::State& state) {
@@ -68,9 +70,9 @@ void bmReadAndSaveFullTable(benchmark::State& state) {
     for (auto _ : state) {
         if (!readFullTable(state, table))
             break;
-        const TableWriteOutcome written = saveTable(table, [](int) { return std::optional<bool>(true); });
-        if (!written.ok)
-            state.SkipWithError(written.error.c_str());
+        const auto written = saveTable(table, [](int) { return std::optional<bool>(true); });
+        if (!written)
+            state.SkipWithError(written.notices().back().text.c_str());
     }
 }
 BENCHMARK(bmReadAndSaveFullTable)->Unit(benchmark::kMillisecond);

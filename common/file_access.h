@@ -1,7 +1,10 @@
 #pragma once
 // Whole-file reads and safe whole-file writes. A file is replaced through a
-// temporary file in the same folder renamed over it only when complete, so a
-// crash or a full disk never leaves half a file. Data files are kept
+// temporary file in the same folder, flushed to the disk and only then
+// renamed over it (the folder is flushed after the rename), so a crash, a
+// power cut or a full disk never leaves half a file or an empty one. The
+// temporary of "<file>" is "<file>.~saving-<process id>-<n>"; the next save
+// of the same file removes those whose process is gone. Data files are kept
 // read-only between runs: their write permission bits are cleared.
 
 #include <string>

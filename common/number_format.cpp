@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace common {
 namespace {
@@ -67,11 +68,21 @@ DecimalDigits decimalForm(double value, int significant = 15) {
         return form;
     const double magnitude = std::fabs(value);
     char buffer[40];
-    // The shortest text that reads back as the value is much cheaper than
-    // exact rounding and leads to the same digits: with up to `significant`
-    // digits it is the rounded form; with more, no rounding midpoint lies
-    // between it and the value (a shorter text would exist), so rounding it
-    // gives the same digits - unless it is that midpoint itself.
+    // Subnormal values carry fewer than 15 significant digits of their own, so
+    // their shortest text (5E-324) is not their rounded form: round them exactly.
+    if (magnitude < std::numeric_limits<double>::min()) {
+        auto [exactEnd, exactEc] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                                 std::chars_format::scientific, significant - 1);
+        (void)exactEc;
+        readScientific(buffer, exactEnd, form);
+        return form;
+    }
+    // For normal values the shortest text that reads back as the value is
+    // much cheaper than exact rounding and leads to the same digits: with up
+    // to `significant` digits it is the rounded form (the value's 53 bits
+    // hold more than 15 digits); with more, no rounding midpoint lies between
+    // it and the value (a shorter text would exist), so rounding it gives the
+    // same digits - unless it is that midpoint itself.
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
     (void)ec;
     readScientific(buffer, end, form);

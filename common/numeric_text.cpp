@@ -25,25 +25,49 @@ int digitValue(char c) {
     return 99;
 }
 
-// Parses a normalised "[-]digits[.digits][e[-]digits]" text; from_chars keeps
-// the result independent of the process locale.
-double parseNormalised(const std::string& number) {
-    double value = 0.0;
-    const char* first = number.data();
-    const char* last = first + number.size();
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc::result_out_of_range) {
-        // Too large overflows to infinity; too small underflows to zero.
-        const bool negative = !number.empty() && number.front() == '-';
-        const auto e = number.find('e');
-        const bool hugeMagnitude = e == std::string::npos || number[e + 1] != '-';
-        if (hugeMagnitude) {
-            return negative ? -std::numeric_limits<double>::infinity()
-                            : std::numeric_limits<double>::infinity();
-        }
-        return negative ? -0.0 : 0.0;
+constexpr long long kExponentCap = 1000000000;  // far beyond any double, far from overflow
+
+// Adds one exponent digit, saturating: a long run of digits only needs to stay huge.
+void addExponentDigit(long long& exponent, char c) {
+    if (exponent < kExponentCap)
+        exponent = exponent * 10 + (c - '0');
+}
+
+// The value of [-]digits x 10^(exponent - fractionDigits), correctly rounded.
+// Leading and trailing zeros are dropped and the rest handed to from_chars as
+// one digit before the point, so the exponent passed is the decimal magnitude:
+// it alone tells overflow from underflow, however many digits the text has.
+double decimalValue(bool negative, std::string_view digits, std::size_t fractionDigits, long long exponent) {
+    const double zero = negative ? -0.0 : 0.0;
+    const double infinite =
+        negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos)
+        return zero;
+    const std::size_t last = digits.find_last_not_of('0');
+    // Decimal exponent of the first significant digit.
+    const long long magnitude =
+        static_cast<long long>(digits.size() - fractionDigits) - static_cast<long long>(first) - 1 + exponent;
+    if (magnitude > 400)
+        return infinite;
+    if (magnitude < -400)
+        return zero;
+    std::string number;
+    number.reserve(last - first + 16);
+    if (negative)
+        number += '-';
+    number += digits[first];
+    if (last > first) {
+        number += '.';
+        number.append(digits.substr(first + 1, last - first));
     }
+    number += 'e';
+    number += std::to_string(magnitude);
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)ptr;
+    if (ec == std::errc::result_out_of_range)
+        return magnitude >= 0 ? infinite : zero;
     return value;
 }
 
@@ -80,61 +104,55 @@ double numericTextValue(std::string_view text) {
             return radixValue(text, pos + 2, 8);
     }
 
-    std::string number;
+    bool negative = false;
     if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        if (text[pos] == '-')
-            number += '-';
+        negative = text[pos] == '-';
         ++pos;
     }
-    bool anyDigit = false;
+    std::string digits;
+    std::size_t fractionDigits = 0;
     bool seenPoint = false;
-    std::string mantissa;
     for (;; ++pos) {
         skip();
         if (pos >= text.size())
             break;
         const char c = text[pos];
         if (isDigit(c)) {
-            mantissa += c;
-            anyDigit = true;
+            digits += c;
+            if (seenPoint)
+                ++fractionDigits;
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
-            mantissa += c;
         } else {
             break;
         }
     }
-    if (!anyDigit)
+    if (digits.empty())
         return 0.0;
-    number += mantissa;
 
+    long long exponent = 0;
     skip();
     if (pos < text.size()) {
         const char c = text[pos];
         if (c == 'e' || c == 'E' || c == 'd' || c == 'D') {
             ++pos;
-            std::string exponent;
+            bool negativeExponent = false;
             skip();
             if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-                if (text[pos] == '-')
-                    exponent += '-';
+                negativeExponent = text[pos] == '-';
                 ++pos;
             }
-            std::string digits;
             for (;; ++pos) {
                 skip();
                 if (pos >= text.size() || !isDigit(text[pos]))
                     break;
-                // Leading zeros add nothing; a long run only needs to stay huge.
-                if (digits.empty() && text[pos] == '0')
-                    continue;
-                if (digits.size() < 6)
-                    digits += text[pos];
+                addExponentDigit(exponent, text[pos]);
             }
-            number += 'e' + exponent + (digits.empty() ? std::string("0") : digits);
+            if (negativeExponent)
+                exponent = -exponent;
         }
     }
-    return parseNormalised(number);
+    return decimalValue(negative, digits, fractionDigits, exponent);
 }
 
 std::optional<double> strictDecimalValue(std::string_view text) {
@@ -145,54 +163,61 @@ std::optional<double> strictDecimalValue(std::string_view text) {
         t.remove_suffix(1);
 
     std::size_t pos = 0;
-    std::string number;
+    bool negative = false;
     if (pos < t.size() && (t[pos] == '-' || t[pos] == '+')) {
-        if (t[pos] == '-')
-            number += '-';
+        negative = t[pos] == '-';
         ++pos;
     }
-    bool anyDigit = false;
+    std::string digits;
+    std::size_t fractionDigits = 0;
     bool seenPoint = false;
     for (; pos < t.size(); ++pos) {
         const char c = t[pos];
         if (isDigit(c)) {
-            anyDigit = true;
+            digits += c;
+            if (seenPoint)
+                ++fractionDigits;
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
         } else {
             break;
         }
-        number += c;
     }
-    if (!anyDigit)
+    if (digits.empty())
         return std::nullopt;
+    long long exponent = 0;
     if (pos < t.size() && (t[pos] == 'e' || t[pos] == 'E')) {
         ++pos;
-        std::string exponent = "e";
+        bool negativeExponent = false;
         if (pos < t.size() && (t[pos] == '-' || t[pos] == '+')) {
-            if (t[pos] == '-')
-                exponent += '-';
+            negativeExponent = t[pos] == '-';
             ++pos;
         }
         const std::size_t digitsStart = pos;
-        while (pos < t.size() && isDigit(t[pos]))
-            ++pos;
+        for (; pos < t.size() && isDigit(t[pos]); ++pos)
+            addExponentDigit(exponent, t[pos]);
         if (pos == digitsStart)
             return std::nullopt;
-        std::string_view digits = t.substr(digitsStart, pos - digitsStart);
-        while (digits.size() > 1 && digits.front() == '0')
-            digits.remove_prefix(1);
-        if (digits.size() > 6)
-            digits = "999999";
-        number += exponent;
-        number += digits;
+        if (negativeExponent)
+            exponent = -exponent;
     }
     if (pos != t.size())
         return std::nullopt;
-    const double value = parseNormalised(number);
+    const double value = decimalValue(negative, digits, fractionDigits, exponent);
     if (!std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<float> nearestSingle(double value) {
+    // The largest single plus half its spacing: from here on rounding gives infinity.
+    constexpr double kSingleOverflow = 0x1.ffffffp127;
+    if (!std::isfinite(value) || std::fabs(value) >= kSingleOverflow)
+        return std::nullopt;
+    constexpr float kMax = std::numeric_limits<float>::max();
+    if (std::fabs(value) > kMax)
+        return value > 0 ? kMax : -kMax;
+    return static_cast<float>(value);
 }
 
 double roundHalfEven(double value) {

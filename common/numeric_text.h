@@ -18,7 +18,9 @@ namespace common {
 // Leading-number rule: optional sign, digits with at most one ".", optional
 // exponent ("e", "E", "d" or "D", optional sign and digits). "&H" and "&O"
 // introduce hexadecimal and octal integers. Space, tab and line feed are skipped
-// wherever they stand. A magnitude beyond the double range gives +-infinity.
+// wherever they stand. The kept digits are rounded correctly however many
+// there are; a magnitude beyond the double range gives +-infinity, one below
+// the smallest double gives 0.
 double numericTextValue(std::string_view text);
 
 // Strict conversion: blanks around allowed; optional sign; digits with at most
@@ -26,6 +28,11 @@ double numericTextValue(std::string_view text);
 // and at least one digit. Anything else, or an empty text, gives no value.
 // A finite result is guaranteed.
 std::optional<double> strictDecimalValue(std::string_view text);
+
+// The value rounded to the nearest single; no value when it is not finite or
+// rounds beyond the single range. A written single's 15-digit text can lie
+// just above the largest single and still belongs to it.
+std::optional<float> nearestSingle(double value);
 
 // Rounds to the nearest integer, halves to even.
 double roundHalfEven(double value);

@@ -21,8 +21,9 @@ public:
     virtual void write(std::string_view application, std::string_view section, std::string_view key,
                        std::string_view value) = 0;
     virtual void remove(std::string_view application, std::string_view section, std::string_view key) = 0;
-    // Makes writes visible to other processes now.
-    virtual void sync() {}
+    // Makes writes visible to other processes now. False when they could not
+    // be stored (a read-only folder, a full disk); what was stored before stays.
+    virtual bool sync() { return true; }
 };
 
 // A store held in memory: for tests and for runs without a settings file.

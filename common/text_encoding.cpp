@@ -7,11 +7,13 @@
 namespace common {
 namespace {
 
-// Code points of bytes 0x80..0x9F; 0 marks the five undefined bytes.
+// Code points of bytes 0x80..0x9F. The five bytes the code page leaves
+// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control character of
+// the same number, so every byte goes to a character and back unchanged.
 constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -65,7 +67,7 @@ int windows1252Byte(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<int>(cp);
     for (std::size_t k = 0; k < kHighControls.size(); ++k) {
-        if (kHighControls[k] != 0 && kHighControls[k] == cp)
+        if (kHighControls[k] == cp)
             return static_cast<int>(0x80 + k);
     }
     return -1;
@@ -117,8 +119,7 @@ std::string windows1252ToUtf8(std::string_view bytes) {
         }
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0xA0) {
-            const char32_t cp = kHighControls[b - 0x80];
-            appendUtf8(out, cp != 0 ? cp : 0xFFFD);
+            appendUtf8(out, kHighControls[b - 0x80]);
         } else {
             appendUtf8(out, b);
         }

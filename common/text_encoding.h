@@ -13,7 +13,9 @@ inline constexpr std::string_view kPlusMinus = "\xC2\xB1";
 bool isValidUtf8(std::string_view bytes);
 bool isAscii(std::string_view bytes);
 
-// Every byte is one character; the five undefined bytes map to U+FFFD.
+// Every byte is one character; the five undefined bytes become the control
+// characters U+0081, U+008D, U+008F, U+0090 and U+009D, which
+// utf8ToWindows1252 turns back into the same bytes.
 std::string windows1252ToUtf8(std::string_view bytes);
 
 // Characters without a Windows-1252 byte become "?". Invalid UTF-8 bytes are

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs, only those missing.
 # Usage: install-deps.sh [extra packages...]
 set -euo pipefail
-packages=(qt6-base-dev libqt6svg6 libgtest-dev cmake ninja-build g++ make fonts-dejavu-core pkg-config "$@")
+# poppler-utils: the printing test reads the PDF it prints back with pdftotext.
+packages=(qt6-base-dev libqt6svg6 libgtest-dev cmake ninja-build g++ make fonts-dejavu-core pkg-config clang-format git poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

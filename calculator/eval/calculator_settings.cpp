@@ -1,7 +1,6 @@
 #include "calculator/eval/calculator_settings.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <exception>
 
@@ -50,11 +49,12 @@ public:
         throw ConversionFailure{};
     }
     float single(std::string_view section, std::string_view key, std::string_view def) const {
-        const double value = common::numericTextValue(text(section, key, def));
-        if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) {
+        const std::optional<float> value =
+            common::nearestSingle(common::numericTextValue(text(section, key, def)));
+        if (!value) {
             throw ConversionFailure{};
         }
-        return static_cast<float>(value);
+        return *value;
     }
 
 private:
@@ -85,9 +85,9 @@ std::string indexKey(int index) {
     return common::plainNumberText(index);
 }
 
-SettingsReadResult readCalculatorSettings(const common::SettingsStore& store) {
-    SettingsReadResult result;
-    CalculatorSettings& s = result.settings;
+common::Outcome<CalculatorSettings> readCalculatorSettings(const common::SettingsStore& store) {
+    CalculatorSettings s;
+    common::Notices notices;
     const Reader read(store);
     std::string_view marker = "MGST01";
     try {
@@ -140,12 +140,12 @@ SettingsReadResult readCalculatorSettings(const common::SettingsStore& store) {
             s.customFunctions[static_cast<std::size_t>(i)] = read.text("Function", indexKey(i), "");
         }
     } catch (const ConversionFailure&) {
-        result.failure = common::errorCodeNotice(kApplication, marker);
+        notices.push_back(common::errorCodeNotice(kApplication, marker));
     }
-    return result;
+    return common::Outcome<CalculatorSettings>::success(std::move(s), std::move(notices));
 }
 
-std::optional<common::Notice> saveSettings(common::SettingsStore& store, const CalculatorSettings& s) {
+common::Status saveSettings(common::SettingsStore& store, const CalculatorSettings& s) {
     Writer write(store);
     std::string_view marker = "MSST01";
     try {
@@ -193,10 +193,14 @@ std::optional<common::Notice> saveSettings(common::SettingsStore& store, const C
         for (std::size_t i = 0; i < s.customFunctions.size(); ++i) {
             write.text("Function", indexKey(static_cast<int>(i)), common::trimmed(s.customFunctions[i]));
         }
+        // The values reach the disk together, at the end of the last step.
+        if (!store.sync()) {
+            return common::Status::failure(common::errorCodeNotice(kApplication, marker));
+        }
     } catch (const std::exception&) {
-        return common::errorCodeNotice(kApplication, marker);
+        return common::Status::failure(common::errorCodeNotice(kApplication, marker));
     }
-    return std::nullopt;
+    return common::succeeded();
 }
 
 void publishResult(common::SettingsStore& store, std::string_view resultText) {

@@ -23,7 +23,7 @@
 
 #include "calculator/eval/history.h"
 #include "calculator/eval/result_notation.h"
-#include "common/notice.h"
+#include "common/outcome.h"
 #include "common/settings_store.h"
 
 namespace tallix {
@@ -88,23 +88,20 @@ struct CalculatorSettings {
 // index with its leading blank (" 0", " 1", ..., " 11").
 std::string indexKey(int index);
 
-struct SettingsReadResult {
-    CalculatorSettings settings;
-    // "Error Code = MGST0n" when a value could not be converted (a number out of
-    // its type's range); the values read before it stay in effect, the rest keep
-    // their defaults.
-    std::optional<common::Notice> failure;
-};
-
 // Reads every setting; a missing key takes its default, a non-number reads as 0.
 // Digits is clamped to 6..15, the history count to 0..11, a negative function
-// count reads as 0 (mGetSettins).
-SettingsReadResult readCalculatorSettings(const common::SettingsStore& store);
+// count reads as 0 (mGetSettins). The settings always come back; a value that
+// cannot be converted (a number out of its type's range) adds the notice
+// "Error Code = MGST0n": the values read before it stay in effect, the rest
+// keep their defaults.
+common::Outcome<CalculatorSettings> readCalculatorSettings(const common::SettingsStore& store);
 
 // Writes every setting in the read order (history entries and custom functions
-// trimmed, the input trimmed). A failure of the store stops the save and gives
-// "Error Code = MSST0n".
-std::optional<common::Notice> saveSettings(common::SettingsStore& store, const CalculatorSettings& settings);
+// trimmed, the input trimmed), then syncs the store. A failure of the store
+// stops the save and gives "Error Code = MSST0n"; a store that cannot keep the
+// values at the sync (a read-only folder, a full disk) gives "Error Code =
+// MSST04" and keeps its old file.
+common::Status saveSettings(common::SettingsStore& store, const CalculatorSettings& settings);
 
 // "History"/"Result": the result box's text, published at every change and
 // synced at once for the converter.

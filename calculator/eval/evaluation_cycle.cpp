@@ -1,7 +1,6 @@
 #include "calculator/eval/evaluation_cycle.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "calculator/eval/preprocess.h"
 #include "calculator/eval/result_notation.h"
@@ -35,9 +34,10 @@ CalcResult calculate(std::string_view text, Evaluator& evaluator, const NamedCon
     const std::string& m = evaluator.message();
     if (isNumericText(m, common::DecimalSeparator::Dot)) {
         result.value = common::numericTextValue(common::commaToDot(m));
-        if (!std::isfinite(result.value)) {
-            result.escaped = true;  // the read-back overflows
-        }
+    } else if (evaluator.error() == kEvalOk) {
+        // The value's own text, rounded to 15 digits beyond the double range
+        // (1.79769313486232E+308): the read-back overflows, a failure of this step.
+        result.escaped = true;
     } else {
         result.message = m;
     }

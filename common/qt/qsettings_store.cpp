@@ -1,6 +1,15 @@
 #include "common/qt/qsettings_store.h"
 
+#include "common/file_access.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <filesystem>
 
 namespace common {
 namespace {
@@ -10,11 +19,28 @@ QString toQString(std::string_view text) {
 QString keyPath(std::string_view section, std::string_view key) {
     return toQString(section) + QLatin1Char('/') + toQString(key);
 }
+std::string toPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Both hold the same keys with the same values.
+bool sameSettings(const QSettings& written, const QSettings& reread) {
+    const QStringList keys = written.allKeys();
+    if (reread.allKeys().size() != keys.size())
+        return false;
+    for (const QString& key : keys) {
+        if (reread.value(key) != written.value(key))
+            return false;
+    }
+    return true;
+}
 }  // namespace
 
 QSettingsStore::QSettingsStore(QString folder) : m_folder(std::move(folder)) {}
 
-QSettingsStore::~QSettingsStore() = default;
+QSettingsStore::~QSettingsStore() {
+    sync();
+}
 
 QSettings& QSettingsStore::settingsFor(std::string_view application) const {
     auto it = m_files.find(application);
@@ -28,6 +54,10 @@ QSettings& QSettingsStore::settingsFor(std::string_view application) const {
 
 std::string QSettingsStore::read(std::string_view application, std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {
+    if (const auto waiting = m_waiting.find(application); waiting != m_waiting.end()) {
+        if (const auto change = waiting->second.find(keyPath(section, key)); change != waiting->second.end())
+            return change->second ? change->second->toStdString() : std::string(defaultValue);
+    }
     const QVariant value = settingsFor(application).value(keyPath(section, key));
     if (!value.isValid())
         return std::string(defaultValue);
@@ -39,16 +69,85 @@ std::string QSettingsStore::read(std::string_view application, std::string_view 
 
 void QSettingsStore::write(std::string_view application, std::string_view section, std::string_view key,
                            std::string_view value) {
-    settingsFor(application).setValue(keyPath(section, key), toQString(value));
+    auto it = m_waiting.find(application);
+    if (it == m_waiting.end())
+        it = m_waiting.emplace(std::string(application), Changes{}).first;
+    it->second[keyPath(section, key)] = toQString(value);
 }
 
 void QSettingsStore::remove(std::string_view application, std::string_view section, std::string_view key) {
-    settingsFor(application).remove(keyPath(section, key));
+    auto it = m_waiting.find(application);
+    if (it == m_waiting.end())
+        it = m_waiting.emplace(std::string(application), Changes{}).first;
+    it->second[keyPath(section, key)] = std::nullopt;
 }
 
-void QSettingsStore::sync() {
-    for (auto& [name, settings] : m_files)
+bool QSettingsStore::store(std::string_view application, const Changes& changes) {
+    const QString target = settingsFor(application).fileName();
+    QTemporaryDir scratch;
+    if (!scratch.isValid() || !QDir().mkpath(QFileInfo(target).absolutePath()))
+        return false;
+    // Start from the file as it is on disk now, other processes' values included.
+    const QString draft = scratch.filePath(QStringLiteral("settings.ini"));
+    std::string bytes;
+    if (QFileInfo::exists(target) && !fileio::readAll(toPath(target), bytes))
+        return false;
+    {
+        // A scratch copy: checked, not flushed to the disk.
+        QFile copy(draft);
+        const auto size = static_cast<qint64>(bytes.size());
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes.data(), size) != size || !copy.flush())
+            return false;
+    }
+    {
+        QSettings written(draft, QSettings::IniFormat);
+        for (const auto& [key, value] : changes) {
+            if (value)
+                written.setValue(key, *value);
+            else
+                written.remove(key);
+        }
+        written.sync();
+        if (written.status() == QSettings::AccessError)
+            return false;
+        const QSettings reread(draft, QSettings::IniFormat);
+        if (!sameSettings(written, reread))
+            return false;
+    }
+    namespace fs = std::filesystem;
+    const fs::path path(toPath(target));
+    std::error_code ec;
+    const fs::file_time_type replaced = fs::last_write_time(path, ec);
+    const bool hadFile = !ec;
+    std::string error;
+    if (!fileio::readAll(toPath(draft), bytes) || !fileio::replaceFile(path.string(), bytes, error, false))
+        return false;
+    // QSettings takes a file in again only when its size or its time (to the
+    // millisecond) changed: a second save within the same millisecond must
+    // not look like the file it replaced.
+    const auto milliseconds = [](fs::file_time_type time) {
+        return std::chrono::floor<std::chrono::milliseconds>(time);
+    };
+    if (hadFile && milliseconds(fs::last_write_time(path, ec)) <= milliseconds(replaced))
+        fs::last_write_time(path, milliseconds(replaced) + std::chrono::milliseconds(1), ec);
+    return true;
+}
+
+bool QSettingsStore::sync() {
+    bool stored = true;
+    for (auto& [application, changes] : m_waiting) {
+        if (changes.empty())
+            continue;
+        if (store(application, changes)) {
+            changes.clear();
+        } else {
+            stored = false;
+        }
+    }
+    // Takes in the new files and what other processes wrote.
+    for (auto& [application, settings] : m_files)
         settings->sync();
+    return stored;
 }
 
 QString QSettingsStore::fileName(std::string_view application) const {

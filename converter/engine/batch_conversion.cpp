@@ -212,21 +212,19 @@ common::Notice batchWriteFailure() {
                           "The batch conversion data file is read-only or contains incorrect data."};
 }
 
-BatchReadOutcome readBatchDataFile(const std::string& path, const ConversionTable& table) {
-    BatchReadOutcome outcome;
+common::Outcome<BatchData> readBatchDataFile(const std::string& path, const ConversionTable& table) {
+    using Read = common::Outcome<BatchData>;
     std::string_view marker = "1113 1902 0301";
     try {
         BatchData data;
         data.path = path;
         marker = "1113 1902 0302";
         if (!readLines(path, data)) {
-            outcome.failure = batchReadFailure(marker);
-            return outcome;
+            return Read::failure(batchReadFailure(marker));
         }
         marker = "1113 1902 0305";
         if (data.lineCount() < 2) {
-            outcome.failure = batchReadFailure(marker);
-            return outcome;
+            return Read::failure(batchReadFailure(marker));
         }
         const std::string quantityName = common::trimmed(data.line(0));
         const std::string unitName = common::trimmed(fieldOf(data.line(1), 1, 1));
@@ -234,40 +232,39 @@ BatchReadOutcome readBatchDataFile(const std::string& path, const ConversionTabl
         marker = "1113 1902 0306";
         const std::int16_t group = table.quantityIndexOf(quantityName);
         if (group < 1 || group > table.quantityCount) {
-            outcome.failure = batchReadFailure("1113 1902 0307");
-            return outcome;
+            return Read::failure(batchReadFailure("1113 1902 0307"));
         }
         marker = "1113 1902 0307";
         // Only the quantity's own units: an empty name or a record left
         // beyond the unit count must not become the convert-from unit.
         const std::int16_t unit = unitIndexByName(table, group, unitName);
         if (unit < 1) {
-            outcome.failure = batchReadFailure("1113 1902 0308");
-            return outcome;
+            return Read::failure(batchReadFailure("1113 1902 0308"));
         }
         data.quantity = group;
         data.convertFrom = unit;
-        outcome.data = std::move(data);
+        return Read::success(std::move(data));
     } catch (const std::exception&) {
-        outcome.data.reset();
-        outcome.failure = batchReadFailure(marker);
+        return Read::failure(batchReadFailure(marker));
     }
-    return outcome;
 }
 
-BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table, const UnitChoice& choice,
-                                   const NotationOptions& notation, common::DecimalSeparator separator) {
-    BatchRunOutcome outcome;
+common::Outcome<BatchRun> runBatchConversion(BatchData& data, const ConversionTable& table,
+                                             const UnitChoice& choice, const NotationOptions& notation,
+                                             common::DecimalSeparator separator,
+                                             const BatchProgress& progress) {
+    using Run = common::Outcome<BatchRun>;
+    const auto goOn = [&progress, &data](std::size_t done) {
+        return !progress || progress(done, data.lineCount());
+    };
     try {
         const std::optional<UnitPair> units = selectedUnits(table, choice);
         if (!units || data.lineCount() < 2) {
-            outcome.failure = batchWriteFailure();
-            return outcome;
+            return Run::failure(batchWriteFailure());
         }
         const LinearFactors factors(*units->from, *units->into);
         if (!factors.valid()) {
-            outcome.failure = invalidFactorsNotice();
-            return outcome;
+            return Run::failure(invalidFactorsNotice());
         }
 
         std::string out;
@@ -286,6 +283,9 @@ BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table
         out += kLineEnd;
 
         for (std::size_t k = 2; k < data.lineCount(); ++k) {
+            if (k % kBatchProgressStep == 0 && !goOn(k)) {
+                return Run::success(BatchRun::Cancelled);
+            }
             const std::string_view line = data.line(k);
             const std::string_view field = firstField(line);
             const double value = field.find(',') == std::string_view::npos
@@ -293,8 +293,7 @@ BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table
                                      : leadingNumber(common::commaToDot(field));
             const ConvertResult result = factors.apply(value);
             if (result.fault) {  // a value beyond the double range, or a result beyond it
-                outcome.failure = batchWriteFailure();
-                return outcome;
+                return Run::failure(batchWriteFailure());
             }
             starts.push_back(out.size());
             appendLine(out, line);
@@ -304,19 +303,25 @@ BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table
             out += kLineEnd;
         }
 
+        if (!goOn(data.lineCount())) {
+            return Run::success(BatchRun::Cancelled);
+        }
         if (!writable(data.path)) {
-            outcome.failure = batchWriteFailure();
-            return outcome;
+            return Run::failure(batchWriteFailure());
         }
         const bool ascii = common::isAscii(out);
-        const bool asUtf8 = data.utf8File || ascii || !common::fitsWindows1252(out);
+        bool asUtf8 = data.utf8File || ascii || !common::fitsWindows1252(out);
+        std::string bytes;
+        if (!asUtf8) {
+            bytes = common::utf8ToWindows1252(out);
+            // Windows-1252 bytes that pass for UTF-8 (an ASCII file given a
+            // unit "Fu\xDF\xB2") would be read back as other text.
+            asUtf8 = common::isValidUtf8(bytes);
+        }
         std::string error;
-        const bool written =
-            asUtf8 ? common::fileio::replaceFile(data.path, out, error, false)
-                   : common::fileio::replaceFile(data.path, common::utf8ToWindows1252(out), error, false);
+        const bool written = common::fileio::replaceFile(data.path, asUtf8 ? out : bytes, error, false);
         if (!written) {
-            outcome.failure = batchWriteFailure();
-            return outcome;
+            return Run::failure(batchWriteFailure());
         }
         // A Windows-1252 file that now needs characters outside that code page
         // was written as UTF-8 and stays so.
@@ -324,11 +329,10 @@ BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table
             data.utf8File = true;
         data.text = std::move(out);
         data.lineStarts = std::move(starts);
-        outcome.completed = true;
+        return Run::success(BatchRun::Completed);
     } catch (const std::exception&) {
-        outcome.failure = batchWriteFailure();
+        return Run::failure(batchWriteFailure());
     }
-    return outcome;
 }
 
 }  // namespace quantora

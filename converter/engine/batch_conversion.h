@@ -14,13 +14,14 @@
 // into UTF-8 on reading and written back in Windows-1252.
 
 #include "common/decimal_separator.h"
-#include "common/notice.h"
+#include "common/outcome.h"
 #include "converter/engine/linear_conversion.h"
 #include "converter/engine/result_format.h"
 #include "converter/table/conversion_table.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,27 +43,30 @@ struct BatchData {
     std::string_view line(std::size_t i) const;
 };
 
-struct BatchReadOutcome {
-    std::optional<BatchData> data;          // set when the file names a quantity and one of its units
-    std::optional<common::Notice> failure;  // otherwise: "Error Code = " and the position reached
-};
-
 // Reads the data file and looks up its quantity and convert-from unit. The
-// caller makes them the selection; on failure it keeps the old selection.
-BatchReadOutcome readBatchDataFile(const std::string& path, const ConversionTable& table);
+// caller makes them the selection; on failure ("Error Code = " and the
+// position reached) it keeps the old selection.
+common::Outcome<BatchData> readBatchDataFile(const std::string& path, const ConversionTable& table);
 
-struct BatchRunOutcome {
-    bool completed = false;
-    std::optional<common::Notice> failure;  // the file is unchanged; the caller ends batch mode
-};
+// How a run that did not fail ended. A cancelled run leaves the file and
+// `data` unchanged; so does a failure, after which the caller ends batch mode.
+enum class BatchRun { Completed, Cancelled };
+
+// Told how many of the lines are done; false stops the run before anything
+// is written. Called every kBatchProgressStep lines and once before writing,
+// on the thread that runs the conversion.
+using BatchProgress = std::function<bool(std::size_t linesDone, std::size_t lineCount)>;
+inline constexpr std::size_t kBatchProgressStep = 4096;
 
 // Converts every value of the file from the chosen convert-from unit into the
 // convert-into unit of the chosen quantity and rewrites the file. On
 // success `data` holds the new lines, so the next run adds the next column.
 // No syntax check, error estimate or temperature snap applies; results are
 // written as the display shows them (a comma on a comma platform).
-BatchRunOutcome runBatchConversion(BatchData& data, const ConversionTable& table, const UnitChoice& units,
-                                   const NotationOptions& notation, common::DecimalSeparator separator);
+common::Outcome<BatchRun> runBatchConversion(BatchData& data, const ConversionTable& table,
+                                             const UnitChoice& units, const NotationOptions& notation,
+                                             common::DecimalSeparator separator,
+                                             const BatchProgress& progress = {});
 
 // The failure notices, for the window's own checks.
 common::Notice batchReadFailure(std::string_view marker);

@@ -100,9 +100,17 @@ SessionChange ConverterSession::clearUnits() {
     return change;
 }
 
-void ConverterSession::takeBatchUnits(int quantity, int convertFrom) {
+SessionChange ConverterSession::takeBatchUnits(int quantity, int convertFrom) {
     m_selection.quantity = static_cast<std::int16_t>(quantity);
     m_selection.convertFrom = static_cast<std::int16_t>(convertFrom);
+    m_selection.convertInto = 0;
+    m_shownQuantity = quantity;
+    m_fromName = unitName(convertFrom);
+    m_intoName.clear();
+    SessionChange change;
+    change.unitsChanged = true;
+    change.unitsCleared = true;
+    return change;
 }
 
 std::string ConverterSession::unitName(int unit) const {

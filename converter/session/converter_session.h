@@ -72,8 +72,9 @@ public:
     SessionChange swap();
     // Both unit texts emptied (pClearUnitSelection).
     SessionChange clearUnits();
-    // A batch file named its quantity and convert-from unit.
-    void takeBatchUnits(int quantity, int convertFrom);
+    // A batch file named its quantity and convert-from unit: they become the
+    // selection, with no convert-into unit until the user picks one.
+    SessionChange takeBatchUnits(int quantity, int convertFrom);
 
 private:
     std::string unitName(int unit) const;

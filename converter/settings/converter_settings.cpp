@@ -31,10 +31,10 @@ std::int32_t toInt32(const std::string& text) {
 }
 
 float toMeasure(const std::string& text) {
-    const double value = common::numericTextValue(text);
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
+    const std::optional<float> value = common::nearestSingle(common::numericTextValue(text));
+    if (!value)
         throw ConversionFault{};
-    return static_cast<float>(value);
+    return *value;
 }
 
 // "True"/"False" in any case, or a number (non-zero is true).
@@ -333,30 +333,34 @@ double ConverterSettings::upperLimit() const {
     return std::pow(10.0, sciDigits > 0 ? sciDigits : 0);
 }
 
-ReadCfgOutcome readConverterSettings(const common::SettingsStore& store) {
-    ReadCfgOutcome outcome;
+common::Outcome<ConverterSettings> readConverterSettings(const common::SettingsStore& store) {
+    ConverterSettings settings;
+    common::Notices notices;
     for (const SettingKey& entry : allKeys()) {
         const std::string text = store.read(kConverterApp, entry.section, entry.key, entry.defaultText);
         try {
-            entry.load(outcome.settings, text);
+            entry.load(settings, text);
         } catch (const ConversionFault&) {
-            outcome.fault = common::errorCodeNotice("Quantora 2000", entry.marker);
+            notices.push_back(common::errorCodeNotice(kProductName, entry.marker));
             break;
         }
     }
-    if (!limitsUsable(outcome.settings.limits)) {
-        outcome.settings.limits = TableLimits{};
-        if (!outcome.fault)
-            outcome.fault = common::errorCodeNotice("Quantora 2000", "PRCG14");
+    if (!limitsUsable(settings.limits)) {
+        settings.limits = TableLimits{};
+        if (notices.empty())
+            notices.push_back(common::errorCodeNotice(kProductName, "PRCG14"));
     }
-    clampDelays(outcome.settings);
-    return outcome;
+    clampDelays(settings);
+    return common::Outcome<ConverterSettings>::success(std::move(settings), std::move(notices));
 }
 
-void saveConverterSettings(common::SettingsStore& store, const ConverterSettings& settings) {
+common::Status saveConverterSettings(common::SettingsStore& store, const ConverterSettings& settings) {
     for (const SettingKey& entry : allKeys())
         store.write(kConverterApp, entry.section, entry.key, entry.save(settings));
-    store.sync();
+    // The values reach the disk together at the end, after the last step.
+    if (!store.sync())
+        return common::Status::failure(common::errorCodeNotice(kProductName, allKeys().back().marker));
+    return common::succeeded();
 }
 
 std::int16_t normalisedSelNodeIndex(std::int16_t selNodeIndex, const ConversionTable& table) {

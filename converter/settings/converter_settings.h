@@ -4,7 +4,7 @@
 // written in. readConverterSettings loads them once at start; saveConverterSettings writes them back.
 // Window measures are in twips.
 
-#include "common/notice.h"
+#include "common/outcome.h"
 #include "common/settings_store.h"
 #include "converter/settings/product_title.h"
 #include "converter/table/conversion_table.h"
@@ -111,19 +111,16 @@ struct ConverterSettings {
     double lowerLimit() const { return 1.0 / upperLimit(); }
 };
 
-// Reads every key in order. A value that cannot be converted ends the read:
-// the notice says "Error Code = " and the marker reached; values read before
+// Reads every key in order, with its default and limits (pReadCfg). The
+// settings always come back: a value that cannot be converted ends the read
+// with a notice ("Error Code = " and the marker reached); values read before
 // stay, the rest keep their defaults.
-struct ReadCfgOutcome {
-    ConverterSettings settings;
-    std::optional<common::Notice> fault;
-};
+common::Outcome<ConverterSettings> readConverterSettings(const common::SettingsStore& store);
 
-// Reads every key with its default and limits (pReadCfg).
-ReadCfgOutcome readConverterSettings(const common::SettingsStore& store);
-
-// Writes every key in the same order (pSaveCfg).
-void saveConverterSettings(common::SettingsStore& store, const ConverterSettings& settings);
+// Writes every key in the same order (pSaveCfg). When the store cannot keep
+// them (a read-only folder, a full disk) it fails with "Error Code = PRCG14",
+// the marker of the last step, and the store's old file stays as it was.
+common::Status saveConverterSettings(common::SettingsStore& store, const ConverterSettings& settings);
 
 // SelNodeIndex stays when it designates a quantity node; otherwise the root (1).
 std::int16_t normalisedSelNodeIndex(std::int16_t selNodeIndex, const ConversionTable& table);

@@ -144,8 +144,9 @@ public:
     std::string title;     // the file name, shown at the root node
     bool changed = false;
 
-    // Encoding the table file was read in, kept for writing it back.
-    enum class FileEncoding { Windows1252, Utf8 };
+    // Encoding the table file was read in, kept for writing it back; a file
+    // that began with a UTF-8 byte-order mark keeps it.
+    enum class FileEncoding { Windows1252, Utf8, Utf8WithMark };
     FileEncoding fileEncoding = FileEncoding::Windows1252;
 
 private:

@@ -3,7 +3,7 @@
 // category's ExpandedFlag, and in the third field of each category line of
 // the table file, which saveNodeStatus rewrites without saving the rest.
 
-#include "common/notice.h"
+#include "common/outcome.h"
 #include "converter/table/conversion_table.h"
 #include "converter/table/table_file.h"
 
@@ -16,8 +16,7 @@ void preserveTreeNodeStatus(ConversionTable& table, const NodeExpandedQuery& isE
 
 // Rewrites the category lines of the file at table.filePath with the tree's
 // state, every other line kept byte for byte. Nothing happens without a file.
-// A failure comes back as the notice to show ("Error Code = PSNS0n") (pSaveNodeStatus).
-std::optional<common::Notice> saveNodeStatus(const ConversionTable& table,
-                                             const NodeExpandedQuery& isExpanded);
+// A failure says "Error Code = PSNS0n" (pSaveNodeStatus).
+common::Status saveNodeStatus(const ConversionTable& table, const NodeExpandedQuery& isExpanded);
 
 }  // namespace quantora

@@ -8,6 +8,12 @@ namespace quantora {
 namespace {
 
 constexpr std::string_view kLimitTitle = "Quantora 2000 ";
+constexpr std::string_view kFaultTitle = "Quantora 2000";
+
+// The report of input no command gives, with the procedure's first marker.
+EditOutcome refused(std::string_view marker) {
+    return EditOutcome::failure(common::errorCodeNotice(kFaultTitle, marker));
+}
 
 bool validQuantity(const ConversionTable& table, int q) {
     return q >= 1 && q <= table.quantityCount;
@@ -80,18 +86,13 @@ int positionAfterParent(const ConversionTable& table, int node) {
 
 // A new quantity record numbered quantityCount + 1, placed at allocation position at.
 EditOutcome placeNewQuantity(ConversionTable& table, int at, int parent, const NamedIcon& item) {
-    EditOutcome outcome;
-    if (auto notice = limitNotice(table, TableItemKind::Quantity)) {
-        outcome.notices.push_back(std::move(*notice));
-        return outcome;
-    }
+    if (auto notice = limitNotice(table, TableItemKind::Quantity))
+        return EditOutcome::failure(std::move(*notice));
     ++table.quantityCount;
     resetQuantity(table, table.quantityCount, item);
     openAllocation(table, at, {table.quantityCount, static_cast<std::int16_t>(parent)});
     table.changed = true;
-    outcome.done = true;
-    outcome.node = table.allocationNode(at);
-    return outcome;
+    return EditOutcome::success(table.allocationNode(at));
 }
 
 std::string counted(int count, std::string_view one, std::string_view many) {
@@ -134,12 +135,11 @@ std::string storableText(std::string_view text) {
 }
 
 EditOutcome insertListItem(ConversionTable& table, const UnitItem& unit, int q, int p) {
-    EditOutcome outcome;
     if (!validQuantity(table, q))
-        return outcome;
+        return refused("PILI01");
     const int count = table.quantity(q).unitCount;
     if (table.unitCapacity() < count || count + 1 > table.unitDimension())
-        return outcome;
+        return refused("PILI01");
     const int after = p < 0 ? 0 : (p > count ? count : p);
     // A copy first: the unit may live in this very storage, which grows below.
     const UnitItem stored = storableUnit(unit);
@@ -151,19 +151,14 @@ EditOutcome insertListItem(ConversionTable& table, const UnitItem& unit, int q, 
     table.unit(q, after + 1) = stored;
     ++table.quantity(q).unitCount;
     table.changed = true;
-    outcome.done = true;
-    outcome.node = after + 1;
-    return outcome;
+    return EditOutcome::success(after + 1);
 }
 
 EditOutcome addListItem(ConversionTable& table, const UnitItem& unit, int q, int p) {
-    EditOutcome outcome;
-    if (auto notice = limitNotice(table, TableItemKind::Unit)) {
-        outcome.notices.push_back(std::move(*notice));
-        return outcome;
-    }
+    if (auto notice = limitNotice(table, TableItemKind::Unit))
+        return EditOutcome::failure(std::move(*notice));
     if (!validQuantity(table, q))
-        return outcome;
+        return refused("PILI01");
     table.raiseUnitCapacity();
     return insertListItem(table, unit, q, p);
 }
@@ -182,26 +177,23 @@ bool deleteListItem(ConversionTable& table, int q, int p) {
     return true;
 }
 
-UnitLookup unitIndex(const ConversionTable& table, int q, std::string_view name) {
-    UnitLookup lookup;
+common::Outcome<int> unitIndex(const ConversionTable& table, int q, std::string_view name) {
     if (validQuantity(table, q) && table.quantity(q).unitCount > table.unitDimension()) {
         const std::string crlf = "\r\n";
-        lookup.notices.push_back(
+        return common::Outcome<int>::failure(
             {common::NoticeIcon::Critical, std::string(kLimitTitle),
              "Unit names mismatch. Please e-mail the information below to Norvel Design:" + crlf +
                  "Error Code = 1613 2109 01" + crlf + "Group Index = " + std::to_string(q) + crlf +
                  "Unit name = " + std::string(name) + crlf +
                  "Max unit count = " + std::to_string(table.unitCapacity()) + crlf +
                  "Unit count = " + std::to_string(table.quantity(q).unitCount)});
-        return lookup;
     }
-    lookup.index = unitIndexOf(table, q, name);
-    return lookup;
+    return common::Outcome<int>::success(unitIndexOf(table, q, name));
 }
 
 EditOutcome addTreeItem(ConversionTable& table, int node, const NamedIcon& item) {
     if (table.kindOf(node) != NodeKind::Quantity)
-        return {};
+        return refused("PATI01");
     const int at = table.allocationAtNode(node);
     return placeNewQuantity(table, at, table.allocation(at).parentNode, item);
 }
@@ -210,27 +202,22 @@ EditOutcome createTreeItem(ConversionTable& table, int node, const NamedIcon& it
     const NodeKind kind = table.kindOf(node);
     if (kind == NodeKind::Category)
         return placeNewQuantity(table, positionAfterParent(table, node), node, item);
-    EditOutcome outcome;
     if (kind != NodeKind::Root)
-        return outcome;
-    if (auto notice = limitNotice(table, TableItemKind::Category)) {
-        outcome.notices.push_back(std::move(*notice));
-        return outcome;
-    }
+        return refused("PCTI01");
+    if (auto notice = limitNotice(table, TableItemKind::Category))
+        return EditOutcome::failure(std::move(*notice));
     // Categories come last among the root's category nodes: no parent index moves.
     ++table.categoryCount;
     table.category(table.categoryCount) = Category{item.icon, storableText(item.name), 0};
     table.changed = true;
-    outcome.done = true;
-    outcome.node = table.categoryNode(table.categoryCount);
-    return outcome;
+    return EditOutcome::success(table.categoryNode(table.categoryCount));
 }
 
 EditOutcome deleteTreeItem(ConversionTable& table, int node) {
-    EditOutcome outcome;
+    int parent = 0;
     const NodeKind kind = table.kindOf(node);
     if (kind == NodeKind::Quantity) {
-        outcome.node = takeAllocation(table, table.allocationAtNode(node)).parentNode;
+        parent = takeAllocation(table, table.allocationAtNode(node)).parentNode;
     } else if (kind == NodeKind::Category) {
         const int removed = node - 1;
         for (int c = removed; c < table.categoryCount; ++c)
@@ -251,25 +238,23 @@ EditOutcome deleteTreeItem(ConversionTable& table, int node) {
         for (int m = kept + 1; m <= count; ++m)
             table.allocation(m) = NodeAllocationEntry{};
         table.allocationCount = static_cast<std::int16_t>(kept);
-        outcome.node = table.rootNode();
+        parent = table.rootNode();
     } else {
-        return outcome;
+        return refused("PDTI01");
     }
     table.changed = true;
-    outcome.done = true;
-    return outcome;
+    return EditOutcome::success(parent);
 }
 
 EditOutcome insertTreeItem(ConversionTable& table, int dragged, int target) {
-    EditOutcome outcome;
     if (table.kindOf(dragged) != NodeKind::Quantity || target == dragged)
-        return outcome;
+        return refused("PITI01");
     const NodeKind targetKind = table.kindOf(target);
     if (targetKind != NodeKind::Quantity && targetKind != NodeKind::Category)
-        return outcome;
+        return refused("PITI01");
     const int from = table.allocationAtNode(dragged);
     if (targetKind == NodeKind::Category && table.allocation(from).parentNode == target)
-        return outcome;
+        return refused("PITI01");
 
     NodeAllocationEntry moved = takeAllocation(table, from);
     int at = 0;
@@ -284,13 +269,10 @@ EditOutcome insertTreeItem(ConversionTable& table, int dragged, int target) {
     }
     openAllocation(table, at, moved);
     table.changed = true;
-    outcome.done = true;
-    outcome.node = table.allocationNode(at);
-    return outcome;
+    return EditOutcome::success(table.allocationNode(at));
 }
 
-EditOutcome renameTreeNode(ConversionTable& table, int node, int q, std::string_view text) {
-    EditOutcome outcome;
+bool renameTreeNode(ConversionTable& table, int node, int q, std::string_view text) {
     const NodeKind kind = table.kindOf(node);
     if (kind == NodeKind::Category) {
         table.category(node - 1).name = storableText(text);
@@ -299,15 +281,13 @@ EditOutcome renameTreeNode(ConversionTable& table, int node, int q, std::string_
         const int renamed =
             validQuantity(table, q) ? q : table.allocation(table.allocationAtNode(node)).quantityNo;
         if (!validQuantity(table, renamed))
-            return outcome;
+            return false;
         table.quantity(renamed).name = quantityName(text);
     } else {
-        return outcome;
+        return false;
     }
     table.changed = true;
-    outcome.done = true;
-    outcome.node = node;
-    return outcome;
+    return true;
 }
 
 bool renameUnit(ConversionTable& table, int q, int u, std::string_view text) {
@@ -321,17 +301,16 @@ bool renameUnit(ConversionTable& table, int q, int u, std::string_view text) {
 EditOutcome acceptTreeItemDialog(ConversionTable& table, TreeItemMode mode, int node, int q,
                                  const NamedIcon& initial, const NamedIcon& boxes) {
     const NamedIcon item{boxes.icon, common::trimmed(boxes.name)};
-    EditOutcome outcome;
     switch (mode) {
         case TreeItemMode::EditQuantity:
             if (!validQuantity(table, q))
-                return outcome;
+                return refused("CAKC01");
             table.quantity(q).icon = item.icon;
             table.quantity(q).name = quantityName(item.name);
             break;
         case TreeItemMode::EditCategory:
             if (table.kindOf(node) != NodeKind::Category)
-                return outcome;
+                return refused("CAKC01");
             table.category(node - 1).icon = item.icon;
             table.category(node - 1).name = storableText(item.name);
             break;
@@ -344,9 +323,7 @@ EditOutcome acceptTreeItemDialog(ConversionTable& table, TreeItemMode mode, int 
     // Blanks typed around an unchanged name count as a change.
     if (!(boxes == initial))
         table.changed = true;
-    outcome.done = true;
-    outcome.node = node;
-    return outcome;
+    return EditOutcome::success(node);
 }
 
 UnitDialogKind unitDialogKind(NodeKind kind) {
@@ -384,9 +361,8 @@ EditOutcome acceptUnitDialog(ConversionTable& table, UnitDialogMode mode, UnitDi
     if (mode == UnitDialogMode::Add)
         return addListItem(table, stored, q, u);
 
-    EditOutcome outcome;
     if (!validUnit(table, q, u))
-        return outcome;
+        return refused(kind == UnitDialogKind::Constant ? "CPKC01" : "UPKC01");
     UnitItem& unit = table.unit(q, u);
     if (kind == UnitDialogKind::NumberSystem) {
         // The radix is what number-system conversion reads; its boxes were blank.
@@ -398,9 +374,7 @@ EditOutcome acceptUnitDialog(ConversionTable& table, UnitDialogMode mode, UnitDi
     unit = storableUnit(stored);
     if (!(boxes == initial))
         table.changed = true;
-    outcome.done = true;
-    outcome.node = u;
-    return outcome;
+    return EditOutcome::success(u);
 }
 
 bool storeMemo(ConversionTable& table, int q, int u, std::string_view text) {

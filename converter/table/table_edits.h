@@ -12,6 +12,7 @@
 // edit is what a save writes and a load reads back.
 
 #include "common/notice.h"
+#include "common/outcome.h"
 #include "converter/table/conversion_table.h"
 
 #include <optional>
@@ -20,13 +21,11 @@
 
 namespace quantora {
 
-// What an edit did. node: the tree node to select afterwards (tree edits) or
-// the unit position the edit left selected (list edits); 0 for none.
-struct EditOutcome {
-    bool done = false;
-    int node = 0;
-    common::Notices notices;
-};
+// What an edit did: on success the tree node to select afterwards (tree
+// edits) or the unit position left selected (list edits); a refusal says why.
+// Input no command can give (a node of the wrong kind) is refused with the
+// procedure's position marker, as its error report.
+using EditOutcome = common::Outcome<int>;
 
 // Icon# and name of a category or quantity, as the category dialog holds them (pnEditIcon, psEditName).
 struct NamedIcon {
@@ -50,19 +49,15 @@ std::string storableText(std::string_view text);
 // Refused while the capacity marker is below the quantity's unit count (pInsertListItem).
 EditOutcome insertListItem(ConversionTable& table, const UnitItem& unit, int q, int p);
 // A new unit from the unit or constant dialog: the unit limit, the capacity
-// marker raised by one, then insertListItem. node: the new unit's position.
+// marker raised by one, then insertListItem. The value: the new unit's position.
 EditOutcome addListItem(ConversionTable& table, const UnitItem& unit, int q, int p);
 // Removes unit p of quantity q; nothing for a position outside its units (pDeleteListItem).
 bool deleteListItem(ConversionTable& table, int q, int p);
 
-struct UnitLookup {
-    int index = -1;
-    common::Notices notices;  // the mismatch report when the storage is out of step
-};
 // Unit position 0 .. capacity marker of quantity q named exactly so; -1 if
 // none. A quantity counting more units than its storage holds is reported
-// as a mismatch and gives -1 (pGetUnitIndex).
-UnitLookup unitIndex(const ConversionTable& table, int q, std::string_view name);
+// as a mismatch (pGetUnitIndex).
+common::Outcome<int> unitIndex(const ConversionTable& table, int q, std::string_view name);
 
 // A new quantity at the position of quantity node n, under n's parent; n
 // keeps its index and shows the new quantity (pAddTreeItem).
@@ -71,7 +66,7 @@ EditOutcome addTreeItem(ConversionTable& table, int node, const NamedIcon& item)
 // its last child (pCreateTreeItem).
 EditOutcome createTreeItem(ConversionTable& table, int node, const NamedIcon& item);
 // Removes a quantity node (its record and units stay and still count) or a
-// category node with the quantity nodes under it; node: the former parent (pDeleteTreeItem).
+// category node with the quantity nodes under it; the value: the former parent (pDeleteTreeItem).
 EditOutcome deleteTreeItem(ConversionTable& table, int node);
 // Moves quantity node dragged onto target: onto a quantity it takes that
 // quantity's place and parent, onto a category it becomes its last child.
@@ -81,8 +76,8 @@ EditOutcome insertTreeItem(ConversionTable& table, int dragged, int target);
 
 // Rename in place of a category node, or of quantity q recorded when the
 // renaming of its node began. A quantity's name loses its surrounding
-// blanks, as the file keeps it. node: the renamed node.
-EditOutcome renameTreeNode(ConversionTable& table, int node, int q, std::string_view text);
+// blanks, as the file keeps it. False for the root and nodes beyond the tree.
+bool renameTreeNode(ConversionTable& table, int node, int q, std::string_view text);
 // Rename in place of unit u of quantity q.
 bool renameUnit(ConversionTable& table, int q, int u, std::string_view text);
 
@@ -97,7 +92,7 @@ enum class TreeItemMode {
 // The category dialog's OK: the name trimmed; modes 0 and 3 change the item
 // of node (quantity q for mode 0) and set the change flag only when the box
 // text or the icon differ from what the dialog opened with; the other modes
-// create the item at node. node: the node to select.
+// create the item at node. The value: the node to select.
 EditOutcome acceptTreeItemDialog(ConversionTable& table, TreeItemMode mode, int node, int q,
                                  const NamedIcon& initial, const NamedIcon& boxes);
 
@@ -114,7 +109,7 @@ UnitItem unitForEditing(const ConversionTable& table, int q, int u, UnitDialogKi
 // errors are "0"; a number system unit keeps its radix and errors. Mode Edit
 // changes unit u and sets the change flag only when a box or the icon differ
 // from what the dialog opened with; mode Add inserts after unit u.
-// node: the unit position to select.
+// The value: the unit position to select.
 EditOutcome acceptUnitDialog(ConversionTable& table, UnitDialogMode mode, UnitDialogKind kind, int q, int u,
                              const UnitItem& initial, const UnitItem& boxes);
 

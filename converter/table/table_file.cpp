@@ -4,6 +4,7 @@
 #include "common/numeric_text.h"
 #include "common/text_encoding.h"
 #include "common/text_rules.h"
+#include "converter/settings/product_title.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,11 +16,7 @@ namespace quantora {
 namespace {
 
 constexpr std::string_view kTerminator = ";E;";
-constexpr std::string_view kNoticeTitle = " Quantora 2000";
-
-bool isTerminator(std::string_view line) {
-    return common::trimBlanks(line) == kTerminator;
-}
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string limitText(std::string_view what, int limit) {
     return "The number of " + std::string(what) + " exceeds the limit (" + std::to_string(limit) + ").";
@@ -72,26 +69,10 @@ std::int16_t lenientField(std::string_view line, int n, int count, const std::st
     return *value;
 }
 
-// Splits on CR LF, LF or a lone CR; drops lines that are blank after trimming.
-// The lines point into text.
-std::vector<std::string_view> nonBlankLines(const std::string& text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    auto take = [&](std::size_t end) {
-        std::string_view line(text.data() + start, end - start);
-        if (!common::trimBlanks(line).empty())
-            lines.push_back(line);
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || text[i] == '\r') {
-            take(i);
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-    }
-    if (start < text.size())
-        take(text.size());
+// The lines the sections are read from: blank ones take no position.
+std::vector<std::string_view> nonBlankLines(std::string_view text) {
+    std::vector<std::string_view> lines = tableLines(text);
+    std::erase_if(lines, isBlankLine);
     return lines;
 }
 
@@ -100,7 +81,7 @@ void readCategories(ConversionTable& table, LineCursor& cursor) {
     int count = 0;
     for (;;) {
         const std::string_view line = cursor.current(message);
-        if (isTerminator(line))
+        if (isTerminatorLine(line))
             break;
         ++count;
         if (count > table.limits().maxCategory)
@@ -139,7 +120,7 @@ void readAllocation(ConversionTable& table, LineCursor& cursor) {
     int count = 0;
     for (;;) {
         const std::string_view line = cursor.current(message);
-        if (isTerminator(line))
+        if (isTerminatorLine(line))
             break;
         ++count;
         if (count > table.limits().maxQuantity)
@@ -193,7 +174,7 @@ void readQuantities(ConversionTable& table, LineCursor& cursor, common::Notices&
 
         for (int j = 1;; ++j) {
             const std::string_view line = cursor.current(message);
-            if (isTerminator(line))
+            if (isTerminatorLine(line))
                 break;
             if (j > maxUnit || j > table.unitDimension())
                 throw ReadFailure{message};
@@ -241,6 +222,67 @@ int countFields(std::string_view line) {
     return count;
 }
 
+std::vector<std::string_view> tableLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || text[i] == '\r') {
+            lines.push_back(text.substr(start, i - start));
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+bool isBlankLine(std::string_view line) {
+    return common::trimBlanks(line).empty();
+}
+
+bool isTerminatorLine(std::string_view line) {
+    return common::trimBlanks(line) == kTerminator;
+}
+
+std::size_t byteOrderMarkLength(std::string_view bytes) {
+    return common::startsWith(bytes, kByteOrderMark) ? kByteOrderMark.size() : 0;
+}
+
+ConversionTable::FileEncoding detectedEncoding(std::string_view bytes) {
+    using Encoding = ConversionTable::FileEncoding;
+    const std::size_t mark = byteOrderMarkLength(bytes);
+    const std::string_view body = bytes.substr(mark);
+    if (mark > 0 && common::isValidUtf8(body))
+        return Encoding::Utf8WithMark;
+    if (common::isAscii(body) || !common::isValidUtf8(body))
+        return Encoding::Windows1252;
+    return Encoding::Utf8;
+}
+
+std::string tableFileText(std::string_view bytes) {
+    const std::string_view body = bytes.substr(byteOrderMarkLength(bytes));
+    if (detectedEncoding(bytes) == ConversionTable::FileEncoding::Windows1252 && !common::isAscii(body))
+        return common::windows1252ToUtf8(body);
+    return std::string(body);
+}
+
+std::string tableFileBytes(const std::string& text, ConversionTable::FileEncoding& encoding) {
+    using Encoding = ConversionTable::FileEncoding;
+    if (encoding == Encoding::Windows1252 && common::fitsWindows1252(text)) {
+        std::string bytes = common::utf8ToWindows1252(text);
+        // Windows-1252 bytes that happen to form UTF-8 ("Fu\xDF\xB2") would be
+        // read back as UTF-8: such a table is written as UTF-8 instead.
+        if (common::isAscii(bytes) || !common::isValidUtf8(bytes))
+            return bytes;
+    }
+    if (encoding == Encoding::Utf8WithMark)
+        return std::string(kByteOrderMark) + text;
+    encoding = Encoding::Utf8;
+    return text;
+}
+
 bool fileExists(const std::string& path) {
     return common::fileio::canRead(path);
 }
@@ -257,13 +299,14 @@ std::string fileNameOf(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-TableReadOutcome readTable(ConversionTable& table, const TableLimits& limits, std::string_view programDir,
-                           float twipsPerPixelX, float twipsPerPixelY) {
-    TableReadOutcome outcome;
-    table.create(limits);
-    if (table.filePath.empty())
-        table.filePath = dirPathOf(programDir) + std::string(kDefaultTableName);
-    const std::string& path = table.filePath;
+common::Outcome<ConversionTable> readTable(std::string path, const TableLimits& limits,
+                                           std::string_view programDir, float twipsPerPixelX,
+                                           float twipsPerPixelY) {
+    common::Notices notices;
+    ConversionTable table(limits);
+    if (path.empty())
+        path = dirPathOf(programDir) + std::string(kDefaultTableName);
+    table.filePath = path;
     if (fileExists(path))
         common::fileio::makeWritable(path);
 
@@ -274,17 +317,13 @@ TableReadOutcome readTable(ConversionTable& table, const TableLimits& limits, st
         if (!common::fileio::readAll(path, bytes))
             throw ReadFailure{message};
         message = "PRTB01";
-        const bool ascii = common::isAscii(bytes);
-        const bool utf8 = !ascii && common::isValidUtf8(bytes);
-        table.fileEncoding =
-            utf8 ? ConversionTable::FileEncoding::Utf8 : ConversionTable::FileEncoding::Windows1252;
-        if (!ascii && !utf8)
-            bytes = common::windows1252ToUtf8(bytes);
-        const std::vector<std::string_view> lines = nonBlankLines(bytes);
+        table.fileEncoding = detectedEncoding(bytes);
+        const std::string text = tableFileText(bytes);
+        const std::vector<std::string_view> lines = nonBlankLines(text);
 
         int terminators = 0;
         for (const std::string_view line : lines) {
-            if (isTerminator(line))
+            if (isTerminatorLine(line))
                 ++terminators;
         }
         const int quantityCount = terminators - 2;
@@ -296,13 +335,12 @@ TableReadOutcome readTable(ConversionTable& table, const TableLimits& limits, st
         LineCursor cursor(lines, limits.lineBound());
         readCategories(table, cursor);
         readAllocation(table, cursor);
-        readQuantities(table, cursor, outcome.notices);
+        readQuantities(table, cursor, notices);
         table.setPixelRates(twipsPerPixelX, twipsPerPixelY);
     } catch (const ReadFailure& failure) {
-        outcome.notices.push_back(exclamation(failure.message));
-        outcome.result = 1;
+        return common::Outcome<ConversionTable>::failure(exclamation(failure.message), std::move(notices));
     }
-    return outcome;
+    return common::Outcome<ConversionTable>::success(std::move(table), std::move(notices));
 }
 
 std::string safeTableField(std::string_view text) {
@@ -317,9 +355,40 @@ std::string safeTableField(std::string_view text) {
 
 namespace {
 
+bool unsafe(std::string_view field) {
+    return field.find_first_of(";\r\n") != std::string_view::npos;
+}
+
+// Any text the file cannot hold as it stands, or a quantity name the header
+// line would carry trimmed.
+bool needsSafeText(const ConversionTable& table) {
+    for (int c = 1; c <= table.categoryCount; ++c) {
+        if (unsafe(table.category(c).name))
+            return true;
+    }
+    for (int k = 1; k <= table.quantityCount; ++k) {
+        const Quantity& quantity = table.quantity(k);
+        if (unsafe(quantity.name) || quantity.name != common::trimmed(quantity.name))
+            return true;
+        for (int j = 1; j <= quantity.unitCount; ++j) {
+            const UnitItem& unit = table.unit(k, j);
+            for (const std::string* field :
+                 {&unit.name, &unit.rate, &unit.offset, &unit.rateError, &unit.offsetError, &unit.memo}) {
+                if (unsafe(*field))
+                    return true;
+            }
+        }
+        for (int i = 1; i <= quantity.refCount; ++i) {
+            if (unsafe(table.reference(k, i).name) || unsafe(table.reference(k, i).value))
+                return true;
+        }
+    }
+    return false;
+}
+
 void makeFieldsSafe(ConversionTable& table) {
     auto fix = [](std::string& field) {
-        if (field.find_first_of(";\r\n") != std::string::npos)
+        if (unsafe(field))
             field = safeTableField(field);
     };
     for (int c = 1; c <= table.categoryCount; ++c)
@@ -405,21 +474,22 @@ std::string tableText(const ConversionTable& table, const NodeExpandedQuery& isE
 
 }  // namespace
 
-TableWriteOutcome saveTable(ConversionTable& table, const NodeExpandedQuery& isExpanded) {
-    makeFieldsSafe(table);
-    const std::string text = tableText(table, isExpanded);
-    // Text a Windows-1252 file cannot hold is kept by writing UTF-8 instead.
-    if (table.fileEncoding == ConversionTable::FileEncoding::Windows1252 && !common::fitsWindows1252(text)) {
-        table.fileEncoding = ConversionTable::FileEncoding::Utf8;
+common::Outcome<ConversionTable::FileEncoding> saveTable(const ConversionTable& table,
+                                                         const NodeExpandedQuery& isExpanded) {
+    // Tables almost never hold unsafe text: copy only when one does.
+    std::optional<ConversionTable> safeCopy;
+    if (needsSafeText(table)) {
+        safeCopy = table;
+        makeFieldsSafe(*safeCopy);
     }
-    const bool utf8 = table.fileEncoding == ConversionTable::FileEncoding::Utf8;
-    TableWriteOutcome outcome;
+    ConversionTable::FileEncoding encoding = table.fileEncoding;
+    const std::string bytes = tableFileBytes(tableText(safeCopy ? *safeCopy : table, isExpanded), encoding);
     std::string error;
-    if (!common::fileio::replaceFile(table.filePath, utf8 ? text : common::utf8ToWindows1252(text), error)) {
-        outcome.ok = false;
-        outcome.error = error;
+    if (!common::fileio::replaceFile(table.filePath, bytes, error)) {
+        return common::Outcome<ConversionTable::FileEncoding>::failure(
+            {common::NoticeIcon::Critical, std::string(kProductName), error});
     }
-    return outcome;
+    return common::Outcome<ConversionTable::FileEncoding>::success(encoding);
 }
 
 }  // namespace quantora

@@ -50,6 +50,9 @@ CommandDispatcher::CommandDispatcher(ConverterContext& context, QWidget& window,
         view->installEventFilter(this);
     connect(&parts.views.list(), &UnitListView::viewCreated, this,
             [this](QAbstractItemView* view) { view->installEventFilter(this); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CommandDispatcher::clipboardChanged);
+    clipboardChanged();
 }
 
 void CommandDispatcher::startRefresh() {
@@ -81,6 +84,10 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
                 m_parts.window.setViewStyle(ViewStyle::List);
             if (index == static_cast<int>(ViewItem::Details))
                 m_parts.window.setViewStyle(ViewStyle::Details);
+            break;
+        case MenuId::Tools:
+            if (index == static_cast<int>(ToolsItem::Options))
+                m_parts.window.showOptions();
             break;
         case MenuId::Help:
             if (index == static_cast<int>(HelpItem::Topics))
@@ -124,6 +131,12 @@ void CommandDispatcher::dispatchFile(FileItem item) {
         case FileItem::SaveAs:
             m_parts.files.saveAs();
             break;
+        case FileItem::Print:
+            m_parts.window.printTable();
+            break;
+        case FileItem::Batch:
+            m_parts.window.toggleBatch();
+            break;
         case FileItem::Exit:
             m_parts.window.exitProgram();
             break;
@@ -145,6 +158,10 @@ void CommandDispatcher::dispatchButton(const QString& key) {
         m_parts.window.setViewStyle(ViewStyle::List);
     else if (key == QLatin1String("Details"))
         m_parts.window.setViewStyle(ViewStyle::Details);
+    else if (key == QLatin1String("Print"))
+        m_parts.window.printTable();
+    else if (key == QLatin1String("Options"))
+        m_parts.window.showOptions();
     else if (key == QLatin1String("Help"))
         m_parts.window.showHelpTopics();
     else if (key == QLatin1String("Exit"))
@@ -215,11 +232,15 @@ std::optional<std::string> CommandDispatcher::clipboardText() const {
     return std::nullopt;
 }
 
+void CommandDispatcher::clipboardChanged() {
+    m_clipboardHasNumber = clipboardHasNumber(clipboardText());
+}
+
 void CommandDispatcher::refresh() {
     ConversionTable& table = m_context.table;
     RefreshInputs in;
     in.tableChanged = table.changed;
-    in.clipboardHasNumber = clipboardHasNumber(clipboardText());
+    in.clipboardHasNumber = m_clipboardHasNumber;
     // The calculator publishes these; another process may have written them.
     m_context.store.sync();
     in.calcRun = m_context.store.read("Tallix", "Form", "Run", "0");

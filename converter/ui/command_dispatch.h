@@ -32,6 +32,9 @@ public:
     virtual void showAbout() = 0;
     virtual void exitProgram() = 0;
     virtual void setViewStyle(ViewStyle view) = 0;
+    virtual void printTable() = 0;
+    virtual void toggleBatch() = 0;
+    virtual void showOptions() = 0;
 };
 
 class CommandDispatcher : public QObject {
@@ -72,10 +75,13 @@ private:
     void fillHistoryMenu();
     void outputChanged(bool empty);
     std::optional<std::string> clipboardText() const;
+    void clipboardChanged();
 
     ConverterContext& m_context;
     Parts m_parts;
     QTimer* m_spy;
+    // Kept current by QClipboard::dataChanged, so the refresh never asks the clipboard.
+    bool m_clipboardHasNumber = false;
 };
 
 }  // namespace quantora

@@ -277,17 +277,17 @@ void EditCommands::showHelp(QWidget& dialog, int topic) {
 }
 
 void EditCommands::afterTreeEdit(const EditOutcome& outcome) {
-    m_context.messages.presentAll(&m_window, outcome.notices);
-    if (outcome.done)
-        m_parts.views.showNode(outcome.node);
+    m_context.messages.presentAll(&m_window, outcome.notices());
+    if (outcome)
+        m_parts.views.showNode(outcome.value());
 }
 
 void EditCommands::afterUnitEdit(const EditOutcome& outcome) {
-    m_context.messages.presentAll(&m_window, outcome.notices);
-    if (!outcome.done)
+    m_context.messages.presentAll(&m_window, outcome.notices());
+    if (!outcome)
         return;
-    m_context.session.pressUnit(outcome.node);
-    m_parts.views.refillList(outcome.node);
+    m_context.session.pressUnit(outcome.value());
+    m_parts.views.refillList(outcome.value());
     clearUnits();
 }
 
@@ -354,7 +354,7 @@ void EditCommands::memoClosed(const MemoWindow& memo) {
 
 void EditCommands::nodeRenamed(int node, const QString& text) {
     ConversionTable& table = m_context.table;
-    if (!renameTreeNode(table, node, m_renamedQuantity, text.toStdString()).done)
+    if (!renameTreeNode(table, node, m_renamedQuantity, text.toStdString()))
         return;
     // The node shows what the table keeps; the caption follows at once.
     const std::string shown = table.kindOf(node) == NodeKind::Category ? table.category(node - 1).name

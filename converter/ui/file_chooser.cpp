@@ -1,5 +1,7 @@
 #include "converter/ui/file_chooser.h"
 
+#include "converter/ui/executable_filter.h"
+
 #include <QDir>
 #include <QFileDialog>
 
@@ -11,6 +13,8 @@ std::optional<QString> DialogFileChooser::choose(QWidget* parent, const FileDial
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(request.nameFilters);
+    if (request.executablesOnly && !request.nameFilters.isEmpty())
+        ExecutableFilter::install(dialog, request.nameFilters.constFirst());
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (!request.fileName.isEmpty())
         dialog.selectFile(QDir(request.directory).filePath(request.fileName));

@@ -20,6 +20,8 @@ struct FileDialogRequest {
     QStringList nameFilters;
     bool confirmOverwrite = false;
     bool hideReadOnly = false;
+    // The first name filter shows only folders and executable files.
+    bool executablesOnly = false;
 };
 
 class FileChooser {

@@ -31,10 +31,6 @@ private:
     const FileCommands::Hooks& m_hooks;
 };
 
-common::Notice writeFailure(const std::string& error) {
-    return {common::NoticeIcon::Critical, std::string(kProductName), error};
-}
-
 }  // namespace
 
 FileCommands::FileCommands(ConverterContext& context, QWidget& window, FileChooser& chooser,
@@ -66,11 +62,12 @@ void FileCommands::takeFileIdentity(const QString& path) {
 }
 
 bool FileCommands::writeTable() {
-    const TableWriteOutcome outcome = saveTable(m_context.table, m_views.expandedQuery());
-    if (!outcome.ok) {
-        m_context.messages.present(&m_window, writeFailure(outcome.error));
+    const common::Outcome<ConversionTable::FileEncoding> saved =
+        saveTable(m_context.table, m_views.expandedQuery());
+    m_context.messages.presentAll(&m_window, saved.notices());
+    if (!saved)
         return false;
-    }
+    m_context.table.fileEncoding = saved.value();
     m_context.table.changed = false;
     return true;
 }
@@ -106,8 +103,7 @@ SavePrompt FileCommands::askSaveChanges() {
     if (answer == common::NoticeAnswer::No) {
         if (m_hooks.saveSettings)
             m_hooks.saveSettings();
-        if (const auto fault = saveNodeStatus(table, m_views.expandedQuery()))
-            m_context.messages.present(&m_window, *fault);
+        m_context.messages.presentAll(&m_window, saveNodeStatus(table, m_views.expandedQuery()).notices());
         return SavePrompt::No;
     }
     return SavePrompt::Cancel;
@@ -130,18 +126,16 @@ int FileCommands::open() {
         const std::optional<QString> path = m_chooser.choose(&m_window, request);
         if (!path)
             return -1;
-        // Read into a fresh table: a file that fails to load leaves the
-        // current table as it is, shown, saveable and still marked changed.
-        ConversionTable candidate(m_context.settings.limits);
-        candidate.filePath = path->toStdString();
-        const TableReadOutcome outcome =
-            readTable(candidate, m_context.settings.limits, m_context.tableFolder.toStdString(),
+        // A file that fails to load leaves the current table as it is,
+        // shown, saveable and still marked changed.
+        common::Outcome<ConversionTable> read =
+            readTable(path->toStdString(), m_context.settings.limits, m_context.tableFolder.toStdString(),
                       m_context.twipsPerPixelX, m_context.twipsPerPixelY);
-        m_context.messages.presentAll(&m_window, outcome.notices);
-        if (outcome.result != 0)
+        m_context.messages.presentAll(&m_window, read.notices());
+        if (!read)
             continue;
 
-        m_context.table = std::move(candidate);
+        m_context.table = read.take();
         m_context.table.changed = false;
         const SessionChange change = m_context.session.tableReplaced();
         takeFileIdentity(*path);

@@ -43,8 +43,8 @@ constexpr ButtonDef kButtons[] = {
 };
 
 // Buttons whose commands come with later work on the converter.
-constexpr const char* kPendingButtons[] = {"Print",    "CopyCalc", "PasteCalc", "Find",   "SortTree",
-                                           "SortList", "Ref",      "Calc",      "Options"};
+constexpr const char* kPendingButtons[] = {"CopyCalc", "PasteCalc", "Find", "SortTree",
+                                           "SortList", "Ref",       "Calc"};
 
 }  // namespace
 
@@ -91,6 +91,11 @@ void MainActions::buildMenus(QMainWindow& window) {
     addArray(MenuId::File, file, QStringLiteral("mnuFileArray"),
              {"&Open...", "&Save", "Save &As...", "-", "&Print Conversion Table...", "-",
               "Start &Batch Conversion...", "-", "E&xit"});
+    // Outside the array: the pages as printing would lay them out.
+    m_printPreview = new QAction(QStringLiteral("Print Pre&view..."), file);
+    m_printPreview->setObjectName(QStringLiteral("mnuFilePrintPreview"));
+    file->insertAction(item(MenuId::File, static_cast<int>(FileItem::Print) + 1), m_printPreview);
+    connect(item(FileItem::Print), &QAction::enabledChanged, m_printPreview, &QAction::setEnabled);
 
     QMenu* edit = topMenu("mnuEdit", "&Edit");
     addArray(MenuId::Edit, edit, QStringLiteral("mnuEditArray"),
@@ -215,12 +220,9 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
 
 void MainActions::markPending() {
     QAction* const pending[] = {
-        item(FileItem::Print),          item(FileItem::Batch),
-        item(EditItem::GetCalculation), item(EditItem::SendToCalculator),
-        item(EditItem::Find),           item(ArrangeItem::Quantities),
-        item(ArrangeItem::Units),       item(ToolsItem::RunCalculator),
+        item(EditItem::GetCalculation), item(EditItem::SendToCalculator), item(EditItem::Find),
+        item(ArrangeItem::Quantities),  item(ArrangeItem::Units),         item(ToolsItem::RunCalculator),
         item(ToolsItem::RunProgram),    item(ToolsItem::QuickReference),
-        item(ToolsItem::Options),
     };
     m_pending.insert(std::begin(pending), std::end(pending));
     for (const char* key : kPendingButtons)

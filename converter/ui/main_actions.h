@@ -45,6 +45,8 @@ public:
     QToolBar* toolbar() const { return m_toolbar; }
     // Ctrl+Shift+Alt+Z: the dimensions dialog, whose ReDim item stays hidden.
     QAction* reDimKey() const { return m_reDimKey; }
+    // "Print Pre&view...", enabled with the print item.
+    QAction* printPreview() const { return m_printPreview; }
     const std::vector<QMenu*>& topLevelMenus() const { return m_topLevel; }
 
     // Enables an item unless its command is not built yet.
@@ -83,6 +85,7 @@ private:
     std::vector<QAction*> m_shortcutActions;
     QToolBar* m_toolbar = nullptr;
     QAction* m_reDimKey = nullptr;
+    QAction* m_printPreview = nullptr;
 };
 
 }  // namespace quantora

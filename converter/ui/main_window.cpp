@@ -82,6 +82,11 @@ MainWindow::MainWindow(ConverterContext& context, const IconSet& icons, FileChoo
               {[this] { saveSettings(); }, [this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}),
       m_edits(context, *this, {m_views, m_boxes, icons}, {[this] { restoreTopmost(); }}),
       m_commands(context, *this, {m_actions, m_views, m_boxes, m_files, m_edits, *this}),
+      m_batch(context, *this, chooser, m_views, m_boxes),
+      m_print(context, *this, {[this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}),
+      m_options(context, {*this, m_actions, m_views, m_boxes, chooser, [this] { applyToolsMenu(); },
+                          [this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); },
+                          [this](int topic) { showHelpTopic(topic); }}),
       m_hint(new HintWindow(context, icons,
                             {[this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}, this)) {
     setObjectName(QStringLiteral("frmMain"));
@@ -92,6 +97,8 @@ MainWindow::MainWindow(ConverterContext& context, const IconSet& icons, FileChoo
     setCentralWidget(m_area);
     measureScreen();
     connect(&m_boxes, &ConversionBoxes::decimalSepHintWanted, m_hint, [this] { m_hint->showHint(5); });
+    connect(&m_views, &QuantityViews::batchUnitPicked, &m_batch, &BatchCommands::run);
+    connect(m_actions.printPreview(), &QAction::triggered, &m_print, &PrintCommands::preview);
 }
 
 void MainWindow::fitFrame() {
@@ -143,10 +150,9 @@ void MainWindow::runStartup(std::string& marker) {
     step("QR03E102");
     c.helpFile = QCoreApplication::applicationDirPath() + QStringLiteral("/Quantora.hlp");
     step("QR03E103");
-    ReadCfgOutcome config = readConverterSettings(c.store);
-    s = std::move(config.settings);
-    if (config.fault)
-        c.messages.present(this, *config.fault);
+    common::Outcome<ConverterSettings> read = readConverterSettings(c.store);
+    c.messages.presentAll(this, read.notices());
+    s = read.take();
     step("QR03E104");
     step("QR03E105");
     c.decimalSeparator = common::detectDecimalSeparator(
@@ -243,10 +249,18 @@ void MainWindow::runStartup(std::string& marker) {
 
 void MainWindow::loadTable() {
     ConverterContext& c = m_context;
-    const TableReadOutcome outcome = readTable(c.table, c.settings.limits, c.tableFolder.toStdString(),
-                                               c.twipsPerPixelX, c.twipsPerPixelY);
-    c.messages.presentAll(this, outcome.notices);
-    c.loadFailed = outcome.result != 0;
+    common::Outcome<ConversionTable> read = readTable(
+        c.table.filePath, c.settings.limits, c.tableFolder.toStdString(), c.twipsPerPixelX, c.twipsPerPixelY);
+    c.messages.presentAll(this, read.notices());
+    c.loadFailed = !read;
+    if (read) {
+        c.table = read.take();
+    } else {
+        // A table that failed to load is not shown; its path stays for the title.
+        std::string path = std::move(c.table.filePath);
+        c.table = ConversionTable(c.settings.limits);
+        c.table.filePath = std::move(path);
+    }
     c.table.title = tableTitleOf(c.table.filePath);
     c.table.changed = false;
 }
@@ -277,9 +291,13 @@ void MainWindow::setViewStyle(ViewStyle view) {
 }
 
 void MainWindow::showHelpTopics() {
+    showHelpTopic(0);
+}
+
+void MainWindow::showHelpTopic(int topic) {
     if (!m_help)
         m_help = new HelpWindow(this);
-    if (!m_help->showTopic(m_context.helpFile, 0))
+    if (!m_help->showTopic(m_context.helpFile, topic))
         m_context.messages.present(this, helpFileMissing(m_context.helpFile));
 }
 
@@ -317,8 +335,8 @@ void MainWindow::saveSettings() {
                                 c.toTwipsY(outer.height())};
     recordWindowState(c.settings, static_cast<int>(m_views.listMode()), m_views.liveColumnWidths(), state,
                       normal);
-    saveConverterSettings(c.store, c.settings);
-    c.store.sync();
+    // A store that cannot keep the settings says so; its old file stays.
+    c.messages.presentAll(this, saveConverterSettings(c.store, c.settings).notices());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -344,8 +362,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     saveSettings();
     if (c.settings.customizeToolbar)
         saveToolbarArrangement();
-    if (const auto fault = saveNodeStatus(c.table, m_views.expandedQuery()))
-        c.messages.present(this, *fault);
+    c.messages.presentAll(this, saveNodeStatus(c.table, m_views.expandedQuery()).notices());
     if (m_hint->isOpen())
         m_hint->close();
     if (m_help)

@@ -11,6 +11,7 @@
 // EditCommands (editing commands, property dialogs, rename in place),
 // CommandDispatcher (dispatch, clipboard, periodic refresh), HintWindow.
 
+#include "converter/ui/batch_commands.h"
 #include "converter/ui/command_dispatch.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/converter_context.h"
@@ -19,6 +20,8 @@
 #include "converter/ui/icon_set.h"
 #include "converter/ui/main_actions.h"
 #include "converter/ui/main_layout.h"
+#include "converter/ui/options_command.h"
+#include "converter/ui/print_commands.h"
 #include "converter/ui/quantity_views.h"
 
 #include <QMainWindow>
@@ -52,11 +55,19 @@ public:
     QuantityViews& views() { return m_views; }
     EditCommands& edits() { return m_edits; }
     HintWindow& hints() { return *m_hint; }
+    BatchCommands& batch() { return m_batch; }
+    PrintCommands& printing() { return m_print; }
+    OptionsCommand& options() { return m_options; }
 
     void showHelpTopics() override;
     void showAbout() override;
     void exitProgram() override;
     void setViewStyle(ViewStyle view) override;
+    void printTable() override { m_print.print(); }
+    void toggleBatch() override { m_batch.toggle(); }
+    void showOptions() override { m_options.open(); }
+    // The help document at a topic number.
+    void showHelpTopic(int topic);
 
     // Re-applies the stay-on-top states of the open windows (pRestoreTopmost).
     void restoreTopmost();
@@ -89,6 +100,9 @@ private:
     FileCommands m_files;
     EditCommands m_edits;
     CommandDispatcher m_commands;
+    BatchCommands m_batch;
+    PrintCommands m_print;
+    OptionsCommand m_options;
     HintWindow* m_hint;
     HelpWindow* m_help = nullptr;
     QSize m_frameExtra{0, 0};  // outer size minus inner size, as last applied

@@ -328,6 +328,8 @@ void QuantityViews::listKey(bool shift) {
 void QuantityViews::afterPick(const SessionChange& change) {
     if (change.unitsChanged && !m_context.session.batchMode())
         m_boxes.focusInputAtStart();
+    else if (change.unitsChanged)
+        emit batchUnitPicked();
 }
 
 void QuantityViews::prepareUnitPopup(bool onItem) {

@@ -78,6 +78,8 @@ public:
 signals:
     // Shift with a left click on a unit: its memo, too.
     void memoWanted();
+    // A convert-into unit was picked while batch mode is on.
+    void batchUnitPicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

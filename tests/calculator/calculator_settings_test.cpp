@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,23 +16,6 @@ namespace tallix {
 namespace {
 
 using common::MemorySettingsStore;
-
-// Records the section and key of every write, in order.
-class RecordingStore final : public common::SettingsStore {
-public:
-    std::string read(std::string_view, std::string_view, std::string_view,
-                     std::string_view defaultValue) const override {
-        return std::string(defaultValue);
-    }
-    void write(std::string_view application, std::string_view section, std::string_view key,
-               std::string_view) override {
-        EXPECT_EQ(application, "Tallix");
-        order.push_back(std::string(section) + "/" + std::string(key));
-    }
-    void remove(std::string_view, std::string_view, std::string_view) override {}
-
-    std::vector<std::string> order;
-};
 
 // A store whose writes fail after a number of them.
 class FailingStore final : public common::SettingsStore {
@@ -52,112 +36,76 @@ private:
     int m_left;
 };
 
-TEST(CalculatorSettings, IndexKeysKeepTheirBlank) {
-    EXPECT_EQ(indexKey(0), " 0");
-    EXPECT_EQ(indexKey(11), " 11");
-}
-
 TEST(CalculatorSettings, EmptyStoreGivesTheDefaults) {
     const MemorySettingsStore store;
-    const SettingsReadResult read = readCalculatorSettings(store);
-    EXPECT_FALSE(read.failure.has_value());
-    const CalculatorSettings& s = read.settings;
+    const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+    EXPECT_FALSE(!read.notices().empty());
     CalculatorSettings expected;
     expected.history.setEntry(0, "");  // start-up, not the read, puts "Empty" there
-    EXPECT_TRUE(s == expected);
-    EXPECT_EQ(s.calcLeft, 720.0f);
-    EXPECT_EQ(s.calcTop, 480.0f);
-    EXPECT_EQ(s.options.digits, 8);
-    EXPECT_EQ(s.options.integer, 0);
-    EXPECT_EQ(s.options.notation, 0);
-    EXPECT_EQ(s.options.trig, 0);
-    EXPECT_EQ(s.options.stayTop, 1);
-    EXPECT_EQ(s.options.toolTip, 1);
-    for (int area = 6; area <= 8; ++area) {
-        EXPECT_EQ(s.area(area).name, "MS Sans Serif");
-        EXPECT_EQ(s.area(area).size, 8);
-        EXPECT_EQ(s.area(area).italic, 0);
-        EXPECT_EQ(s.area(area).underline, 0);
-    }
-    EXPECT_EQ(s.area(6).bold, 0);
-    EXPECT_EQ(s.area(7).bold, 0);
-    EXPECT_EQ(s.area(8).bold, 1);
-    EXPECT_EQ(static_cast<std::uint32_t>(s.area(6).textColor), 0x80000008u);
-    EXPECT_EQ(s.area(7).textColor, 0xFF);
-    EXPECT_EQ(s.area(8).textColor, 8388607);
-    EXPECT_EQ(static_cast<std::uint32_t>(s.area(6).backColor), 0x80000005u);
-    EXPECT_EQ(static_cast<std::uint32_t>(s.area(7).backColor), 0x80000005u);
-    EXPECT_EQ(s.area(8).backColor, 16744192);
-    EXPECT_EQ(s.input, "");
-    EXPECT_EQ(s.history.listCount(), 0);
-    EXPECT_TRUE(s.customFunctions.empty());
+    EXPECT_TRUE(read.value() == expected);
 }
 
 TEST(CalculatorSettings, FirstRunStartsInDegreeModeWithEmptyHistory) {
     const MemorySettingsStore store;
-    Calculator calculator(readCalculatorSettings(store).settings);
+    Calculator calculator(readCalculatorSettings(store).value());
     EXPECT_EQ(calculator.title(), "Tallix - Math Expression Evaluator (degree)");
     EXPECT_EQ(calculator.getHistory().entry(0), "Empty");
     EXPECT_EQ(calculator.run("sin(30)").resultText, "0.50000000");
 }
 
-TEST(CalculatorSettings, SaveWritesEveryKeyInOrder) {
-    CalculatorSettings s;
-    s.input = "  x^2:3  ";
-    s.history.add("1+1");
-    s.customFunctions = {" area:pi*x^2 ", "x+1"};
-    RecordingStore store;
-    ASSERT_FALSE(saveSettings(store, s).has_value());
-
-    std::vector<std::string> expected{"Form/CalcLeft",   "Form/CalcTop",   "Option/Digits",  "Option/Integer",
-                                      "Option/Notation", "Option/Trig",    "Option/StayTop", "Option/ToolTip",
-                                      "Font/FontName6",  "Font/FontName7", "Font/FontName8", "Font/FontSize6",
-                                      "Font/FontSize7",  "Font/FontSize8"};
-    for (const char* style : {"60", "70", "80", "61", "71", "81", "62", "72", "82"}) {
-        expected.push_back(std::string("Font/FontStyle") + style);
-    }
-    for (const char* key : {"Color/TextColor6", "Color/TextColor7", "Color/TextColor8", "Color/BackColor6",
-                            "Color/BackColor7", "Color/BackColor8", "History/Input", "History/Count"}) {
-        expected.push_back(key);
-    }
-    for (int i = 0; i < 12; ++i) {
-        expected.push_back("History/" + indexKey(i));
-    }
-    expected.push_back("Function/Count");
-    expected.push_back("Function/ 0");
-    expected.push_back("Function/ 1");
-    EXPECT_EQ(store.order, expected);
-}
-
-TEST(CalculatorSettings, SavedValues) {
+TEST(CalculatorSettings, SaveWritesEveryKeyInOrderAsText) {
     CalculatorSettings s;
     s.input = "  x^2:3  ";
     s.history.add("1+1");
     s.customFunctions = {" area:pi*x^2 ", "x+1"};
     MemorySettingsStore store;
-    ASSERT_FALSE(saveSettings(store, s).has_value());
-    EXPECT_EQ(store.read("Tallix", "Form", "CalcLeft", "?"), "720");
-    EXPECT_EQ(store.read("Tallix", "Option", "Digits", "?"), "8");
-    EXPECT_EQ(store.read("Tallix", "Font", "FontStyle80", "?"), "1");
-    EXPECT_EQ(store.read("Tallix", "Color", "TextColor6", "?"), "-2147483640");
-    EXPECT_EQ(store.read("Tallix", "Color", "BackColor8", "?"), "16744192");
-    EXPECT_EQ(store.read("Tallix", "History", "Input", "?"), "x^2:3");
-    EXPECT_EQ(store.read("Tallix", "History", "Count", "?"), "1");
-    EXPECT_EQ(store.read("Tallix", "History", " 0", "?"), "1+1");
-    EXPECT_EQ(store.read("Tallix", "History", " 1", "?"), "Empty");
-    EXPECT_EQ(store.read("Tallix", "History", " 11", "?"), "");
-    EXPECT_EQ(store.read("Tallix", "Function", "Count", "?"), "2");
-    EXPECT_EQ(store.read("Tallix", "Function", " 0", "?"), "area:pi*x^2");
-    EXPECT_EQ(store.read("Tallix", "Function", " 1", "?"), "x+1");
+    ASSERT_TRUE(saveSettings(store, s).ok());
+
+    std::vector<std::string> expected{"Form/CalcLeft",   "Form/CalcTop",   "Option/Digits",  "Option/Integer",
+                                      "Option/Notation", "Option/Trig",    "Option/StayTop", "Option/ToolTip",
+                                      "Font/FontName6",  "Font/FontName7", "Font/FontName8", "Font/FontSize6",
+                                      "Font/FontSize7",  "Font/FontSize8"};
+    for (const char* style : {"60", "70", "80", "61", "71", "81", "62", "72", "82"})
+        expected.push_back(std::string("Font/FontStyle") + style);
+    for (const char* key : {"Color/TextColor6", "Color/TextColor7", "Color/TextColor8", "Color/BackColor6",
+                            "Color/BackColor7", "Color/BackColor8", "History/Input", "History/Count"}) {
+        expected.push_back(key);
+    }
+    for (int i = 0; i < 12; ++i)
+        expected.push_back("History/" + indexKey(i));
+    for (const char* key : {"Function/Count", "Function/ 0", "Function/ 1"})
+        expected.push_back(key);
+    for (std::string& key : expected)
+        key = "Tallix/" + key;
+    EXPECT_EQ(store.writeOrder(), expected);
+
+    const std::pair<const char*, const char*> values[] = {{"Form/CalcLeft", "720"},
+                                                          {"Option/Digits", "8"},
+                                                          {"Font/FontStyle80", "1"},
+                                                          {"Color/TextColor6", "-2147483640"},
+                                                          {"Color/BackColor8", "16744192"},
+                                                          {"History/Input", "x^2:3"},
+                                                          {"History/Count", "1"},
+                                                          {"History/ 0", "1+1"},
+                                                          {"History/ 1", "Empty"},
+                                                          {"History/ 11", ""},
+                                                          {"Function/Count", "2"},
+                                                          {"Function/ 0", "area:pi*x^2"},
+                                                          {"Function/ 1", "x+1"}};
+    for (const auto& [address, value] : values) {
+        const std::string text(address);
+        const std::size_t slash = text.find('/');
+        EXPECT_EQ(store.read("Tallix", text.substr(0, slash), text.substr(slash + 1), "?"), value) << address;
+    }
 }
 
 TEST(CalculatorSettings, StoreFailureStopsTheSaveWithItsMarker) {
     FailingStore early(1);  // CalcLeft written, CalcTop fails
-    const std::optional<common::Notice> first = saveSettings(early, CalculatorSettings{});
+    const std::optional<common::Notice> first = saveSettings(early, CalculatorSettings{}).failure();
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(first->text, "Error Code = MSST01");
     FailingStore late(30);  // fails among the colours
-    const std::optional<common::Notice> second = saveSettings(late, CalculatorSettings{});
+    const std::optional<common::Notice> second = saveSettings(late, CalculatorSettings{}).failure();
     ASSERT_TRUE(second.has_value());
     EXPECT_EQ(second->text, "Error Code = MSST04");
 }
@@ -174,10 +122,40 @@ TEST(CalculatorSettings, SaveThenReadGivesTheSameSettings) {
     }
     s.customFunctions = {"a:x", "b:y"};
     MemorySettingsStore store;
-    ASSERT_FALSE(saveSettings(store, s).has_value());
-    const SettingsReadResult read = readCalculatorSettings(store);
-    EXPECT_FALSE(read.failure.has_value());
-    EXPECT_EQ(read.settings, s);
+    ASSERT_TRUE(saveSettings(store, s).ok());
+    const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+    EXPECT_FALSE(!read.notices().empty());
+    EXPECT_EQ(read.value(), s);
+}
+
+// Every number the save writes reads back as the same value at the ends of
+// its range (Digits and the history count at their clamp bounds).
+TEST(CalculatorSettings, EveryNumberReadsBackAtItsLimits) {
+    struct Ends {
+        float position;
+        std::int16_t whole;
+        std::int32_t colour;
+        std::int16_t digits;
+        int historyCount;
+    };
+    constexpr float kSingleMax = std::numeric_limits<float>::max();
+    for (const Ends& ends :
+         {Ends{kSingleMax, 32767, 2147483647, 15, 11}, Ends{-kSingleMax, -32768, -2147483647 - 1, 6, 0},
+          Ends{std::numeric_limits<float>::denorm_min(), 1, 1, 8, 1},
+          Ends{-std::numeric_limits<float>::min(), -1, -1, 8, 1}}) {
+        CalculatorSettings s;
+        s.calcLeft = s.calcTop = ends.position;
+        s.options = {ends.digits, ends.whole, ends.whole, ends.whole, ends.whole, ends.whole};
+        for (FontArea& area : s.areas)
+            area = {"Sans", ends.whole, ends.whole, ends.whole, ends.whole, ends.colour, ends.colour};
+        for (int i = 0; i < ends.historyCount; ++i)
+            s.history.add("h" + std::to_string(i));
+        MemorySettingsStore store;
+        ASSERT_TRUE(saveSettings(store, s).ok());
+        const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+        ASSERT_FALSE(!read.notices().empty()) << read.notices().front().text << " at " << ends.position;
+        EXPECT_EQ(read.value(), s);
+    }
 }
 
 TEST(CalculatorSettings, OnlyTwelveHistoryKeysAreRead) {
@@ -186,7 +164,7 @@ TEST(CalculatorSettings, OnlyTwelveHistoryKeysAreRead) {
     for (int i = 0; i < 13; ++i) {
         store.write("Tallix", "History", indexKey(i), "e" + std::to_string(i));
     }
-    const CalculatorSettings s = readCalculatorSettings(store).settings;
+    const CalculatorSettings s = readCalculatorSettings(store).value();
     EXPECT_EQ(s.history.listCount(), 11);
     EXPECT_EQ(s.history.entry(11), "e11");
     EXPECT_EQ(s.history.entry(12), "");
@@ -198,7 +176,7 @@ TEST(CalculatorSettings, FunctionCountSizesTheList) {
     store.write("Tallix", "Function", " 0", "x^2");
     store.write("Tallix", "Function", " 2", "z");
     store.write("Tallix", "Function", " 3", "never read");
-    const CalculatorSettings s = readCalculatorSettings(store).settings;
+    const CalculatorSettings s = readCalculatorSettings(store).value();
     EXPECT_EQ(s.customFunctions, (std::vector<std::string>{"x^2", "", "z"}));
 }
 
@@ -208,12 +186,12 @@ TEST(CalculatorSettings, NonNumbersReadAsZeroAndDigitsAreClamped) {
     store.write("Tallix", "Option", "Digits", "40");
     store.write("Tallix", "Form", "CalcLeft", " 12.5 ");
     store.write("Tallix", "Option", "Trig", "1.5");  // rounds half to even
-    const SettingsReadResult read = readCalculatorSettings(store);
-    EXPECT_FALSE(read.failure.has_value());
-    EXPECT_EQ(read.settings.options.stayTop, 0);
-    EXPECT_EQ(read.settings.options.digits, 15);
-    EXPECT_EQ(read.settings.options.trig, 2);
-    EXPECT_EQ(read.settings.calcLeft, 12.5f);
+    const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+    EXPECT_FALSE(!read.notices().empty());
+    EXPECT_EQ(read.value().options.stayTop, 0);
+    EXPECT_EQ(read.value().options.digits, 15);
+    EXPECT_EQ(read.value().options.trig, 2);
+    EXPECT_EQ(read.value().calcLeft, 12.5f);
 }
 
 TEST(CalculatorSettings, OverflowStopsTheReadWithItsMarker) {
@@ -222,22 +200,18 @@ TEST(CalculatorSettings, OverflowStopsTheReadWithItsMarker) {
     store.write("Tallix", "Font", "FontName6", "Courier");
     store.write("Tallix", "Font", "FontSize7", "70000");
     store.write("Tallix", "Font", "FontSize8", "20");
-    const SettingsReadResult read = readCalculatorSettings(store);
-    ASSERT_TRUE(read.failure.has_value());
-    EXPECT_EQ(read.failure->icon, common::NoticeIcon::Critical);
-    EXPECT_EQ(read.failure->title, "Tallix");
-    EXPECT_EQ(read.failure->text, "Error Code = MGST03");
-    EXPECT_EQ(read.settings.options.digits, 12);       // read before: kept
-    EXPECT_EQ(read.settings.area(6).name, "Courier");  // read before: kept
-    EXPECT_EQ(read.settings.area(8).size, 8);          // after: default
-}
+    const common::Outcome<CalculatorSettings> read = readCalculatorSettings(store);
+    ASSERT_TRUE(!read.notices().empty());
+    EXPECT_EQ(read.notices().front().icon, common::NoticeIcon::Critical);
+    EXPECT_EQ(read.notices().front().title, "Tallix");
+    EXPECT_EQ(read.notices().front().text, "Error Code = MGST03");
+    EXPECT_EQ(read.value().options.digits, 12);       // read before: kept
+    EXPECT_EQ(read.value().area(6).name, "Courier");  // read before: kept
+    EXPECT_EQ(read.value().area(8).size, 8);          // after: default
 
-TEST(CalculatorSettings, ColourOverflowMarker) {
-    MemorySettingsStore store;
-    store.write("Tallix", "Color", "BackColor7", "99999999999");
-    const SettingsReadResult read = readCalculatorSettings(store);
-    ASSERT_TRUE(read.failure.has_value());
-    EXPECT_EQ(read.failure->text, "Error Code = MGST04");
+    MemorySettingsStore colours;
+    colours.write("Tallix", "Color", "BackColor7", "99999999999");
+    EXPECT_EQ(readCalculatorSettings(colours).notices().front().text, "Error Code = MGST04");
 }
 
 TEST(CalculatorSettings, PublishedValues) {
@@ -253,34 +227,20 @@ TEST(CalculatorSettings, PublishedValues) {
 
 // ---- title bar glyphs and the fonts dialog ----
 
-TEST(ButtonColors, DefaultTitleBar) {
-    const ButtonColors colors = setButtonColors(8388607, 16744192);
-    EXPECT_EQ(colors.normal, 8388607);
+TEST(ButtonColors, HoverAndPressedFollowTheContrastWithinWhite) {
+    struct Case {
+        int text, back, hover, pressed;
+    };
     // 16744192 is &HFF7F00: contrast &H0080FF = 33023; (33023 + 8388607) * 0.49
-    // = 4126598.7; * 0.9 = 3713939.1
-    EXPECT_EQ(colors.hover, 4126599);
-    EXPECT_EQ(colors.pressed, 3713939);
-}
-
-TEST(ButtonColors, DarkBackgroundGivesLightHoverNeverAboveWhite) {
-    const ButtonColors colors = setButtonColors(0xFFFFFF, 0x000000);
-    EXPECT_EQ(colors.hover, 16441671);
-    EXPECT_LE(colors.hover, 16777215);
-    EXPECT_LE(colors.pressed, 16777215);
-    EXPECT_GT(colors.hover, 0x800000);
-}
-
-TEST(ButtonColors, LimitedByTheBackgroundsBlue) {
-    // White background, black text: contrast 0, hover 0, limited up to blue = 255.
-    const ButtonColors colors = setButtonColors(0, 0xFFFFFF);
-    EXPECT_EQ(colors.hover, 255);
-    EXPECT_EQ(colors.pressed, 255);
-}
-
-TEST(ButtonColors, NeverAboveWhite) {
-    const ButtonColors colors = setButtonColors(0x7FFFFFFF, 0);
-    EXPECT_EQ(colors.hover, 16777215);
-    EXPECT_EQ(colors.pressed, 16777215);
+    // = 4126598.7; * 0.9 = 3713939.1. White on black gives a light hover; black
+    // on white is limited up to the background's blue.
+    for (const Case c : {Case{8388607, 16744192, 4126599, 3713939}, Case{0xFFFFFF, 0, 16441671, 14797504},
+                         Case{0, 0xFFFFFF, 255, 255}, Case{0x7FFFFFFF, 0, 16777215, 16777215}}) {
+        const ButtonColors colors = setButtonColors(c.text, c.back);
+        EXPECT_EQ(colors.normal, c.text);
+        EXPECT_EQ(colors.hover, c.hover) << c.text;
+        EXPECT_EQ(colors.pressed, c.pressed) << c.text;
+    }
 }
 
 TEST(FontsDialog, SizeIsLimited) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 #include "calculator/eval/evaluator.h"
@@ -92,62 +91,39 @@ INSTANTIATE_TEST_SUITE_P(
         EvalCase{"SignedFunction", "-ABS(0-2)", kDeg, 0, "-2"}),
     [](const ::testing::TestParamInfo<EvalCase>& info) { return std::string(info.param.name); });
 
-struct FuncCase {
-    const char* name;
-    const char* expression;
-    double angleFactor;
-    int error;
-    const char* message;
-};
-
-class FunctionCases : public ::testing::TestWithParam<FuncCase> {};
-
-TEST_P(FunctionCases, GivesCodeAndMessage) {
-    const FuncCase& c = GetParam();
-    Evaluator evaluator(c.angleFactor);
-    evaluator.evaluate(c.expression);
-    EXPECT_EQ(evaluator.error(), c.error);
-    EXPECT_EQ(evaluator.message(), c.message);
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Functions, FunctionCases,
+    Functions, EvaluatorCases,
     ::testing::Values(
-        FuncCase{"Abs", "ABS(0-3)", kDeg, 0, " 3"}, FuncCase{"AtanDegree", "ATAN(1)", kDeg, 0, " 45"},
-        FuncCase{"CosDegree", "COS(60)", kDeg, 0, " .5"},
-        FuncCase{"Exp", "E_P(1)", kDeg, 0, " 2.71828182845905"},
-        FuncCase{"ExpOverflow", "E_P(1000)", kDeg, 16, kArg},
-        FuncCase{"IntFloors", "INT(0-2.5)", kDeg, 0, "-3"}, FuncCase{"Log", "LOG(E_P(2))", kDeg, 0, " 2"},
-        FuncCase{"Sgn", "SGN(0-7)", kDeg, 0, "-1"}, FuncCase{"Sqr", "SQR(16)", kDeg, 0, " 4"},
-        FuncCase{"TanDegree", "TAN(45)", kDeg, 0, " 1"}, FuncCase{"Log10", "LOG10(1000)", kDeg, 0, " 3"},
-        FuncCase{"Cur", "CUR(27)", kDeg, 0, " 3"}, FuncCase{"CotZero", "COT(0)", kDeg, 16, kArg},
-        FuncCase{"CotDegree", "COT(45)", kDeg, 0, " 1"}, FuncCase{"SecDegree", "SEC(60)", kDeg, 0, " 2"},
-        FuncCase{"CosecDegree", "COSEC(30)", kDeg, 0, " 2"},
-        FuncCase{"AsinHalf", "ASIN(0.5)", kDeg, 0, " 30"},
-        FuncCase{"AsinMinusOne", "ASIN(0-1)", kDeg, 16, kArg},
-        FuncCase{"AsinOutOfRange", "ASIN(2)", kDeg, 16, kArg},
-        FuncCase{"AcosHalf", "ACOS(0.5)", kDeg, 0, " 60"},
-        FuncCase{"AcosNegativeHalf", "ACOS(0-0.5)", kDeg, 0, " 120"},
-        FuncCase{"Acot", "ACOT(1)", kDeg, 0, " 45"}, FuncCase{"AsecTwo", "ASEC(2)", kDeg, 0, " 60"},
-        FuncCase{"AsecMinusTwo", "ASEC(0-2)", kDeg, 0, " 120"},
-        FuncCase{"AcosecTwo", "ACOSEC(2)", kDeg, 0, " 30"},
-        FuncCase{"AcosecOne", "ACOSEC(1)", kDeg, 16, kArg},
-        FuncCase{"Sinh", "SINH(1)", kDeg, 0, " 1.1752011936438"}, FuncCase{"Cosh", "COSH(0)", kDeg, 0, " 1"},
-        FuncCase{"Tanh", "TANH(0)", kDeg, 0, " 0"}, FuncCase{"CothZero", "COTH(0)", kDeg, 16, kArg},
-        FuncCase{"Sech", "SECH(0)", kDeg, 0, " 1"},
-        FuncCase{"SechOverflowRaises", "SECH(1000)", kDeg, 16, kArg},
-        FuncCase{"CosechZero", "COSECH(0)", kDeg, 16, kArg}, FuncCase{"Asinh", "ASINH(0)", kDeg, 0, " 0"},
-        FuncCase{"Acosh", "ACOSH(1)", kDeg, 0, " 0"}, FuncCase{"AtanhOne", "ATANH(1)", kDeg, 16, kArg},
-        FuncCase{"AtanhZero", "ATANH(0)", kDeg, 0, " 0"}, FuncCase{"AcothOne", "ACOTH(1)", kDeg, 16, kArg},
-        FuncCase{"AsechOne", "ASECH(1)", kDeg, 0, " 0"},
-        FuncCase{"AcosechOne", "ACOSECH(1)", kDeg, 0, " .881373587019543"},
-        FuncCase{"RadianAtan", "ATAN(1)*4", 1.0, 0, " 3.14159265358979"}),
-    [](const ::testing::TestParamInfo<FuncCase>& info) { return std::string(info.param.name); });
-
-TEST(Evaluator, PiIsFourArcTangentsOfOne) {
-    EXPECT_EQ(Evaluator::kPi, 4.0 * std::atan(1.0));
-    EXPECT_EQ(Evaluator::kDegreeFactor, 4.0 * std::atan(1.0) / 180.0);
-}
+        EvalCase{"Abs", "ABS(0-3)", kDeg, 0, " 3"}, EvalCase{"AtanDegree", "ATAN(1)", kDeg, 0, " 45"},
+        EvalCase{"CosDegree", "COS(60)", kDeg, 0, " .5"},
+        EvalCase{"Exp", "E_P(1)", kDeg, 0, " 2.71828182845905"},
+        EvalCase{"ExpOverflow", "E_P(1000)", kDeg, 16, kArg},
+        EvalCase{"IntFloors", "INT(0-2.5)", kDeg, 0, "-3"}, EvalCase{"Log", "LOG(E_P(2))", kDeg, 0, " 2"},
+        EvalCase{"Sgn", "SGN(0-7)", kDeg, 0, "-1"}, EvalCase{"Sqr", "SQR(16)", kDeg, 0, " 4"},
+        EvalCase{"TanDegree", "TAN(45)", kDeg, 0, " 1"}, EvalCase{"Log10", "LOG10(1000)", kDeg, 0, " 3"},
+        EvalCase{"Cur", "CUR(27)", kDeg, 0, " 3"}, EvalCase{"CotZero", "COT(0)", kDeg, 16, kArg},
+        EvalCase{"CotDegree", "COT(45)", kDeg, 0, " 1"}, EvalCase{"SecDegree", "SEC(60)", kDeg, 0, " 2"},
+        EvalCase{"CosecDegree", "COSEC(30)", kDeg, 0, " 2"},
+        EvalCase{"AsinHalf", "ASIN(0.5)", kDeg, 0, " 30"},
+        EvalCase{"AsinMinusOne", "ASIN(0-1)", kDeg, 16, kArg},
+        EvalCase{"AsinOutOfRange", "ASIN(2)", kDeg, 16, kArg},
+        EvalCase{"AcosHalf", "ACOS(0.5)", kDeg, 0, " 60"},
+        EvalCase{"AcosNegativeHalf", "ACOS(0-0.5)", kDeg, 0, " 120"},
+        EvalCase{"Acot", "ACOT(1)", kDeg, 0, " 45"}, EvalCase{"AsecTwo", "ASEC(2)", kDeg, 0, " 60"},
+        EvalCase{"AsecMinusTwo", "ASEC(0-2)", kDeg, 0, " 120"},
+        EvalCase{"AcosecTwo", "ACOSEC(2)", kDeg, 0, " 30"},
+        EvalCase{"AcosecOne", "ACOSEC(1)", kDeg, 16, kArg},
+        EvalCase{"Sinh", "SINH(1)", kDeg, 0, " 1.1752011936438"}, EvalCase{"Cosh", "COSH(0)", kDeg, 0, " 1"},
+        EvalCase{"Tanh", "TANH(0)", kDeg, 0, " 0"}, EvalCase{"CothZero", "COTH(0)", kDeg, 16, kArg},
+        EvalCase{"Sech", "SECH(0)", kDeg, 0, " 1"},
+        EvalCase{"SechOverflowRaises", "SECH(1000)", kDeg, 16, kArg},
+        EvalCase{"CosechZero", "COSECH(0)", kDeg, 16, kArg}, EvalCase{"Asinh", "ASINH(0)", kDeg, 0, " 0"},
+        EvalCase{"Acosh", "ACOSH(1)", kDeg, 0, " 0"}, EvalCase{"AtanhOne", "ATANH(1)", kDeg, 16, kArg},
+        EvalCase{"AtanhZero", "ATANH(0)", kDeg, 0, " 0"}, EvalCase{"AcothOne", "ACOTH(1)", kDeg, 16, kArg},
+        EvalCase{"AsechOne", "ASECH(1)", kDeg, 0, " 0"},
+        EvalCase{"AcosechOne", "ACOSECH(1)", kDeg, 0, " .881373587019543"},
+        EvalCase{"RadianAtan", "ATAN(1)*4", 1.0, 0, " 3.14159265358979"}),
+    [](const ::testing::TestParamInfo<EvalCase>& info) { return std::string(info.param.name); });
 
 TEST(Evaluator, NormalisesTheExpression) {
     Evaluator evaluator;

@@ -23,6 +23,10 @@ struct PreCase {
     const char* processed;
 };
 
+std::ostream& operator<<(std::ostream& out, const PreCase& c) {
+    return out << c.typed;
+}
+
 class PreProcCases : public ::testing::TestWithParam<PreCase> {};
 
 TEST_P(PreProcCases, RewritesTheText) {
@@ -74,46 +78,18 @@ TEST(SplitExpr, SplitsAndBrackets) {
     EXPECT_EQ(split->x, "(-2)");
     EXPECT_EQ(split->y, "5");
     EXPECT_EQ(split->z, "");
+    EXPECT_EQ(splitExpr("x^2:")->x, "");
 }
 
-TEST(SplitExpr, NoValues) {
-    const std::optional<ArgumentSplit> split = splitExpr("x^2:");
-    ASSERT_TRUE(split.has_value());
-    EXPECT_EQ(split->expression, "x^2");
-    EXPECT_EQ(split->x, "");
-}
-
-TEST(NamedConstants, TableOrderAndTexts) {
+// The order matters: a longer name is replaced before the name it begins with.
+TEST(NamedConstants, TableOrder) {
     const NamedConstantTable& table = constants();
     const char* const names[] = {"pa",  "pi",  "$galuk", "$gal",   "$deg",   "$g",     "$lbf",
                                  "$lb", "$mi", "$kt",    "$btuit", "$btuth", "$calit", "$calth",
                                  "$hp", "$ft", "$in",    "$yd",    "$fahr",  "$kb"};
-    for (std::size_t i = 0; i < table.size(); ++i) {
+    ASSERT_EQ(table.size(), std::size(names));
+    for (std::size_t i = 0; i < table.size(); ++i)
         EXPECT_EQ(table[i].name, names[i]) << i;
-    }
-    EXPECT_EQ(table[1].text, "3.14159265358979");
-    EXPECT_EQ(table[4].text, "1.74532925199433E-02");
-    EXPECT_EQ(table[9].text, "0.514444444444444");
-    EXPECT_EQ(table[11].text, "1054.35026448889");
-    EXPECT_EQ(table[18].text, ".555555555555556");
-}
-
-TEST(PreProc, ExpGivesE) {
-    Evaluator evaluator;
-    evaluator.evaluate(*preProc("EXP(1)", constants()));
-    EXPECT_EQ(evaluator.message(), " 2.71828182845905");
-}
-
-TEST(PreProc, SignedOperandsEvaluateAfterwards) {
-    Evaluator evaluator;
-    evaluator.evaluate(*preProc("2*-3", constants()));
-    EXPECT_EQ(evaluator.message(), "-6");
-    evaluator.evaluate(*preProc("2^-3", constants()));
-    EXPECT_EQ(evaluator.message(), " .125");
-    evaluator.evaluate(*preProc("2*-3*-4", constants()));
-    EXPECT_EQ(evaluator.message(), " 24");
-    evaluator.evaluate(*preProc("2^-2", constants()));
-    EXPECT_EQ(evaluator.message(), " .25");
 }
 
 TEST(ProcSubseq, PairAtTheFirstPositionIsLeft) {

@@ -16,6 +16,10 @@ struct NotationCase {
     const char* text;
 };
 
+std::ostream& operator<<(std::ostream& out, const NotationCase& c) {
+    return out << c.text;
+}
+
 class NotationCases : public ::testing::TestWithParam<NotationCase> {};
 
 TEST_P(NotationCases, WritesTheResult) {

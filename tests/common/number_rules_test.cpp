@@ -5,6 +5,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -16,6 +18,10 @@ struct TextToNumber {
     const char* text;
     double value;
 };
+
+std::ostream& operator<<(std::ostream& out, const TextToNumber& c) {
+    return out << '"' << c.text << '"';
+}
 
 class NumericTextValueTest : public testing::TestWithParam<TextToNumber> {};
 
@@ -41,6 +47,26 @@ TEST(NumericTextValue, OverflowIsInfiniteAndUnderflowIsZero) {
     EXPECT_EQ(common::numericTextValue("1e400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(common::numericTextValue("-1e99999999"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(common::numericTextValue("1e-400"), 0.0);
+}
+
+// Overflow and underflow follow the magnitude of all the digits, and the
+// digits are rounded once, correctly, however many there are.
+TEST(NumericTextValue, LongDigitRunsKeepTheirMagnitude) {
+    const std::string tiny = "0." + std::string(323, '0') + "10";  // about 1E-325
+    EXPECT_EQ(common::numericTextValue(tiny), 0.0);
+    EXPECT_FALSE(std::signbit(common::numericTextValue(tiny)));
+    EXPECT_EQ(common::strictDecimalValue(tiny), 0.0);
+    const std::string huge = "1" + std::string(400, '0') + "e-10";  // about 1E390
+    EXPECT_EQ(common::numericTextValue(huge), std::numeric_limits<double>::infinity());
+    EXPECT_FALSE(common::strictDecimalValue(huge).has_value());
+    // Shifted back into range by the exponent.
+    EXPECT_EQ(common::numericTextValue("0." + std::string(400, '0') + "25e402"), 25.0);
+    EXPECT_EQ(common::numericTextValue("-25" + std::string(400, '0') + "e-401"), -2.5);
+    EXPECT_EQ(common::numericTextValue("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
+    // 2^53 + 1 lies halfway between two doubles: the digits far behind decide.
+    EXPECT_EQ(common::numericTextValue("9007199254740993"), 9007199254740992.0);
+    EXPECT_EQ(common::numericTextValue("9007199254740993." + std::string(300, '0') + "1"),
+              9007199254740994.0);
 }
 
 TEST(StrictNumbers, AcceptOnlyAWholeNumberText) {
@@ -81,6 +107,10 @@ struct NumberToText {
     const char* text;
 };
 
+std::ostream& operator<<(std::ostream& out, const NumberToText& c) {
+    return out << c.text;
+}
+
 class PlainNumberTextTest : public testing::TestWithParam<NumberToText> {};
 
 TEST_P(PlainNumberTextTest, WritesFifteenDigitsWithLeadingBlank) {
@@ -111,6 +141,10 @@ struct PatternCase {
     const char* pattern;
     const char* text;
 };
+
+std::ostream& operator<<(std::ostream& out, const PatternCase& c) {
+    return out << c.text << " by " << c.pattern;
+}
 
 class FormatPatternTest : public testing::TestWithParam<PatternCase> {};
 
@@ -150,17 +184,22 @@ TEST(FormatPattern, NonFiniteValuesAreNamed) {
 namespace {
 
 // The decimal form every pattern starts from must be the value correctly
-// rounded to 15 significant digits, over every magnitude.
+// rounded to 15 significant digits, over every double: random bit patterns,
+// with a share of subnormal ones, of short binary values (exact decimal
+// halves) and of widened singles.
 TEST(DecimalDigits, MatchTheCorrectlyRoundedFifteenDigitForm) {
     std::mt19937_64 random(20261207);
-    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
-    std::uniform_int_distribution<int> exponent(-300, 300);
-    for (int i = 0; i < 200000; ++i) {
-        double value = mantissa(random) * std::pow(10.0, exponent(random));
+    constexpr std::uint64_t kExponentBits = 0x7FF0000000000000ULL;
+    for (int i = 0; i < 400000; ++i) {
+        std::uint64_t bits = random();
+        if (i % 8 == 1)
+            bits &= ~kExponentBits;  // subnormal
         if (i % 4 == 0)
-            value = std::round(value * 1e3) / 1e3;  // short decimals too
+            bits &= ~((std::uint64_t{1} << 30) - 1);
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
         if (i % 7 == 0)
-            value = static_cast<float>(value);  // widened singles
+            value = static_cast<float>(value);
         if (value == 0 || !std::isfinite(value))
             continue;
         char buffer[40];
@@ -168,13 +207,17 @@ TEST(DecimalDigits, MatchTheCorrectlyRoundedFifteenDigitForm) {
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
         std::string expected(buffer, result.ptr);
         const auto e = expected.find('e');
-        std::string digits = expected.substr(0, 1) + expected.substr(2, e - 2);
+        const std::size_t first = expected.front() == '-' ? 1 : 0;
+        std::string digits = expected.substr(first, 1) + expected.substr(first + 2, e - first - 2);
         while (digits.size() > 1 && digits.back() == '0')
             digits.pop_back();
         const common::DecimalDigits form = common::decimalDigitsOf(value);
         ASSERT_EQ(std::string(form.digits, static_cast<std::size_t>(form.count)), digits) << expected;
         ASSERT_EQ(form.pointPos - 1, std::stoi(expected.substr(e + 1))) << expected;
+        ASSERT_EQ(form.negative, value < 0) << expected;
     }
+    EXPECT_EQ(common::formatPattern(5e-324, "0.00000E+00"), "4.94066E-324");
+    EXPECT_EQ(common::plainNumberText(-4.94065645841247E-324), "-4.94065645841247E-324");
 }
 
 TEST(DecimalDigits, ExponentAtThreeDigitsCarriesLikeThePattern) {

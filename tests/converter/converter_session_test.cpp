@@ -108,5 +108,19 @@ TEST_F(ConverterSessionTest, ANewTableChecksTheNodeAndDropsUnitsAndBatch) {
     EXPECT_TRUE(choose(5).quantityChanged);
 }
 
+TEST_F(ConverterSessionTest, ABatchFileNamesTheConvertFromUnit) {
+    choose(5);
+    m_session.pickFrom(2);
+    m_session.pickInto(1);
+    m_session.setBatchMode(true);
+    const SessionChange change = m_session.takeBatchUnits(4, 2);
+    EXPECT_TRUE(change.unitsChanged);
+    EXPECT_TRUE(change.unitsCleared);
+    EXPECT_EQ(m_session.fromName(), "minute");
+    EXPECT_EQ(m_session.intoName(), "");
+    EXPECT_EQ(m_session.selection().quantity, 4);
+    EXPECT_EQ(m_session.selection().convertFrom, 2);
+}
+
 }  // namespace
 }  // namespace quantora

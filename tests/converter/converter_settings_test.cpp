@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 using namespace quantora;
 
@@ -9,27 +11,9 @@ std::string stored(const common::SettingsStore& store, const char* section, cons
     return store.read(kConverterApp, section, key, "<missing>");
 }
 
-TEST(ConverterSettings, FreshStoreGivesTheDefaults) {
-    const common::MemorySettingsStore store;
-    const ReadCfgOutcome outcome = readConverterSettings(store);
-    EXPECT_FALSE(outcome.fault.has_value());
-    const ConverterSettings& s = outcome.settings;
-    EXPECT_EQ(s.digits, 6);
-    EXPECT_EQ(s.sciDigits, 6);
-    EXPECT_EQ(s.numFormat, 0);
-    EXPECT_FALSE(s.showError);
-    EXPECT_EQ(s.window.width, 9600);
-    EXPECT_EQ(s.window.height, 7200);
-    EXPECT_EQ(s.window.left, -100);
-    EXPECT_EQ(s.saveFilePath, "");
-    EXPECT_EQ(s.selNodeIndex, 9);
-    EXPECT_EQ(s.limits, TableLimits{});
-    EXPECT_DOUBLE_EQ(s.upperLimit(), 1e6);
-    EXPECT_DOUBLE_EQ(s.lowerLimit(), 1e-6);
-}
-
 TEST(ConverterSettings, SaveWritesEveryKeyAsTextAndReadsBack) {
     common::MemorySettingsStore store;
+    EXPECT_FALSE(!readConverterSettings(store).notices().empty()) << "a fresh store reads without fault";
     ConverterSettings s;
     s.showError = true;
     s.boxWidthRatio = 1.5F;
@@ -51,12 +35,75 @@ TEST(ConverterSettings, SaveWritesEveryKeyAsTextAndReadsBack) {
     EXPECT_EQ(store.writeOrder().front(), "Quantora 2000/Form/State");
     EXPECT_EQ(store.writeOrder().back(), "Quantora 2000/Dim/Unit");
 
-    const ReadCfgOutcome again = readConverterSettings(store);
-    EXPECT_FALSE(again.fault.has_value());
-    EXPECT_TRUE(again.settings.showError);
-    EXPECT_EQ(again.settings.hintFlags, s.hintFlags);
-    EXPECT_EQ(again.settings.fontName[5], "DejaVu Sans Mono");
-    EXPECT_EQ(again.settings.backColor[3], -2147483644);
+    const common::Outcome<ConverterSettings> again = readConverterSettings(store);
+    EXPECT_FALSE(!again.notices().empty());
+    EXPECT_TRUE(again.value().showError);
+    EXPECT_EQ(again.value().hintFlags, s.hintFlags);
+    EXPECT_EQ(again.value().fontName[5], "DejaVu Sans Mono");
+    EXPECT_EQ(again.value().backColor[3], -2147483644);
+}
+
+// Every number the save writes reads back as the same value, at the ends of
+// each key's range (the delays at their clamp bounds, the limits at the
+// largest table the storage takes, the hint flags one digit each).
+TEST(ConverterSettings, EveryNumberReadsBackAtItsLimits) {
+    struct Ends {
+        float measure;
+        std::int16_t whole;
+        ColorValue colour;
+        std::int16_t delay;   // 100..2000
+        std::int16_t scroll;  // 50..1000
+        std::int16_t flag;    // one digit
+        TableLimits dim;
+    };
+    constexpr float kSingleMax = std::numeric_limits<float>::max();
+    for (const Ends& ends : {Ends{kSingleMax, 32767, 2147483647, 2000, 1000, 9, {32767, 2, 16382}},
+                             Ends{-kSingleMax, -32768, -2147483647 - 1, 100, 50, 0, {0, 2, 1}},
+                             Ends{std::numeric_limits<float>::denorm_min(), 1, 1, 100, 50, 1, {0, 16383, 1}},
+                             Ends{-std::numeric_limits<float>::min(), -1, -1, 2000, 1000, 0, {}}}) {
+        ConverterSettings s;
+        for (float* measure : {&s.window.left, &s.window.top, &s.window.width, &s.window.height, &s.treeWidth,
+                               &s.boxWidthRatio, &s.memoWidth, &s.memoHeight, &s.findLeft, &s.findTop,
+                               &s.refLeft, &s.refTop, &s.refWidth, &s.refHeight})
+            *measure = ends.measure;
+        for (auto& row : s.headerWidth)
+            row.fill(ends.measure);
+        s.refHeaderWidth.fill(ends.measure);
+        for (std::int16_t* whole : {&s.state, &s.digits, &s.sciDigits, &s.integer, &s.numFormat, &s.calcType,
+                                    &s.modify, &s.saveWindowSize, &s.showMenubar, &s.showToolbar,
+                                    &s.showGridLines, &s.stayTop, &s.selNodeIndex, &s.view})
+            *whole = ends.whole;
+        s.fontSize.fill(ends.whole);
+        for (auto& styles : s.fontStyle)
+            styles.fill(ends.whole);
+        s.textColor.fill(ends.colour);
+        s.backColor.fill(ends.colour);
+        s.hintFlags.fill(ends.flag);
+        s.showMenuDelay = s.scrollDownDelay = s.showHintDelay = ends.delay;
+        s.scrollTimerInterval = ends.scroll;
+        s.limits = ends.dim;
+
+        common::MemorySettingsStore first;
+        saveConverterSettings(first, s);
+        const common::Outcome<ConverterSettings> read = readConverterSettings(first);
+        ASSERT_FALSE(!read.notices().empty()) << read.notices().front().text << " at " << ends.measure;
+        EXPECT_EQ(read.value().window.width, ends.measure);
+        EXPECT_EQ(read.value().headerWidth[2][2], ends.measure);
+        EXPECT_EQ(read.value().state, ends.whole);
+        EXPECT_EQ(read.value().backColor[3], ends.colour);
+        EXPECT_EQ(read.value().limits, s.limits);
+        // Written again, every key holds the same text.
+        common::MemorySettingsStore second;
+        saveConverterSettings(second, read.value());
+        for (const std::string& address : first.writeOrder()) {
+            const auto slash = address.find('/', address.find('/') + 1);
+            const std::string section = address.substr(address.find('/') + 1, slash - address.find('/') - 1);
+            const std::string key = address.substr(slash + 1);
+            EXPECT_EQ(stored(second, section.c_str(), key.c_str()),
+                      stored(first, section.c_str(), key.c_str()))
+                << address;
+        }
+    }
 }
 
 TEST(ConverterSettings, DelaysAreClampedWhenRead) {
@@ -64,7 +111,7 @@ TEST(ConverterSettings, DelaysAreClampedWhenRead) {
     store.write(kConverterApp, "Extra", "ScrollTimerInterval", "20");
     store.write(kConverterApp, "Extra", "ShowMenuDelay", "5000");
     store.write(kConverterApp, "Extra", "ShowHintDelay", "99.6");
-    const ConverterSettings s = readConverterSettings(store).settings;
+    const ConverterSettings s = readConverterSettings(store).value();
     EXPECT_EQ(s.scrollTimerInterval, 50);
     EXPECT_EQ(s.showMenuDelay, 2000);
     EXPECT_EQ(s.showHintDelay, 100);
@@ -75,7 +122,7 @@ TEST(ConverterSettings, NumbersReadWithTheLeadingNumberRule) {
     store.write(kConverterApp, "Option", "Digits", " 8 digits");
     store.write(kConverterApp, "Option", "SciDigits", "2.5");
     store.write(kConverterApp, "View", "SortUnit", "true");
-    const ConverterSettings s = readConverterSettings(store).settings;
+    const ConverterSettings s = readConverterSettings(store).value();
     EXPECT_EQ(s.digits, 8);
     EXPECT_EQ(s.sciDigits, 2);
     EXPECT_TRUE(s.sortUnit);
@@ -89,6 +136,10 @@ struct FaultCase {
     const char* marker;
 };
 
+std::ostream& operator<<(std::ostream& out, const FaultCase& c) {
+    return out << c.section << "/" << c.key << " = " << c.value;
+}
+
 class ConverterSettingsFault : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(ConverterSettingsFault, StopsAtTheMarkerKeepingWhatWasRead) {
@@ -96,12 +147,12 @@ TEST_P(ConverterSettingsFault, StopsAtTheMarkerKeepingWhatWasRead) {
     store.write(kConverterApp, "Form", "Width", "12000");
     store.write(kConverterApp, "Dim", "Unit", "50");
     store.write(kConverterApp, GetParam().section, GetParam().key, GetParam().value);
-    const ReadCfgOutcome outcome = readConverterSettings(store);
-    ASSERT_TRUE(outcome.fault.has_value());
-    EXPECT_EQ(outcome.fault->text, std::string("Error Code = ") + GetParam().marker);
-    EXPECT_EQ(outcome.fault->title, "Quantora 2000");
-    EXPECT_EQ(outcome.settings.window.width, 12000);
-    EXPECT_EQ(outcome.settings.limits.maxUnit, 100);  // never reached, or refused
+    const common::Outcome<ConverterSettings> outcome = readConverterSettings(store);
+    ASSERT_TRUE(!outcome.notices().empty());
+    EXPECT_EQ(outcome.notices().front().text, std::string("Error Code = ") + GetParam().marker);
+    EXPECT_EQ(outcome.notices().front().title, "Quantora 2000");
+    EXPECT_EQ(outcome.value().window.width, 12000);
+    EXPECT_EQ(outcome.value().limits.maxUnit, 100);  // never reached, or refused
 }
 
 INSTANTIATE_TEST_SUITE_P(

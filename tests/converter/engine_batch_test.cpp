@@ -2,43 +2,25 @@
 #include "converter/engine/batch_conversion.h"
 #include "converter/engine/linear_conversion.h"
 
+#include "table_test_support.h"
+
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace quantora {
 namespace {
 
-namespace fs = std::filesystem;
-
-UnitItem unit(const char* name, const char* rate, const char* offset) {
-    UnitItem u;
-    u.icon = 1;
-    u.name = name;
-    u.rate = rate;
-    u.offset = offset;
-    return u;
-}
-
-void setUnits(ConversionTable& table, int q, const char* name, const std::vector<UnitItem>& units) {
-    Quantity& quantity = table.quantity(q);
-    quantity.name = name;
-    quantity.unitCount = static_cast<std::int16_t>(units.size());
-    for (std::size_t j = 0; j < units.size(); ++j)
-        table.unit(q, static_cast<int>(j) + 1) = units[j];
-}
+using tabletest::setUnits;
+using tabletest::unit;
 
 std::string goldenPath(const std::string& name) {
     return std::string(TEST_DATA_DIR) + "/batch/" + name;
 }
 
 std::string bytesOf(const std::string& path) {
-    std::string bytes;
-    EXPECT_TRUE(common::fileio::readAll(path, bytes)) << path;
-    return bytes;
+    return tabletest::readBytes(path);
 }
 
 class EngineBatch : public testing::Test {
@@ -46,85 +28,59 @@ protected:
     enum Quantities { kLength = 1, kTemperature, kOdd };
 
     EngineBatch() {
-        // ctest runs every test in its own process, possibly at the same time.
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() /
-                ("engine_batch_" + std::string(test->name()) + "_" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(m_dir);
-
         setUnits(
             m_table, kLength, "Length",
             {unit("m", "1", "0"), unit("mm", "0.001", "0"), unit("km", "1000", "0"), unit("", "1", "0")});
         setUnits(m_table, kTemperature, "Temperature",
-                 {unit("K", "1", "0"),
-                  unit("\xC2\xB0"
-                       "C",
-                       "1", "273.15"),
-                  unit("\xC2\xB0"
-                       "F",
-                       "0.555555555555556", "255.372222222222")});
+                 {unit("K", "1", "0"), unit("°C", "1", "273.15"),
+                  unit("°F", "0.555555555555556", "255.372222222222")});
         setUnits(m_table, kOdd, "Odd",
                  {unit("ten", "10", "0"), unit("huge", "1e999", "0"), unit("one", "1", "0")});
         m_table.quantityCount = 3;
     }
 
-    ~EngineBatch() override {
-        std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(m_dir, ec)) {
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
-        }
-        fs::remove_all(m_dir, ec);
-    }
-
     // A private copy of a golden input file, since a run rewrites it.
-    std::string copyOf(const std::string& name) {
-        const std::string path = (m_dir / name).string();
-        fs::copy_file(goldenPath(name), path, fs::copy_options::overwrite_existing);
-        return path;
-    }
+    std::string copyOf(const std::string& name) { return fileWith(name, bytesOf(goldenPath(name))); }
 
     std::string fileWith(const std::string& name, const std::string& bytes) {
-        const std::string path = (m_dir / name).string();
-        std::string error;
-        EXPECT_TRUE(common::fileio::replaceFile(path, bytes, error, false)) << error;
+        const std::string path = m_folder.file(name);
+        tabletest::writeBytes(path, bytes);
         return path;
     }
 
     // What the window does after a successful read: the file's quantity and
     // unit become the selection.
     BatchData open(const std::string& path) {
-        BatchReadOutcome read = readBatchDataFile(path, m_table);
-        EXPECT_FALSE(read.failure.has_value()) << (read.failure ? read.failure->text : "");
-        if (!read.data)
+        common::Outcome<BatchData> read = readBatchDataFile(path, m_table);
+        EXPECT_TRUE(read) << read.failure().value_or(common::Notice{}).text;
+        if (!read)
             return {};
-        m_units.quantity = read.data->quantity;
-        m_units.from = read.data->convertFrom;
-        return std::move(*read.data);
+        m_units.quantity = read.value().quantity;
+        m_units.from = read.value().convertFrom;
+        return read.take();
     }
 
-    BatchRunOutcome runInto(BatchData& data, int into,
-                            common::DecimalSeparator separator = common::DecimalSeparator::Dot) {
+    common::Outcome<BatchRun> runInto(BatchData& data, int into,
+                                      common::DecimalSeparator separator = common::DecimalSeparator::Dot) {
         m_units.into = into;
         return runBatchConversion(data, m_table, m_units, NotationOptions{}, separator);
     }
 
     std::string readFailureMarker(const std::string& path) {
-        const BatchReadOutcome read = readBatchDataFile(path, m_table);
-        EXPECT_FALSE(read.data.has_value());
-        if (!read.failure)
+        const std::optional<common::Notice> failure = readBatchDataFile(path, m_table).failure();
+        if (!failure)
             return "no failure";
-        EXPECT_EQ(read.failure->icon, common::NoticeIcon::Critical);
-        EXPECT_EQ(read.failure->title, " Quantora 2000");
+        EXPECT_EQ(failure->icon, common::NoticeIcon::Critical);
+        EXPECT_EQ(failure->title, " Quantora 2000");
         const std::string lead =
             "An error occurred while reading the batch conversion data file.\r\nError Code = ";
-        EXPECT_EQ(read.failure->text.substr(0, lead.size()), lead);
-        return read.failure->text.substr(std::min(lead.size(), read.failure->text.size()));
+        EXPECT_EQ(failure->text.substr(0, lead.size()), lead);
+        return failure->text.substr(std::min(lead.size(), failure->text.size()));
     }
 
+    tabletest::TempFolder m_folder;
     ConversionTable m_table;
     UnitChoice m_units;
-    fs::path m_dir;
 };
 
 TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
@@ -134,9 +90,9 @@ TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
     EXPECT_EQ(data.convertFrom, 1);
     EXPECT_EQ(data.lineCount(), 7u);
 
-    ASSERT_TRUE(runInto(data, 2).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
     EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm.expected")));
-    ASSERT_TRUE(runInto(data, 3).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 3)));
     EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm_km.expected")));
 
     // A file processed once opens again with its values intact.
@@ -148,14 +104,14 @@ TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
 TEST_F(EngineBatch, ResultsUseTheDisplaySeparator) {
     const std::string path = copyOf("values.txt");
     BatchData data = open(path);
-    ASSERT_TRUE(runInto(data, 2, common::DecimalSeparator::Comma).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2, common::DecimalSeparator::Comma)));
     EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm_comma.expected")));
 }
 
 TEST_F(EngineBatch, TwoLinesOnlyKeepTheHeader) {
     const std::string path = copyOf("two_lines.txt");
     BatchData data = open(path);
-    ASSERT_TRUE(runInto(data, 2).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
     EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("two_lines_mm.expected")));
 }
 
@@ -164,14 +120,45 @@ TEST_F(EngineBatch, FileEncodingIsKept) {
         const std::string path = copyOf(std::string(name) + ".txt");
         BatchData data = open(path);
         EXPECT_EQ(data.convertFrom, 3) << name;
-        ASSERT_TRUE(runInto(data, 2).completed) << name;
+        ASSERT_TRUE(tabletest::completed(runInto(data, 2))) << name;
         EXPECT_EQ(bytesOf(path), bytesOf(goldenPath(std::string(name) + "_c.expected"))) << name;
     }
 }
 
+// Bytes Windows-1252 leaves undefined are no reason to change the file's
+// encoding: every line a run does not touch keeps its bytes.
+TEST_F(EngineBatch, UndefinedWindows1252BytesSurviveARun) {
+    const std::string undefined = "\x81\x8D\x8F\x90\x9D";
+    const std::string path = fileWith("undefined.txt",
+                                      "Temperature\r\n\xB0"
+                                      "F; probe \xB5" +
+                                          undefined + "\r\n212;" + undefined + "\r\n");
+    BatchData data = open(path);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
+    EXPECT_EQ(bytesOf(path),
+              "Temperature\r\n\xB0"
+              "F; probe \xB5" +
+                  undefined + " \xB0" + "C;\r\n212;" + undefined + " 100.000;\r\n");
+    BatchData again = open(path);
+    ASSERT_TRUE(tabletest::completed(runInto(again, 1)));
+    EXPECT_NE(bytesOf(path).find("212;" + undefined + " 100.000; 373.150;\r\n"), std::string::npos);
+}
+
+// A file the run writes in Windows-1252 must not pass for UTF-8 when read
+// again: an ASCII file given a unit whose Windows-1252 bytes form UTF-8.
+TEST_F(EngineBatch, WrittenFileReadsBackAsWritten) {
+    m_table.unit(kLength, 2).name = "Fu\xC3\x9F\xC2\xB2";
+    const std::string path = fileWith("ascii.txt", "Length\r\nm\r\n1\r\n");
+    BatchData data = open(path);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
+    BatchData again = open(path);
+    EXPECT_EQ(again.line(1), data.line(1));
+    EXPECT_EQ(again.line(1), "m; Fu\xC3\x9F\xC2\xB2;");
+}
+
 TEST_F(EngineBatch, ReadFailuresNameThePositionReached) {
-    EXPECT_EQ(readFailureMarker((m_dir / "missing.txt").string()), "1113 1902 0302");
-    EXPECT_EQ(readFailureMarker(m_dir.string()), "1113 1902 0302");
+    EXPECT_EQ(readFailureMarker(m_folder.file("missing.txt")), "1113 1902 0302");
+    EXPECT_EQ(readFailureMarker(m_folder.path()), "1113 1902 0302");
     EXPECT_EQ(readFailureMarker(fileWith("empty.txt", "")), "1113 1902 0305");
     EXPECT_EQ(readFailureMarker(fileWith("one.txt", "Length\r\n\r\n")), "1113 1902 0305");
     EXPECT_EQ(readFailureMarker(fileWith("quantity.txt", "Lengths\r\nm\r\n1\r\n")), "1113 1902 0307");
@@ -186,22 +173,20 @@ TEST_F(EngineBatch, FailedRunsLeaveTheFileAsItWas) {
     const std::string path = fileWith("locked.txt", original);
     BatchData data = open(path);
     common::fileio::makeReadOnly(path);
-    BatchRunOutcome locked = runInto(data, 2);
-    EXPECT_FALSE(locked.completed);
-    EXPECT_EQ(locked.failure, batchWriteFailure());
+    EXPECT_EQ(runInto(data, 2).failure(), batchWriteFailure());
     EXPECT_EQ(bytesOf(path), original);
     EXPECT_EQ(data.line(2), "5");
 
     common::fileio::makeWritable(path);
     m_table.unit(kLength, 2).rate = "1e999";  // factors beyond the double range
-    EXPECT_EQ(runInto(data, 2).failure, invalidFactorsNotice());
+    EXPECT_EQ(runInto(data, 2).failure(), invalidFactorsNotice());
     EXPECT_EQ(bytesOf(path), original);
 
     // A value whose result is beyond the double range.
     const std::string overflowing = "Odd\r\nten\r\n1e307\r\n1e308\r\n";
     const std::string second = fileWith("overflow.txt", overflowing);
     BatchData odd = open(second);
-    EXPECT_EQ(runInto(odd, 3).failure, batchWriteFailure());
+    EXPECT_EQ(runInto(odd, 3).failure(), batchWriteFailure());
     EXPECT_EQ(bytesOf(second), overflowing);
 }
 
@@ -224,7 +209,7 @@ TEST_F(EngineBatch, LinesSplitAcrossReadBlocks) {
     EXPECT_EQ(data.line(values + 2), padded);
     EXPECT_EQ(data.line(values + 3), "8");
     EXPECT_EQ(data.line(values + 4), "9");
-    ASSERT_TRUE(runInto(data, 2).completed);
+    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
     EXPECT_EQ(data.line(values + 4), "9; 9000.00;");
     EXPECT_EQ(data.line(values + 2), padded + "; 7000.00;");
 }

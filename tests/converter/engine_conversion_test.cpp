@@ -2,6 +2,8 @@
 #include "converter/engine/conversion_driver.h"
 #include "converter/engine/linear_conversion.h"
 
+#include "table_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -12,27 +14,8 @@ namespace quantora {
 namespace {
 
 const std::string kPm(common::kPlusMinus);
-
-UnitItem unit(const char* name, const char* rate, const char* offset, const char* rateError = "",
-              const char* offsetError = "") {
-    UnitItem u;
-    u.icon = 1;
-    u.name = name;
-    u.rate = rate;
-    u.offset = offset;
-    u.rateError = rateError;
-    u.offsetError = offsetError;
-    return u;
-}
-
-void setUnits(ConversionTable& table, int q, const char* name, const std::vector<UnitItem>& units) {
-    Quantity& quantity = table.quantity(q);
-    quantity.icon = 1;
-    quantity.name = name;
-    quantity.unitCount = static_cast<std::int16_t>(units.size());
-    for (std::size_t j = 0; j < units.size(); ++j)
-        table.unit(q, static_cast<int>(j) + 1) = units[j];
-}
+using tabletest::setUnits;
+using tabletest::unit;
 
 // One category; Number System and Constants under the root (nodes 3 and 4),
 // then Length (node 5), Temperature (node 6) and a quantity of odd units (node 7).
@@ -85,7 +68,7 @@ protected:
     bool m_numberSystem = false;
 };
 
-TEST_F(EngineConversion, ConvertsBetweenUnitsWithCommaFields) {
+TEST_F(EngineConversion, ConvertsWithCommaFieldsAndReportsArithmeticFaults) {
     EXPECT_EQ(convert(u(kLength, 1), u(kLength, 2), "1").value, 1000);
     EXPECT_DOUBLE_EQ(convert(u(kLength, 4), u(kLength, 1), "100").value, 2.54);
     EXPECT_DOUBLE_EQ(convert(u(kTemperature, 2), u(kTemperature, 1), "-273.15").value, 0);
@@ -93,9 +76,6 @@ TEST_F(EngineConversion, ConvertsBetweenUnitsWithCommaFields) {
     const ConvertResult blank = convert(u(kLength, 1), u(kLength, 7), "5");
     EXPECT_EQ(blank.value, 0);
     EXPECT_FALSE(blank.fault);
-}
-
-TEST_F(EngineConversion, ArithmeticFaultsAreReported) {
     EXPECT_TRUE(convert(u(kOdd, 4), u(kLength, 1), "1e308").fault);  // overflow
     EXPECT_TRUE(convert(u(kOdd, 3), u(kLength, 1), "1").fault);      // a rate beyond the double range
     EXPECT_TRUE(convert(u(kLength, 1), u(kOdd, 3), "1").fault);      // even as a divisor
@@ -116,14 +96,11 @@ TEST(EngineRoundError, HalfAUnitOfTheLastWrittenDigit) {
     EXPECT_EQ(removeDot("12"), "12");
 }
 
-TEST_F(EngineConversion, DecimalShiftsAreExact) {
+TEST_F(EngineConversion, ErrorEstimates) {
     // 1000 and 1 share their digits: exact whatever the stated rate error.
     EXPECT_EQ(errorEstimate(u(kLength, 3), u(kLength, 1), "2.5?", false), kPm + "0");
     EXPECT_EQ(errorEstimate(u(kLength, 2), u(kLength, 3), "7", true), kPm + "0");
     EXPECT_NE(errorEstimate(u(kLength, 4), u(kLength, 2), "7", true), kPm + "0");
-}
-
-TEST_F(EngineConversion, ErrorOfRatesWithDifferentDigits) {
     // Rates 12 and 123 share a prefix but not their digits: the error is
     // estimated from half a unit of each rate's last digit.
     EXPECT_EQ(errorEstimate(u(kLength, 5), u(kLength, 6), "2.5", true), kPm + "1.12E-02");
@@ -131,10 +108,7 @@ TEST_F(EngineConversion, ErrorOfRatesWithDifferentDigits) {
     EXPECT_EQ(errorEstimate(u(kLength, 5), u(kLength, 6), "2.5?", false), kPm + "1.60E-02");
     // Offsets make even equal digits inexact; stated errors replace the half units.
     EXPECT_EQ(errorEstimate(u(kOdd, 1), u(kOdd, 2), "1234567", true), kPm + "5.00E-01");
-}
-
-TEST_F(EngineConversion, ErrorEstimateFaults) {
-    // The convert-into rate minus its error is zero.
+    // No estimate when the convert-into rate minus its error is zero, or a rate is out of range.
     EXPECT_FALSE(errorEstimate(u(kLength, 1), u(kLength, 8), "1", true).has_value());
     EXPECT_FALSE(errorEstimate(u(kOdd, 3), u(kLength, 1), "1", true).has_value());
 }
@@ -146,6 +120,10 @@ struct SnapCase {
     int intoUnit;
     bool snapped;
 };
+
+std::ostream& operator<<(std::ostream& out, const SnapCase& c) {
+    return out << c.result << " from unit " << c.fromUnit << " into unit " << c.intoUnit;
+}
 
 class EngineTemperatureSnap : public EngineConversion, public testing::WithParamInterface<SnapCase> {};
 

@@ -19,6 +19,10 @@ struct Notation {
     const char* expected;
 };
 
+std::ostream& operator<<(std::ostream& out, const Notation& c) {
+    return out << c.value << " as " << c.expected;
+}
+
 NotationOptions withSciDigits(std::int16_t s) {
     return {6, s, 0, 0};
 }

@@ -1,9 +1,15 @@
 #pragma once
-// Temporary folders and table files for the table tests.
+// What the converter core tests share: temporary folders, file bytes, table
+// files and small tables built in memory.
+
+#include "converter/engine/batch_conversion.h"
+#include "converter/table/conversion_table.h"
+#include "converter/table/table_file.h"
 
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -54,6 +60,24 @@ inline bool isReadOnly(const std::string& path) {
     return (p & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none;
 }
 
+// A unit with icon 1.
+inline quantora::UnitItem unit(const char* name, const char* rate, const char* offset,
+                               const char* rateError = "", const char* offsetError = "",
+                               const char* memo = "") {
+    return {1, name, rate, offset, rateError, offsetError, memo};
+}
+
+// Names quantity q (icon 1) and gives it these units.
+inline void setUnits(quantora::ConversionTable& table, int q, const char* name,
+                     const std::vector<quantora::UnitItem>& units) {
+    quantora::Quantity& quantity = table.quantity(q);
+    quantity.icon = 1;
+    quantity.name = name;
+    quantity.unitCount = static_cast<std::int16_t>(units.size());
+    for (std::size_t j = 0; j < units.size(); ++j)
+        table.unit(q, static_cast<int>(j) + 1) = units[j];
+}
+
 // The two special quantities every table begins with, each with one unit.
 inline std::vector<std::string> specialSections() {
     return {"1;Number System;1",
@@ -76,6 +100,22 @@ inline std::vector<std::string> smallTableLines() {
         lines.push_back(line);
     }
     return lines;
+}
+
+// Reads table.filePath again into table; false (and the table as it was)
+// when the file does not load.
+inline bool reload(quantora::ConversionTable& table, const quantora::TableLimits& limits = {},
+                   std::string_view programDir = "") {
+    common::Outcome<quantora::ConversionTable> read =
+        quantora::readTable(table.filePath, limits, programDir, 15, 15);
+    if (read)
+        table = read.take();
+    return read.ok();
+}
+
+// A batch run that wrote its file.
+inline bool completed(const common::Outcome<quantora::BatchRun>& run) {
+    return run && run.value() == quantora::BatchRun::Completed;
 }
 
 }  // namespace tabletest

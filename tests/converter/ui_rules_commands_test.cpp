@@ -1,6 +1,7 @@
 // The clipboard rules, the history of copied texts, the periodic refresh of
 // the commands, the Tools menu and the hint texts.
 
+#include "common/text_encoding.h"
 #include "converter/engine/conversion_driver.h"
 #include "converter/settings/command_state.h"
 #include "converter/settings/copy_history.h"
@@ -9,6 +10,10 @@
 #include <gtest/gtest.h>
 
 using namespace quantora;
+
+namespace {
+const std::string kPm(common::kPlusMinus);
+}  // namespace
 
 TEST(CopyHistory, NewestFirstAndAtMostEight) {
     CopyHistory history;
@@ -24,28 +29,14 @@ TEST(CopyHistory, NewestFirstAndAtMostEight) {
 }
 
 TEST(CopyResult, TheErrorPartStaysInTheHistoryOnly) {
-    const CopyTexts texts = conversionResultCopy("100?", "meter",
-                                                 "3937.01 \xC2\xB1"
-                                                 "19.7",
-                                                 "inch", true);
+    const std::string shown = "3937.01 " + kPm + "19.7";
+    const CopyTexts texts = conversionResultCopy("100?", "meter", shown, "inch", true);
     EXPECT_EQ(texts.clipboard, "3937.01");
-    EXPECT_EQ(texts.history,
-              "100? meter = 3937.01 \xC2\xB1"
-              "19.7 inch");
-    const CopyTexts plain = conversionResultCopy("1", "meter",
-                                                 "3937.01 \xC2\xB1"
-                                                 "19.7",
-                                                 "inch", false);
-    EXPECT_EQ(plain.clipboard,
-              "3937.01 \xC2\xB1"
-              "19.7");
-}
-
-TEST(CopyResult, ATextWithoutErrorPartIsCopiedWhole) {
+    EXPECT_EQ(texts.history, "100? meter = " + shown + " inch");
+    EXPECT_EQ(conversionResultCopy("1", "meter", shown, "inch", false).clipboard, shown);
+    // A text without an error part is copied whole.
     EXPECT_EQ(conversionResultCopy("x", "m", "Input error", "in", true).clipboard, "Input error");
-    EXPECT_EQ(bareResult("\xC2\xB1"
-                         "1"),
-              "");
+    EXPECT_EQ(bareResult(kPm + "1"), "");
     EXPECT_EQ(conversionResultCopy("", "", "", "", true).clipboard, "");
     EXPECT_EQ(conversionResultCopy("", "", "", "", true).history, "=");
 }
@@ -63,6 +54,10 @@ struct ClipboardCase {
     std::optional<std::string> text;
     bool number;
 };
+
+std::ostream& operator<<(std::ostream& out, const ClipboardCase& c) {
+    return out << (c.text ? '"' + *c.text + '"' : "no text");
+}
 
 class ClipboardNumber : public testing::TestWithParam<ClipboardCase> {};
 

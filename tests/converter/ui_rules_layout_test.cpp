@@ -6,75 +6,66 @@
 
 namespace layout = quantora::layout;
 
-TEST(WindowLayout, TreeKeepsItsWidthAndTheListTakesTheRest) {
+TEST(WindowLayout, TheTreeKeepsItsWidthAndTheListTakesTheRestBothAtLeastSixty) {
     int treeWidth = 260;
     const layout::Panes panes = layout::horizontalPanes(800, treeWidth);
     EXPECT_EQ(treeWidth, 260);
     EXPECT_EQ(panes.treeLeft, 5);
-    EXPECT_EQ(panes.listLeft, 5 + 260 + 3);
-    EXPECT_EQ(panes.listWidth, 800 - 260 - 13);
-    EXPECT_EQ(panes.splitterLeft, 5 + 260 - 2);
+    EXPECT_EQ(panes.listLeft, 268);
+    EXPECT_EQ(panes.listWidth, 527);
+    EXPECT_EQ(panes.splitterLeft, 263);
     EXPECT_EQ(panes.splitterWidth, 7);
-}
 
-TEST(WindowLayout, PanesNeverGetNarrowerThanSixtyPixels) {
     int narrow = 10;
     EXPECT_EQ(layout::horizontalPanes(800, narrow).treeWidth, 60);
     EXPECT_EQ(narrow, 60);
-
     int wide = 2000;
-    const layout::Panes panes = layout::horizontalPanes(600, wide);
-    EXPECT_EQ(panes.listWidth, 60);
-    EXPECT_EQ(wide, 600 - 60 - 13);
-    EXPECT_EQ(panes.treeWidth, wide);
+    const layout::Panes squeezed = layout::horizontalPanes(600, wide);
+    EXPECT_EQ(squeezed.listWidth, 60);
+    EXPECT_EQ(wide, 527);
+    EXPECT_EQ(squeezed.treeWidth, 527);
 }
 
-TEST(WindowLayout, BoxesShareTheirWidthInTheRatio) {
-    float ratio = 1;
-    EXPECT_EQ(layout::boxWidth(0, 600, ratio), 174);  // 0.58 * 600 / 2
-    EXPECT_EQ(layout::boxWidth(1, 600, ratio), 174);
-    ratio = 2;
-    EXPECT_EQ(layout::boxWidth(0, 600, ratio), 232);
-    EXPECT_EQ(layout::boxWidth(1, 600, ratio), 116);
-}
-
-TEST(WindowLayout, BoxWidthsAreClampedAndABadRatioIsReset) {
-    float ratio = 1;
-    EXPECT_EQ(layout::boxWidth(0, 2000, ratio), 300);
-    EXPECT_EQ(layout::boxWidth(1, 150, ratio), 60);
-    for (float bad : {0.0F, -3.0F, 0.009F}) {
-        float r = bad;
-        EXPECT_EQ(layout::boxWidth(0, 600, r), 174) << bad;
-        EXPECT_EQ(r, 1.0F) << bad;
+TEST(WindowLayout, BoxesShareTheirWidthInTheRatioWithinSixtyToThreeHundred) {
+    struct Case {
+        int innerWidth;
+        float ratio;
+        int input, output;
+    };
+    // A ratio below 0.01 is reset to 1 first.
+    for (const Case c :
+         {Case{600, 1, 174, 174}, Case{600, 2, 232, 116}, Case{2000, 1, 300, 300}, Case{150, 1, 60, 60},
+          Case{600, 0, 174, 174}, Case{600, -3, 174, 174}, Case{600, 0.009F, 174, 174}}) {
+        float ratio = c.ratio;
+        EXPECT_EQ(layout::boxWidth(0, c.innerWidth, ratio), c.input) << c.innerWidth << " at " << c.ratio;
+        EXPECT_EQ(layout::boxWidth(1, c.innerWidth, ratio), c.output) << c.innerWidth << " at " << c.ratio;
+        EXPECT_EQ(ratio, c.ratio >= 0.01F ? c.ratio : 1.0F);
     }
 }
 
-TEST(WindowLayout, ResizedBoxesSitAtBothEdgesWithTheArrowCentred) {
+TEST(WindowLayout, BoxesSitAtBothEdgesOrBesideTheListWithTheArrowBetween) {
     float ratio = 1;
-    const layout::Boxes boxes = layout::resizedBoxes(600, ratio);
-    EXPECT_EQ(boxes.inputLeft, 5);
-    EXPECT_EQ(boxes.outputLeft, 600 - 174 - 5 - 1);
-    // (5 + 174) + ((420 - 179 - 32) \ 2) + 3
-    EXPECT_EQ(boxes.arrowLeft, 179 + 104 + 3);
-}
+    const layout::Boxes resized = layout::resizedBoxes(600, ratio);
+    EXPECT_EQ(resized.inputLeft, 5);
+    EXPECT_EQ(resized.outputLeft, 420);
+    EXPECT_EQ(resized.arrowLeft, 286);
 
-TEST(WindowLayout, EqualizedBoxesLeaveRoomForTheArrow) {
     int treeWidth = 200;
     const layout::Panes panes = layout::horizontalPanes(600, treeWidth);
-    const layout::Boxes boxes = layout::equalizedBoxes(600, panes);
-    EXPECT_EQ(boxes.inputWidth, (600 - 132 - 10 - 1) / 2);
-    EXPECT_EQ(boxes.outputWidth, boxes.inputWidth);
-    EXPECT_EQ(boxes.outputLeft + boxes.outputWidth + 1, panes.listLeft + panes.listWidth);
-    EXPECT_EQ(boxes.arrowLeft, 5 + boxes.inputWidth + 50 + 3);
+    const layout::Boxes equal = layout::equalizedBoxes(600, panes);
+    EXPECT_EQ(equal.inputWidth, 228);
+    EXPECT_EQ(equal.outputWidth, 228);
+    EXPECT_EQ(equal.outputLeft + equal.outputWidth + 1, panes.listLeft + panes.listWidth);
+    EXPECT_EQ(equal.arrowLeft, 286);
 }
 
 TEST(WindowLayout, VerticalPlacementBelowThePanes) {
     EXPECT_EQ(layout::boxHeightFor(14), 24);
     const layout::Vertical v = layout::verticalLayout(400, 24);
     EXPECT_EQ(v.paneTop, 0);
-    EXPECT_EQ(v.paneHeight, 400 - 24 - 7);
-    EXPECT_EQ(v.boxTop, v.paneHeight + 4);
-    EXPECT_EQ(v.arrowTop, v.boxTop + 3);
+    EXPECT_EQ(v.paneHeight, 369);
+    EXPECT_EQ(v.boxTop, 373);
+    EXPECT_EQ(v.arrowTop, 376);
     EXPECT_EQ(layout::verticalLayout(10, 24).paneHeight, 0);
 }
 
@@ -88,7 +79,7 @@ TEST(WindowLayout, TheSplitterMovesOnlyWithinTheMinimums) {
     EXPECT_EQ(moved->treeWidth, 250);
     EXPECT_EQ(moved->listWidth, start.listWidth - 50);
     EXPECT_EQ(moved->listLeft, start.listLeft + 50);
-    EXPECT_EQ(moved->splitterLeft, 5 + 250 - 2);
+    EXPECT_EQ(moved->splitterLeft, 253);
 
     EXPECT_TRUE(layout::splitterMoved(drag, start, -140));
     EXPECT_FALSE(layout::splitterMoved(drag, start, -141));

@@ -33,13 +33,11 @@ const std::string kChangedQuestion = "The file 'DEFAULT.DAT' has changed.\nDo yo
 
 }  // namespace
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public uitest::WindowTest {
     Q_OBJECT
 private slots:
-    void init() { uitest::failOnUnexpectedWarnings(); }
-
     void openingAnotherTableReplacesTheTree() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
         fixture.clickUnit(0, Qt::LeftButton);
@@ -59,11 +57,10 @@ private slots:
         QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 0);
         QCOMPARE(fixture.find<QLineEdit>("txtInput")->text(), QString());
         QCOMPARE(fixture.panel(2), QString());
-        fixture.verifyQuiet();
     }
 
     void openWithChangesAndCancelKeepsEverything() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         renameMeter(window, "metre");
         fixture.messages.answerNext(NoticeAnswer::Cancel);
@@ -73,11 +70,10 @@ private slots:
         QVERIFY(fixture.files.requests.empty());
         QVERIFY(window.table().changed);
         QCOMPARE(window.table().unit(3, 1).name, std::string("metre"));
-        fixture.verifyQuiet();
     }
 
     void openWithChangesYesThenCancelledSaveOpensNothing() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         renameMeter(window, "metre");
         fixture.messages.answerNext(NoticeAnswer::Yes);
@@ -88,11 +84,10 @@ private slots:
         QVERIFY(fixture.files.requests[0].confirmOverwrite);
         QVERIFY(window.table().changed);
         QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
-        fixture.verifyQuiet();
     }
 
     void openWithChangesYesSavesFirstThenOpens() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         renameMeter(window, "metre");
         const QString saved = fixture.folder() + QStringLiteral("/saved.dat");
@@ -106,11 +101,10 @@ private slots:
         QCOMPARE(rootText(fixture), QStringLiteral("other.dat"));
         QVERIFY(!window.table().changed);
         QCOMPARE(window.table().unit(3, 1).name, std::string("meter"));
-        fixture.verifyQuiet();
     }
 
     void openWithChangesNoDropsThem() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         const QByteArray before = fileBytes(fixture.tablePath());
         renameMeter(window, "metre");
@@ -122,11 +116,10 @@ private slots:
         QVERIFY(!fileBytes(fixture.tablePath()).contains("metre"));
         QCOMPARE(fileBytes(fixture.tablePath()).size(), before.size());
         QCOMPARE(rootText(fixture), QStringLiteral("other.dat"));
-        fixture.verifyQuiet();
     }
 
     void anUnreadableFileBringsTheDialogBackAndKeepsTheTable() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         const QString broken = fixture.copyData(QStringLiteral("broken.dat"), QStringLiteral("broken.dat"));
         fixture.files.chooseNext(broken);
@@ -140,11 +133,10 @@ private slots:
         // The table is still whole: a quantity picked now shows its units.
         fixture.clickNode(10);
         QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 3);
-        fixture.verifyQuiet();
     }
 
     void changesStayMarkedWhenNoOtherTableWasOpened() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         renameMeter(window, "metre");
         const QString broken = fixture.copyData(QStringLiteral("broken.dat"), QStringLiteral("broken.dat"));
@@ -156,11 +148,10 @@ private slots:
         QCOMPARE(fixture.files.requests.size(), std::size_t{2});
         QCOMPARE(window.table().unit(3, 1).name, std::string("metre"));
         QVERIFY(window.table().changed);
-        fixture.verifyQuiet();
     }
 
     void saveAsksFirstAndOnlyWithChanges() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         QAction* save = fixture.action("mnuFileArray_1");
         fixture.refresh();
@@ -181,11 +172,10 @@ private slots:
         QVERIFY(fileBytes(fixture.tablePath()).contains("1;metre;1;0;;;SI base unit"));
         QVERIFY(!window.table().changed);
         QVERIFY(!(QFile::permissions(fixture.tablePath()) & QFile::WriteOwner));
-        fixture.verifyQuiet();
     }
 
     void saveAsTakesTheNewNameEverywhere() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         renameMeter(window, "metre");
         const QString copy = fixture.folder() + QStringLiteral("/copy.dat");
@@ -201,11 +191,10 @@ private slots:
         QVERIFY(!fixture.close());
         QCOMPARE(fixture.messages.shown.back().text,
                  std::string("The file 'copy.dat' has changed.\nDo you want to save the changes?"));
-        fixture.verifyQuiet();
     }
 
     void aTableThatCannotBeWrittenKeepsItsChanges() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         renameMeter(window, "metre");
         fixture.files.chooseNext(fixture.folder() + QStringLiteral("/no/such/folder/copy.dat"));
@@ -221,11 +210,10 @@ private slots:
         fixture.files.chooseNext(fixture.folder() + QStringLiteral("/no/such/folder/copy.dat"));
         QVERIFY(!fixture.close());
         QVERIFY(window.isVisible());
-        fixture.verifyQuiet();
     }
 
     void exitAsksAndFollowsEachAnswer() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         renameMeter(window, "metre");
 
@@ -244,11 +232,10 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(fixture.storedSetting("Form", "Width"), QStringLiteral("9600"));
         QVERIFY(!fileBytes(fixture.tablePath()).contains("metre"));
-        fixture.verifyQuiet();
     }
 
     void exitWithYesSavesUnderTheChosenName() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         renameMeter(window, "metre");
         const QString saved = fixture.folder() + QStringLiteral("/kept.dat");
@@ -257,7 +244,6 @@ private slots:
         QVERIFY(fixture.close());
         QVERIFY(fileBytes(saved).contains("metre"));
         QCOMPARE(fixture.storedSetting("File", "SaveFilePath"), saved);
-        fixture.verifyQuiet();
     }
 };
 

@@ -19,13 +19,11 @@
 
 using uitest::WindowFixture;
 
-class MainWindowStartTest : public QObject {
+class MainWindowStartTest : public uitest::WindowTest {
     Q_OBJECT
 private slots:
-    void init() { uitest::failOnUnexpectedWarnings(); }
-
     void firstStartCentresTheWindowAndSelectsLength() {
-        WindowFixture fixture;
+        WindowFixture& fixture = makeFixture();
         quantora::MainWindow& window = fixture.start();
         // 9600 x 7200 twips at 15 twips a pixel, frame included.
         QTRY_COMPARE(window.frameGeometry().size(), QSize(640, 480));
@@ -46,11 +44,10 @@ private slots:
         QVERIFY(spy->isActive());
         QCOMPARE(spy->interval(), 400);
         QVERIFY(fixture.messages.shown.empty());
-        fixture.verifyQuiet();
     }
 
     void aSavedPositionIsKeptEvenWithOneCoordinateUnset() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Form", "Left", QStringLiteral("-50"));
         fixture.setSetting("Form", "Top", QStringLiteral("-100"));
         quantora::MainWindow& window = fixture.start();
@@ -59,11 +56,10 @@ private slots:
         const QPoint at = window.frameGeometry().topLeft();
         QVERIFY2((at - QPoint(-3, -7)).manhattanLength() <= 4,
                  qPrintable(QStringLiteral("at %1, %2").arg(at.x()).arg(at.y())));
-        fixture.verifyQuiet();
     }
 
     void menusAndToolbarStartAsDescribed() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         struct Item {
             const char* name;
@@ -75,7 +71,7 @@ private slots:
         const Item items[] = {
             {"mnuFileArray_0", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), true, true},
             {"mnuFileArray_2", "Save &As...", QKeySequence(Qt::CTRL | Qt::Key_A), true, true},
-            {"mnuFileArray_4", "&Print Conversion Table...", QKeySequence(Qt::CTRL | Qt::Key_P), false, true},
+            {"mnuFileArray_4", "&Print Conversion Table...", QKeySequence(Qt::CTRL | Qt::Key_P), true, true},
             {"mnuFileArray_8", "E&xit", QKeySequence(), true, true},
             {"mnuEditArray_0", "&Copy Conversion Result", QKeySequence(Qt::CTRL | Qt::Key_C), false, true},
             {"mnuEditArray_2", "&Paste as Conversion Input", QKeySequence(Qt::CTRL | Qt::Key_V), false, true},
@@ -119,38 +115,32 @@ private slots:
         // Commands built later stay off whatever the refresh decides.
         fixture.refresh();
         for (const char* name :
-             {"mnuFileArray_4", "mnuFileArray_6", "mnuToolsArray_3", "mnuToolsArray_5", "tbPrint", "tbFind",
-              "tbOptions", "tbRef", "tbSortTree", "mnuViewArrangeArray_0"}) {
+             {"mnuToolsArray_3", "tbFind", "tbRef", "tbSortTree", "mnuViewArrangeArray_0"}) {
             QVERIFY2(!fixture.action(QString::fromLatin1(name))->isEnabled(), name);
         }
-        QVERIFY(fixture.action("tbSaveAs")->isEnabled());
-        fixture.verifyQuiet();
+        for (const char* name : {"tbSaveAs", "mnuFileArray_4", "mnuFileArray_6", "mnuToolsArray_5", "tbPrint",
+                                 "tbOptions", "mnuFilePrintPreview"}) {
+            QVERIFY2(fixture.action(QString::fromLatin1(name))->isEnabled(), name);
+        }
     }
 
-    void shrinkingBelowTheMinimumSnapsBack() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        window.resize(300, 200);
-        QTRY_COMPARE(window.frameGeometry().size(),
-                     QSize(quantora::layout::kMinWindowWidth, quantora::layout::kMinWindowHeight));
-        fixture.verifyQuiet();
-    }
-
-    void aTreeWiderThanTheWindowLeavesTheListItsMinimum() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+    void aTreeWiderThanTheWindowLeavesTheListItsMinimumAndTheWindowSnapsBack() {
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Form", "TreeWidth", QStringLiteral("30000"));
-        fixture.start();
+        quantora::MainWindow& window = fixture.start();
         auto* tree = fixture.find<QWidget>("TreeView1");
         auto* list = fixture.find<QWidget>("ListView1");
         auto* area = fixture.find<QWidget>("picMain");
         QCOMPARE(list->width(), 60);
         QCOMPARE(tree->width(), area->width() - 60 - 13);
         QCOMPARE(list->geometry().right() + 1 + 5, area->width());
-        fixture.verifyQuiet();
+        window.resize(300, 200);
+        QTRY_COMPARE(window.frameGeometry().size(),
+                     QSize(quantora::layout::kMinWindowWidth, quantora::layout::kMinWindowHeight));
     }
 
     void theSplitterMovesOnlyWhileBothPanesKeepTheirMinimum() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* tree = fixture.find<QWidget>("TreeView1");
         auto* list = fixture.find<QWidget>("ListView1");
@@ -172,11 +162,10 @@ private slots:
         QTest::mouseRelease(splitter, Qt::LeftButton, {}, grip + QPoint(-(before - 59), 0));
         QCOMPARE(tree->width(), before);
         QCOMPARE(fixture.window().settings().treeWidth, before * 15.0F);
-        fixture.verifyQuiet();
     }
 
     void valueBoxesStopGrowingButTheArrowCanWidenThem() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         window.resize(1600, 700);
         auto* input = fixture.find<QLineEdit>("txtInput");
@@ -199,30 +188,25 @@ private slots:
         QTest::mouseMove(arrow, grip + QPoint(150, 0));
         QTest::mouseRelease(arrow, Qt::LeftButton, {}, grip + QPoint(150, 0));
         QCOMPARE(output->width(), 200);
-        fixture.verifyQuiet();
     }
 
     void withoutMenuBarThePanesGetItsHeight() {
-        int withMenu = 0;
-        {
-            WindowFixture fixture(QStringLiteral("small.dat"));
-            fixture.start();
-            withMenu = fixture.find<QWidget>("TreeView1")->height();
-        }
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& withMenu = makeFixture(QStringLiteral("small.dat"));
+        withMenu.start();
+        const int heightWithMenu = withMenu.find<QWidget>("TreeView1")->height();
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Option", "ShowMenubar", QStringLiteral("0"));
         quantora::MainWindow& window = fixture.start();
         QVERIFY(!window.menuBar()->isVisible());
-        QTRY_VERIFY(fixture.find<QWidget>("TreeView1")->height() > withMenu);
+        QTRY_VERIFY(fixture.find<QWidget>("TreeView1")->height() > heightWithMenu);
         // The shortcuts still work without the menu bar.
         QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(fixture.files.requests.size(), std::size_t{1});
         fixture.files.unexpected = 0;
-        fixture.verifyQuiet();
     }
 
     void aFailedLoadLeavesAnEmptyWindowThatClosesWithoutSaving() {
-        WindowFixture fixture(QStringLiteral("broken.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("broken.dat"));
         quantora::MainWindow& window = fixture.start();
         QVERIFY(window.loadFailed());
         QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
@@ -232,11 +216,10 @@ private slots:
         window.table().changed = true;
         QVERIFY(fixture.close());
         QCOMPARE(fixture.storedSetting("Form", "Width"), QStringLiteral("<missing>"));
-        fixture.verifyQuiet();
     }
 
     void unreasonableSettingsStillGiveAUsableWindow() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         const std::pair<const char*, const char*> values[] = {
             {"Width", "1E+30"},      {"Height", "-7"},          {"Left", "nonsense"},
             {"Top", "-1E+30"},       {"TreeWidth", "1E+38"},    {"BoxWidthRatio", "0"},
@@ -258,22 +241,20 @@ private slots:
         fixture.clickNode(9);
         QVERIFY(fixture.find<quantora::UnitListView>("ListView1")->itemCount() > 0);
         QVERIFY(fixture.close());
-        fixture.verifyQuiet();
     }
 
     void aMissingTableIsReportedByName() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("File", "SaveFilePath", fixture.folder() + QStringLiteral("/absent.dat"));
         quantora::MainWindow& window = fixture.start();
         QVERIFY(window.loadFailed());
         QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
         QVERIFY(
             QString::fromStdString(fixture.messages.shown[0].text).contains(QStringLiteral("absent.dat")));
-        fixture.verifyQuiet();
     }
 
     void settingsAreWrittenAtClose() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         // The stored size is the outer one.
         window.resize(QSize(700, 500) - (window.frameGeometry().size() - window.size()));
@@ -288,11 +269,10 @@ private slots:
         QCOMPARE(fixture.storedSetting("Form", "Left"), QStringLiteral("600"));
         QCOMPARE(fixture.storedSetting("Form", "State"), QStringLiteral("0"));
         QCOMPARE(fixture.storedSetting("File", "SaveFilePath"), fixture.tablePath());
-        fixture.verifyQuiet();
     }
 
     void aMaximisedWindowKeepsItsNormalGeometry() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Form", "Width", QStringLiteral("9000"));
         fixture.setSetting("Form", "Height", QStringLiteral("6000"));
         quantora::MainWindow& window = fixture.start();
@@ -302,29 +282,26 @@ private slots:
         QCOMPARE(fixture.storedSetting("Form", "State"), QStringLiteral("2"));
         QCOMPARE(fixture.storedSetting("Form", "Width"), QStringLiteral("9000"));
         QCOMPARE(fixture.storedSetting("Form", "Height"), QStringLiteral("6000"));
-        fixture.verifyQuiet();
     }
 
     void aCategorySelectedAtCloseStartsOnTheRoot() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         fixture.clickNode(3);
         QCOMPARE(window.windowTitle(), QStringLiteral("Mechanics - Quantora 2000 "));
         QVERIFY(fixture.close());
         QCOMPARE(fixture.storedSetting("View", "SelNodeIndex"), QStringLiteral("1"));
-        fixture.verifyQuiet();
 
-        WindowFixture again(QStringLiteral("small.dat"));
+        WindowFixture& again = makeFixture(QStringLiteral("small.dat"));
         again.setSetting("View", "SelNodeIndex", QStringLiteral("1"));
         quantora::MainWindow& restarted = again.start();
         QCOMPARE(restarted.windowTitle(), QStringLiteral("Quantora 2000 "));
         QCOMPARE(again.find<quantora::UnitListView>("ListView1")->itemCount(), 0);
         QVERIFY(again.messages.shown.empty());
-        again.verifyQuiet();
     }
 
     void theCategoriesKeepTheirExpandedStateInTheTableFile() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         QVERIFY(fixture.node(2)->isExpanded());
         QVERIFY(!fixture.node(4)->isExpanded());
@@ -336,11 +313,10 @@ private slots:
         const QList<QByteArray> lines = file.readAll().split('\n');
         QCOMPARE(lines[0].trimmed(), QByteArray("1;Space and Time;0"));
         QCOMPARE(lines[2].trimmed(), QByteArray("3;Heat;1"));
-        fixture.verifyQuiet();
     }
 
     void displayStylesComeFromTheSettings() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Color", "TextColor2", QStringLiteral("255"));          // red
         fixture.setSetting("Color", "BackColor4", QStringLiteral("-2147483633"));  // button face
         fixture.setSetting("Color", "BackColor0", QStringLiteral("12632256"));     // grey C0C0C0
@@ -361,11 +337,10 @@ private slots:
         QCOMPARE(fixture.find<QWidget>("StatusBar1")->font().pointSize(), 11);
         // The boxes are tall enough for their font.
         QVERIFY(input->height() >= input->fontMetrics().height());
-        fixture.verifyQuiet();
     }
 
     void stayOnTopAndTheToolbarArrangementAreKept() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Option", "StayTop", QStringLiteral("1"));
         fixture.setSetting("Extra", "CustomizeToolbar", QStringLiteral("True"));
         quantora::MainWindow& window = fixture.start();
@@ -376,20 +351,18 @@ private slots:
         QTRY_VERIFY(fixture.storedSetting("Toolbar", "Quantora 2000") != QStringLiteral("<missing>"));
         QVERIFY(fixture.close());
         const QString arrangement = fixture.storedSetting("Toolbar", "Quantora 2000");
-        fixture.verifyQuiet();
 
         // Another fixture has another settings folder.
-        WindowFixture again(QStringLiteral("small.dat"));
+        WindowFixture& again = makeFixture(QStringLiteral("small.dat"));
         again.setSetting("Extra", "CustomizeToolbar", QStringLiteral("True"));
         again.setSetting("Toolbar", "Quantora 2000", arrangement);
         quantora::MainWindow& restarted = again.start();
         QCOMPARE(restarted.toolBarArea(again.find<QToolBar>("Toolbar1")), Qt::LeftToolBarArea);
         QVERIFY(!restarted.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        again.verifyQuiet();
     }
 
     void ctrlAltOnTheToolbarSwitchesItsFlatLook() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* toolbar = fixture.find<QToolBar>("Toolbar1");
         auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(fixture.action("tbOpen")));
@@ -397,21 +370,19 @@ private slots:
         QTest::mouseRelease(toolbar, Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier,
                             QPoint(toolbar->width() - 3, 5));
         QVERIFY(!button->autoRaise());
-        fixture.verifyQuiet();
     }
 
     void helpTopicsOpenTheHelpDocumentAtItsContents() {
         const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/Quantora.hlp");
         if (!QFile::exists(beside))
             QFile::copy(QStringLiteral(BUNDLED_DATA_DIR "/../help/Quantora.hlp"), beside);
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         QTest::keyClick(&window, Qt::Key_F1);
         auto* help = window.findChild<quantora::HelpWindow*>("frmHelp");
         QVERIFY(help);
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(help->currentAnchor(), QStringLiteral("contents"));
-        fixture.verifyQuiet();
     }
 };
 

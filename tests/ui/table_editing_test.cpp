@@ -91,52 +91,45 @@ void convert(WindowFixture& fixture, const QString& from, const QString& into, c
 
 }  // namespace
 
-class TableEditingTest : public QObject {
+class TableEditingTest : public uitest::WindowTest {
     Q_OBJECT
 private slots:
-    void init() { uitest::failOnUnexpectedWarnings(); }
-    void cleanup() { closePopups(); }
-
     void treePopupsFollowTheNodeAndTheModifyOption() {
-        {
-            WindowFixture fixture(QStringLiteral("small.dat"));
-            fixture.start();
-            struct Case {
-                int node;
-                const char* menu;
-                const char* array;
-                const char* first;
-                const char* states;  // item 0, Delete, Properties
-            };
-            const Case cases[] = {
-                {kRootNode, "mnuEditCategory", "mnuEditCategoryArray", "Add...", "on off off"},
-                {kSpaceNode, "mnuEditCategory", "mnuEditCategoryArray", "Add...", "on off on"},
-                {kMechanicsNode, "mnuEditCategory", "mnuEditCategoryArray", "Add...", "on on on"},
-                {kNumberSystemNode, "mnuEditGroup", "mnuEditGroupArray", "Add...", "off off on"},
-                {kConstantsNode, "mnuEditGroup", "mnuEditGroupArray", "Add...", "off off on"},
-                {kLengthNode, "mnuEditGroup", "mnuEditGroupArray", "Insert...", "on on on"},
-            };
-            for (const Case& c : cases) {
-                rightPressNode(fixture, c.node);
-                QVERIFY2(fixture.find<QMenu>(QString::fromLatin1(c.menu))->isVisible(), c.menu);
-                const QString array = QString::fromLatin1(c.array);
-                QCOMPARE(fixture.action(array + QStringLiteral("_0"))->text(), QString::fromLatin1(c.first));
-                QStringList states;
-                for (const char* index : {"_0", "_1", "_3"})
-                    states << stateOf(fixture, qPrintable(array + QString::fromLatin1(index)));
-                QCOMPARE(states.join(u' '), QString::fromLatin1(c.states));
-                closePopups();
-            }
-            fixture.verifyQuiet();
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
+        fixture.start();
+        struct Case {
+            int node;
+            const char* menu;
+            const char* array;
+            const char* first;
+            const char* states;  // item 0, Delete, Properties
+        };
+        const Case cases[] = {
+            {kRootNode, "mnuEditCategory", "mnuEditCategoryArray", "Add...", "on off off"},
+            {kSpaceNode, "mnuEditCategory", "mnuEditCategoryArray", "Add...", "on off on"},
+            {kMechanicsNode, "mnuEditCategory", "mnuEditCategoryArray", "Add...", "on on on"},
+            {kNumberSystemNode, "mnuEditGroup", "mnuEditGroupArray", "Add...", "off off on"},
+            {kConstantsNode, "mnuEditGroup", "mnuEditGroupArray", "Add...", "off off on"},
+            {kLengthNode, "mnuEditGroup", "mnuEditGroupArray", "Insert...", "on on on"},
+        };
+        for (const Case& c : cases) {
+            rightPressNode(fixture, c.node);
+            QVERIFY2(fixture.find<QMenu>(QString::fromLatin1(c.menu))->isVisible(), c.menu);
+            const QString array = QString::fromLatin1(c.array);
+            QCOMPARE(fixture.action(array + QStringLiteral("_0"))->text(), QString::fromLatin1(c.first));
+            QStringList states;
+            for (const char* index : {"_0", "_1", "_3"})
+                states << stateOf(fixture, qPrintable(array + QString::fromLatin1(index)));
+            QCOMPARE(states.join(u' '), QString::fromLatin1(c.states));
+            closePopups();
         }
 
-        WindowFixture locked(QStringLiteral("small.dat"));
+        WindowFixture& locked = makeFixture(QStringLiteral("small.dat"));
         locked.setSetting("Option", "Modify", QStringLiteral("0"));
         locked.start();
         rightPressNode(locked, kLengthNode);
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         QCOMPARE(locked.window().session().selection().node, kLengthNode);
-        locked.verifyQuiet();
     }
 
     void unitPopupsFollowThePlaceAndTheModifyOption() {
@@ -148,43 +141,41 @@ private slots:
                 result << stateOf(f, item);
             return result.join(u' ');
         };
-        {
-            WindowFixture fixture(QStringLiteral("small.dat"));
-            fixture.start();
-            // The empty area: the menu at once, for adding and for the column titles.
-            rightPressEmptyList(fixture);
-            QVERIFY(fixture.find<QMenu>("mnuEditUnit")->isVisible());
-            QCOMPARE(fixture.action("mnuEditUnitArray_2")->text(), QStringLiteral("&Add..."));
-            QCOMPARE(states(fixture), QStringLiteral("hidden hidden hidden on off on"));
-            closePopups();
-            // Ctrl+M works again once the menu is gone.
-            QCOMPARE(stateOf(fixture, "mnuShowMemoArray_0"), QStringLiteral("on"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
+        fixture.start();
+        // The empty area: the menu at once, for adding and for the column titles.
+        rightPressEmptyList(fixture);
+        QVERIFY(fixture.find<QMenu>("mnuEditUnit")->isVisible());
+        QCOMPARE(fixture.action("mnuEditUnitArray_2")->text(), QStringLiteral("&Add..."));
+        QCOMPARE(states(fixture), QStringLiteral("hidden hidden hidden on off on"));
+        closePopups();
+        // Ctrl+M works again once the menu is gone.
+        QCOMPARE(stateOf(fixture, "mnuShowMemoArray_0"), QStringLiteral("on"));
 
-            rightClickUnit(fixture, QStringLiteral("inch"));
-            QCOMPARE(fixture.action("mnuEditUnitArray_2")->text(), QStringLiteral("&Insert..."));
-            QCOMPARE(states(fixture), QStringLiteral("on on on on on on"));
+        rightClickUnit(fixture, QStringLiteral("inch"));
+        QCOMPARE(fixture.action("mnuEditUnitArray_2")->text(), QStringLiteral("&Insert..."));
+        QCOMPARE(states(fixture), QStringLiteral("on on on on on on"));
 
-            fixture.clickNode(kNumberSystemNode);
-            rightPressEmptyList(fixture);
-            QCOMPARE(stateOf(fixture, "mnuEditUnitArray_2"), QStringLiteral("off"));
-            closePopups();
-            rightClickUnit(fixture, QStringLiteral("Octal"));
-            QCOMPARE(states(fixture), QStringLiteral("on on hidden off off off"));
-            fixture.verifyQuiet();
-        }
+        fixture.clickNode(kNumberSystemNode);
+        rightPressEmptyList(fixture);
+        QCOMPARE(stateOf(fixture, "mnuEditUnitArray_2"), QStringLiteral("off"));
+        closePopups();
+        rightClickUnit(fixture, QStringLiteral("Octal"));
+        QCOMPARE(states(fixture), QStringLiteral("on on hidden off off off"));
+        // A normal click cancels the pending pop-up.
+        fixture.clickUnit(fixture.rowOf(QStringLiteral("Octal")), Qt::LeftButton);
 
-        WindowFixture locked(QStringLiteral("small.dat"));
+        WindowFixture& locked = makeFixture(QStringLiteral("small.dat"));
         locked.setSetting("Option", "Modify", QStringLiteral("0"));
         locked.start();
         rightPressEmptyList(locked);
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         rightClickUnit(locked, QStringLiteral("inch"));
         QCOMPARE(states(locked), QStringLiteral("on on on on off off"));
-        locked.verifyQuiet();
     }
 
     void aUnitAddedThroughTheDialogConverts() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.expectDialog(QStringLiteral("frmUnitProp"));
         quantora::MainWindow& window = fixture.start();
         rightClickUnit(fixture, QStringLiteral("inch"));
@@ -205,11 +196,10 @@ private slots:
         QCOMPARE(fixture.panel(4), QString());
         convert(fixture, QStringLiteral("yard"), QStringLiteral("foot"), QStringLiteral("2"));
         QCOMPARE(fixture.output(), QStringLiteral("6.00000"));
-        fixture.verifyQuiet();
     }
 
     void anEditedRateChangesTheConversion() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.expectDialog(QStringLiteral("frmUnitProp"));
         quantora::MainWindow& window = fixture.start();
         convert(fixture, QStringLiteral("meter"), QStringLiteral("foot"), QStringLiteral("1"));
@@ -234,14 +224,13 @@ private slots:
         QVERIFY(dialog);
         click(dialog, "cmdOK");
         QVERIFY(!window.table().changed);
-        fixture.verifyQuiet();
     }
 
     void theHelpButtonOpensItsTopic() {
         const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/Quantora.hlp");
         if (!QFile::exists(beside))
             QFile::copy(QStringLiteral(BUNDLED_DATA_DIR "/../help/Quantora.hlp"), beside);
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.expectDialog(QStringLiteral("frmConstProp"));
         fixture.start();
         fixture.clickNode(kConstantsNode);
@@ -257,11 +246,10 @@ private slots:
         QCOMPARE(help->currentAnchor(), QStringLiteral("topic58"));
         QVERIFY(dialog->isVisible());
         click(dialog, "cmdCancel");
-        fixture.verifyQuiet();
     }
 
     void namesAreRenamedInPlace() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         auto* tree = fixture.find<QTreeWidget>("TreeView1");
         fixture.clickNode(kLengthNode);
@@ -292,11 +280,10 @@ private slots:
         fixture.clickNode(kRootNode);
         fixture.clickNode(kRootNode);
         QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
-        fixture.verifyQuiet();
     }
 
     void aRemovedQuantityLeavesTheTreeButKeepsItsRecord() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.expectDialog(QStringLiteral("frmDelete"));
         quantora::MainWindow& window = fixture.start();
         rightPressNode(fixture, kTimeNode);
@@ -323,11 +310,10 @@ private slots:
         QCOMPARE(fixture.node(kTimeNode)->text(0), QStringLiteral("Mass"));
         QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 0);
         QVERIFY(window.table().changed);
-        fixture.verifyQuiet();
     }
 
     void aTableEditedThroughTheDialogsSavesLoadsAndConverts() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         for (const char* name : {"frmCatProp", "frmUnitProp"})
             fixture.expectDialog(QString::fromLatin1(name));
         quantora::MainWindow& window = fixture.start();
@@ -376,11 +362,10 @@ private slots:
         fixture.clickNode(coins);
         convert(fixture, QStringLiteral("dollar"), QStringLiteral("cent"), QStringLiteral("3"));
         QCOMPARE(fixture.output(), QStringLiteral("300.000"));
-        fixture.verifyQuiet();
     }
 
     void theDimensionsDialogRefusesLimitsTheTableDoesNotFit() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.expectDialog(QStringLiteral("frmDimProp"));
         quantora::MainWindow& window = fixture.start();
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
@@ -401,11 +386,10 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QVERIFY(fixture.close());
         QCOMPARE(fixture.storedSetting("Dim", "Category"), QStringLiteral("40"));
-        fixture.verifyQuiet();
     }
 
     void memoEditsMarkTheTableChanged() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         // Shift with a click opens the memo, too.
         fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::LeftButton, Qt::ShiftModifier);
@@ -426,15 +410,13 @@ private slots:
         memo->close();
         QVERIFY(window.table().changed);
         QCOMPARE(window.table().unit(3, 5).memo, std::string("Statute mile 5280 feet"));
-        fixture.verifyQuiet();
 
-        WindowFixture locked(QStringLiteral("small.dat"));
+        WindowFixture& locked = makeFixture(QStringLiteral("small.dat"));
         locked.setSetting("Option", "Modify", QStringLiteral("0"));
         quantora::MainWindow& lockedWindow = locked.start();
         locked.clickUnit(locked.rowOf(QStringLiteral("meter")), Qt::LeftButton);
         QTest::keyClick(&lockedWindow, Qt::Key_M, Qt::ControlModifier);
         QVERIFY(locked.find<QWidget>("frmMemo")->findChild<QPlainTextEdit*>("txtMemo")->isReadOnly());
-        locked.verifyQuiet();
     }
 };
 

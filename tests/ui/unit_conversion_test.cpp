@@ -28,20 +28,18 @@ constexpr int kLengthNode = 9;
 constexpr int kTimeNode = 10;
 }  // namespace
 
-class UnitConversionTest : public QObject {
+class UnitConversionTest : public uitest::WindowTest {
     Q_OBJECT
 private slots:
-    void init() { uitest::failOnUnexpectedWarnings(); }
-
     void leftThenRightClickConvertsAndTypingFollows() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* input = fixture.find<QLineEdit>("txtInput");
         input->setText(QStringLiteral("1"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
+        fixture.clickUnit("meter", Qt::LeftButton);
         QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
         QCOMPARE(fixture.output(), QString());
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("inch")), Qt::RightButton);
+        fixture.clickUnit("inch", Qt::RightButton);
         QCOMPARE(fixture.panel(4), QStringLiteral("inch"));
         QCOMPARE(fixture.output(), QStringLiteral("39.3701"));
         QVERIFY(input->hasFocus());
@@ -61,15 +59,12 @@ private slots:
         input->setText(QStringLiteral("1"));
         QVERIFY(fixture.action("mnuEditArray_0")->isEnabled());
         QVERIFY(fixture.action("tbCopy")->isEnabled());
-        fixture.verifyQuiet();
     }
 
     void theSwapExchangesTheUnitsAndConvertsAgain() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::RightButton);
+        fixture.convert(QStringLiteral("1"), "foot", "meter");
         QCOMPARE(fixture.output(), QStringLiteral("0.304800"));
         QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
@@ -77,34 +72,28 @@ private slots:
         QCOMPARE(fixture.output(), QStringLiteral("3.28084"));
         QCOMPARE(window.session().selection().convertFrom, 1);
         QCOMPARE(window.session().selection().convertInto, 4);
-        fixture.verifyQuiet();
     }
 
     void aRightClickOnTheArrowOffersTheSwapOnlyWithBothUnits() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* arrow = fixture.find<QLabel>("imgPoint");
         auto* swapMenu = fixture.find<QMenu>("mnuSwap");
         QTest::mousePress(arrow, Qt::RightButton);
         QVERIFY(!swapMenu->isVisible());
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("2"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("mile")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
+        fixture.convert(QStringLiteral("2"), "mile", "kilometer");
         QTest::mousePress(arrow, Qt::RightButton);
         QVERIFY(swapMenu->isVisible());
         fixture.action("mnuSwapArray_0")->trigger();
         swapMenu->close();
         QCOMPARE(fixture.panel(2), QStringLiteral("kilometer"));
         QCOMPARE(fixture.output(), QStringLiteral("1.24274"));
-        fixture.verifyQuiet();
     }
 
     void anotherQuantityClearsTheUnitsAndTheSameOneKeepsThem() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("3"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        fixture.convert(QStringLiteral("3"), "meter", "foot");
         const QString result = fixture.output();
         QVERIFY(!result.isEmpty());
 
@@ -119,11 +108,10 @@ private slots:
         QCOMPARE(fixture.output(), QString());
         QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 3);
         QCOMPARE(window.session().selection().quantity, 4);
-        fixture.verifyQuiet();
     }
 
     void theConstantsAreShownButNeverPicked() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         fixture.clickNode(kConstantsNode);
         auto* list = fixture.find<quantora::UnitListView>("ListView1");
@@ -137,28 +125,26 @@ private slots:
         QCOMPARE(fixture.panel(4), QString());
         // The unit can still be copied.
         QVERIFY(fixture.action("mnuEditArray_1")->isEnabled());
-        fixture.verifyQuiet();
     }
 
     void numberSystemsConvertTheirOwnWay() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         fixture.clickNode(kNumberSystemNode);
         auto* details = fixture.find<QTableView>("ListView1Details");
         QCOMPARE(details->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("Numerical Notation"));
         QCOMPARE(details->model()->index(3, 2).data().toString(), QStringLiteral("16"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("Hexadecimal")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("Decimal")), Qt::RightButton);
+        fixture.clickUnit("Hexadecimal", Qt::LeftButton);
+        fixture.clickUnit("Decimal", Qt::RightButton);
         fixture.typeInput(QStringLiteral("FF"));
         QCOMPARE(fixture.output(), QStringLiteral("255"));
         fixture.typeInput(QStringLiteral("?"));
         QCOMPARE(fixture.output(), QStringLiteral("Input error"));
-        fixture.verifyQuiet();
     }
 
     void enterAndShiftEnterPickUnitsFromTheKeyboard() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* list = fixture.find<quantora::UnitListView>("ListView1");
         QAbstractItemView* view = list->activeView();
@@ -179,11 +165,10 @@ private slots:
         QCOMPARE(fixture.window().session().selection().node, kTimeNode);
         QCOMPARE(list->currentRow(), std::optional<int>(0));
         QCOMPARE(fixture.panel(2), QString());
-        fixture.verifyQuiet();
     }
 
     void listAndDetailsViewsFollowTheViewCommands() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         auto* list = fixture.find<quantora::UnitListView>("ListView1");
         QCOMPARE(list->viewStyle(), quantora::ViewStyle::Details);
@@ -195,9 +180,7 @@ private slots:
         QVERIFY(fixture.action("tbList")->isChecked());
         QVERIFY(!fixture.action("tbDetails")->isChecked());
         // Picking works the same in the list look.
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::RightButton);
+        fixture.convert(QStringLiteral("1"), "kilometer", "meter");
         QCOMPARE(fixture.output(), QStringLiteral("1000.00"));
         // Pressing the pressed button again keeps the view.
         fixture.action("tbList")->trigger();
@@ -205,11 +188,10 @@ private slots:
         fixture.action("mnuViewArray_1")->trigger();
         QCOMPARE(list->viewStyle(), quantora::ViewStyle::Details);
         QCOMPARE(fixture.window().settings().view, 3);
-        fixture.verifyQuiet();
     }
 
     void theFirstColumnTitleTurnsTheSortDirection() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("View", "SortUnit", QStringLiteral("True"));
         fixture.start();
         auto* list = fixture.find<quantora::UnitListView>("ListView1");
@@ -222,15 +204,12 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 5, 5));
         QCOMPARE(list->nameOfRow(0), QStringLiteral("foot"));
         // A sorted list still picks the unit that was clicked.
-        fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("mile")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
+        fixture.convert(QStringLiteral("1"), "mile", "kilometer");
         QCOMPARE(fixture.output(), QStringLiteral("1.60934"));
-        fixture.verifyQuiet();
     }
 
     void columnWidthsFollowTheListLayoutShown() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Form", "HeaderWidth00", QStringLiteral("100"));
         fixture.start();
         auto* details = fixture.find<QTableView>("ListView1Details");
@@ -243,14 +222,13 @@ private slots:
         QCOMPARE(details->columnWidth(1), 90);
         QVERIFY(fixture.close());
         QCOMPARE(fixture.storedSetting("Form", "HeaderWidth01"), QStringLiteral("1350"));
-        fixture.verifyQuiet();
     }
 
     void aSeparatorThePlatformDoesNotUseRaisesTheHint() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("kilometer")), Qt::RightButton);
+        fixture.clickUnit("meter", Qt::LeftButton);
+        fixture.clickUnit("kilometer", Qt::RightButton);
         fixture.typeInput(QStringLiteral("1,5"));
         QCOMPARE(fixture.output(), QStringLiteral("0.00150000"));
         auto* hint = fixture.find<QWidget>("frmHint");
@@ -270,13 +248,16 @@ private slots:
         QVERIFY(!hint->isVisible());
         QVERIFY(fixture.close());
         QCOMPARE(fixture.storedSetting("Extra", "ShowMessage"), QStringLiteral("111110"));
-        fixture.verifyQuiet();
     }
 
-    void theHintPictureLightsUpOnTimerTicks() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+    void aSwitchedOffHintStaysHiddenAndAShownOneLightsUpOnTimerTicks() {
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
+        fixture.setSetting("Extra", "ShowMessage", QStringLiteral("110111"));
         quantora::MainWindow& window = fixture.start();
+        window.hints().showHint(2);
+        QVERIFY(!window.hints().isVisible());
         window.hints().showHint(4);
+        QVERIFY(window.hints().isVisible());
         auto* picture = window.hints().findChild<QLabel*>("imgMain");
         const QImage dim = picture->pixmap().toImage();
         for (int tick = 0; tick < 9; ++tick)
@@ -284,27 +265,26 @@ private slots:
         QCOMPARE(picture->pixmap().toImage(), dim);
         window.hints().animationTick();
         QVERIFY(picture->pixmap().toImage() != dim);
-        fixture.verifyQuiet();
     }
 
     void aRightClickOffersTheUnitMenuAfterTheDelay() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Extra", "ShowMenuDelay", QStringLiteral("300"));
         quantora::MainWindow& window = fixture.start();
         auto* delay = fixture.find<QTimer>("tmrDelay");
         auto* menu = fixture.find<QMenu>("mnuEditUnit");
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        fixture.clickUnit("foot", Qt::RightButton);
         QCOMPARE(fixture.panel(4), QStringLiteral("foot"));
         QVERIFY(delay->isActive());
         // A left click before the delay ends cancels the menu.
         fixture.clickUnit(0, Qt::LeftButton);
         QVERIFY(!delay->isActive());
         // So does typing a value.
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        fixture.clickUnit("foot", Qt::RightButton);
         fixture.typeInput(QStringLiteral("4"));
         QVERIFY(!delay->isActive());
 
-        fixture.clickUnit(fixture.rowOf(QStringLiteral("foot")), Qt::RightButton);
+        fixture.clickUnit("foot", Qt::RightButton);
         window.views().delayTick();
         window.views().delayTick();
         QVERIFY(!menu->isVisible());
@@ -317,18 +297,6 @@ private slots:
         fixture.action("mnuEditUnitArray_0")->trigger();
         menu->close();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("foot 0.3048 0   12 inches"));
-        fixture.verifyQuiet();
-    }
-
-    void aSwitchedOffHintStaysHidden() {
-        WindowFixture fixture(QStringLiteral("small.dat"));
-        fixture.setSetting("Extra", "ShowMessage", QStringLiteral("110111"));
-        quantora::MainWindow& window = fixture.start();
-        window.hints().showHint(2);
-        QVERIFY(!window.hints().isVisible());
-        window.hints().showHint(3);
-        QVERIFY(window.hints().isVisible());
-        fixture.verifyQuiet();
     }
 };
 

@@ -62,11 +62,6 @@ std::optional<QString> ScriptedFiles::choose(QWidget*, const quantora::FileDialo
     return chosen ? std::optional<QString>(path) : std::nullopt;
 }
 
-void failOnUnexpectedWarnings() {
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*$"),
-                                            QRegularExpression::DotMatchesEverythingOption));
-}
-
 WindowFixture::WindowFixture(const QString& table) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
     m_store = std::make_unique<common::QSettingsStore>();
@@ -184,6 +179,12 @@ int WindowFixture::rowOf(const QString& unitName) const {
     return -1;
 }
 
+void WindowFixture::convert(const QString& value, const char* from, const char* into) {
+    find<QLineEdit>(QStringLiteral("txtInput"))->setText(value);
+    clickUnit(from, Qt::LeftButton);
+    clickUnit(into, Qt::RightButton);
+}
+
 void WindowFixture::typeInput(const QString& text) {
     auto* input = find<QLineEdit>(QStringLiteral("txtInput"));
     QTest::keyClicks(input, text);
@@ -199,6 +200,29 @@ QString WindowFixture::output() const {
 
 void WindowFixture::refresh() {
     window().commands().refresh();
+}
+
+WindowFixture& WindowTest::makeFixture(const QString& table) {
+    m_fixtures.push_back(std::make_unique<WindowFixture>(table));
+    return *m_fixtures.back();
+}
+
+void WindowTest::init() {
+    // The offscreen platform's notes on what it cannot do ("This plugin does
+    // not support raise()", size hints, grabbing the keyboard) are harmless.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*$"),
+                                            QRegularExpression::DotMatchesEverythingOption));
+}
+
+void WindowTest::cleanup() {
+    // A test that already failed says why; later fixtures would only add noise.
+    for (const std::unique_ptr<WindowFixture>& fixture : m_fixtures) {
+        if (QTest::currentTestFailed())
+            break;
+        fixture->verifyQuiet();
+    }
+    while (!m_fixtures.empty())
+        m_fixtures.pop_back();
 }
 
 }  // namespace uitest

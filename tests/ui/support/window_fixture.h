@@ -2,7 +2,8 @@
 // The one fixture of the converter's window tests: offscreen platform, the
 // settings in a fresh temporary folder, a temporary copy of the table, a
 // private runtime folder, message boxes and file dialogs answered by script,
-// and a failure for any warning or modal dialog nobody expected.
+// and a failure for any warning or modal dialog nobody expected. Every test
+// object derives from WindowTest, whose cleanup() makes that check.
 
 #include "common/qt/message_presenter.h"
 #include "common/qt/qsettings_store.h"
@@ -17,6 +18,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 class QTreeWidgetItem;
@@ -81,7 +83,7 @@ public:
     quantora::MainWindow& window() const { return m_program->window(); }
     // Closes the window as the user would; true when it closed.
     bool close();
-    // Checks that nothing unexpected happened; call at the end of a test.
+    // Checks that nothing unexpected happened; WindowTest::cleanup() calls it.
     void verifyQuiet();
     // A modal dialog the test means to drive, by object name: the watch leaves it open.
     void expectDialog(const QString& objectName) { m_expectedDialogs << objectName; }
@@ -101,7 +103,11 @@ public:
     QTreeWidgetItem* node(int index) const;
     void clickNode(int index);
     void clickUnit(int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {});
+    void clickUnit(const char* unitName, Qt::MouseButton button) { clickUnit(rowOf(unitName), button); }
     int rowOf(const QString& unitName) const;
+    // The value typed into the convert-from box, then the units picked by a
+    // left and a right click.
+    void convert(const QString& value, const char* from, const char* into);
     void typeInput(const QString& text);
     QString panel(int n) const;
     QString output() const;
@@ -123,17 +129,31 @@ private:
     QStringList m_expectedDialogs;
 };
 
-// Fails the running test on any warning but the offscreen platform's notes
-// on what it cannot do ("This plugin does not support raise()", size hints,
-// grabbing the keyboard). Call from init().
-void failOnUnexpectedWarnings();
+// The base of every window test object. A test takes its fixtures from
+// makeFixture(); init() fails the test on any warning but the offscreen
+// platform's notes on what it cannot do, and cleanup() fails it on any
+// unexpected question, file dialog or modal dialog, then closes the fixtures.
+class WindowTest : public QObject {
+    Q_OBJECT
+protected:
+    // table: as for WindowFixture. Lives until the end of the test.
+    WindowFixture& makeFixture(const QString& table = QString());
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    std::vector<std::unique_ptr<WindowFixture>> m_fixtures;
+};
 
 }  // namespace uitest
 
-#define QUANTORA_WINDOW_TEST_MAIN(TestObject)   \
-    int main(int argc, char* argv[]) {          \
-        uitest::TestEnvironment environment;    \
-        QApplication app(argc, argv);           \
-        TestObject test;                        \
-        return QTest::qExec(&test, argc, argv); \
+#define QUANTORA_WINDOW_TEST_MAIN(TestObject)                                                   \
+    static_assert(std::is_base_of_v<uitest::WindowTest, TestObject>, "derive from WindowTest"); \
+    int main(int argc, char* argv[]) {                                                          \
+        uitest::TestEnvironment environment;                                                    \
+        QApplication app(argc, argv);                                                           \
+        TestObject test;                                                                        \
+        return QTest::qExec(&test, argc, argv);                                                 \
     }
