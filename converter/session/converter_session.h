@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace quantora {
 
@@ -57,6 +58,8 @@ public:
     // one without units) clears the picked units; the same keeps them. None
     // while a batch run waits: the tree keeps its node.
     std::optional<SessionChange> chooseNode(int node);
+    // The selected node's text was renamed in place: the quantity stays, its name follows.
+    void nodeRenamed(std::string name) { m_selection.quantityName = std::move(name); }
     // A unit row pressed (either button).
     void pressUnit(int unit);
     // Only number-system and ordinary quantities convert; constants are looked up.

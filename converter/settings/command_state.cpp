@@ -52,4 +52,57 @@ ToolsMenuState setToolsMenu(int calcType, std::string_view calcPath) {
     return tools;
 }
 
+std::optional<TreePopupState> treePopup(NodeKind kind, int node) {
+    TreePopupState state;
+    switch (kind) {
+        case NodeKind::Root:
+            state.firstCaption = "Add...";
+            state.deleteEnabled = false;
+            state.propertiesEnabled = false;
+            return state;
+        case NodeKind::Category:
+            state.firstCaption = "Add...";
+            state.deleteEnabled = node != 2;
+            return state;
+        case NodeKind::NumberSystem:
+        case NodeKind::Constants:
+            state.menu = TreePopupMenu::Quantity;
+            state.firstCaption = "Add...";
+            state.firstEnabled = false;
+            state.deleteEnabled = false;
+            return state;
+        case NodeKind::Quantity:
+            state.menu = TreePopupMenu::Quantity;
+            state.firstCaption = "Insert...";
+            return state;
+        case NodeKind::None:
+            break;
+    }
+    return std::nullopt;
+}
+
+UnitPopupState unitPopup(NodeKind kind, bool onUnit, bool modify) {
+    UnitPopupState state;
+    const bool numberSystem = kind == NodeKind::NumberSystem;
+    if (!onUnit) {
+        state.memoVisible = false;
+        state.copyVisible = false;
+        state.copySeparatorVisible = false;
+        state.insertCaption = "&Add...";
+        state.insertEnabled = !numberSystem;
+        state.deleteEnabled = false;
+        return state;
+    }
+    if (numberSystem) {
+        state.copySeparatorVisible = false;
+        state.insertEnabled = false;
+        state.deleteEnabled = false;
+        state.propertiesEnabled = false;
+    } else if (!modify) {
+        state.deleteEnabled = false;
+        state.propertiesEnabled = false;
+    }
+    return state;
+}
+
 }  // namespace quantora

@@ -69,6 +69,33 @@ struct RefreshState {
 // What the refresh timer enables, shows and checks (pRefreshCommands).
 RefreshState refreshCommands(const RefreshInputs& inputs);
 
+// The tree's pop-up for the node pressed: the category menu for the root and
+// the categories, the quantity menu for quantity nodes.
+enum class TreePopupMenu { Category, Quantity };
+struct TreePopupState {
+    TreePopupMenu menu = TreePopupMenu::Category;
+    std::string firstCaption;  // item 0, without "&": "Add..." or "Insert..."
+    bool firstEnabled = true;
+    bool deleteEnabled = true;
+    bool propertiesEnabled = true;
+};
+// None for a node that is no node of the tree. The first category (node 2)
+// cannot be removed; the special quantities can only be edited.
+std::optional<TreePopupState> treePopup(NodeKind kind, int node);
+
+// The unit list's pop-up (mnuEditUnit): on a unit, or on the empty area
+// (which only opens with Modify on).
+struct UnitPopupState {
+    bool memoVisible = true;  // "Show &Memo" and the separator after it
+    bool copyVisible = true;
+    bool copySeparatorVisible = true;
+    std::string insertCaption = "&Insert...";  // item 2: "&Insert..." or "&Add..."
+    bool insertEnabled = true;
+    bool deleteEnabled = true;
+    bool propertiesEnabled = true;  // on the empty area: the list header dialog
+};
+UnitPopupState unitPopup(NodeKind kind, bool onUnit, bool modify);
+
 // The Tools menu for the calculator choice (CalcType 0 own calculator,
 // 1 platform calculator, 2 the program at CalcPath).
 struct ToolsMenuState {

@@ -3,6 +3,7 @@
 #include "converter/settings/command_state.h"
 #include "converter/settings/copy_history.h"
 #include "converter/ui/conversion_boxes.h"
+#include "converter/ui/edit_commands.h"
 #include "converter/ui/file_commands.h"
 #include "converter/ui/quantity_views.h"
 #include "converter/ui/unit_list_view.h"
@@ -37,6 +38,7 @@ CommandDispatcher::CommandDispatcher(ConverterContext& context, QWidget& window,
     connect(m_spy, &QTimer::timeout, this, &CommandDispatcher::refresh);
     connect(&parts.actions, &MainActions::menuItemChosen, this, &CommandDispatcher::dispatch);
     connect(&parts.actions, &MainActions::buttonClicked, this, &CommandDispatcher::dispatchButton);
+    connect(parts.actions.reDimKey(), &QAction::triggered, &parts.edits, &EditCommands::showDimensions);
     connect(parts.actions.menu(MenuId::Edit), &QMenu::aboutToShow, this, &CommandDispatcher::fillHistoryMenu);
     connect(&parts.boxes, &ConversionBoxes::outputEmptied, this, &CommandDispatcher::outputChanged);
     for (QWidget* target :
@@ -93,9 +95,21 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
             if (index == static_cast<int>(HelpItem::About))
                 m_parts.window.showAbout();
             break;
+        case MenuId::EditCategory:
+            m_parts.edits.categoryCommand(static_cast<CategoryItem>(index));
+            break;
+        case MenuId::EditGroup:
+            m_parts.edits.quantityCommand(static_cast<QuantityItem>(index));
+            break;
         case MenuId::EditUnit:
             if (index == static_cast<int>(UnitPopupItem::Copy))
                 copy(CopyMode::UnitProperties);
+            else
+                m_parts.edits.unitCommand(static_cast<UnitPopupItem>(index));
+            break;
+        case MenuId::ShowMemo:
+            if (index == static_cast<int>(MemoPopupItem::ShowMemo))
+                m_parts.edits.showMemo();
             break;
         case MenuId::Swap:
             m_parts.boxes.apply(m_context.session.swap());
@@ -108,6 +122,7 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
 void CommandDispatcher::dispatchFile(FileItem item) {
     switch (item) {
         case FileItem::Open:
+            m_parts.edits.closeMemo();
             m_parts.files.open();
             break;
         case FileItem::Save:
@@ -132,7 +147,7 @@ void CommandDispatcher::dispatchFile(FileItem item) {
 
 void CommandDispatcher::dispatchButton(const QString& key) {
     if (key == QLatin1String("Open"))
-        m_parts.files.open();
+        dispatchFile(FileItem::Open);
     else if (key == QLatin1String("SaveAs"))
         m_parts.files.saveAs();
     else if (key == QLatin1String("Copy"))

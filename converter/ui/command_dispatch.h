@@ -17,6 +17,7 @@ class QTimer;
 namespace quantora {
 
 class ConversionBoxes;
+class EditCommands;
 class FileCommands;
 class QuantityViews;
 
@@ -44,6 +45,7 @@ public:
         QuantityViews& views;
         ConversionBoxes& boxes;
         FileCommands& files;
+        EditCommands& edits;
         WindowCommands& window;
     };
     CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts);

@@ -1,5 +1,6 @@
 #include "converter/ui/help_window.h"
 
+#include "converter/settings/product_title.h"
 #include "converter/settings/window_layout.h"
 
 #include <QFileInfo>
@@ -10,6 +11,18 @@
 #include <QVBoxLayout>
 
 namespace quantora {
+
+common::Notice helpFileMissing(const QString& helpFile) {
+    return {common::NoticeIcon::Exclamation, std::string(kCaptionTitle),
+            "The help file '" + helpFile.toStdString() + "' cannot be found."};
+}
+
+bool showHelpFor(QWidget& owner, const QString& helpFile, int topic) {
+    auto* help = owner.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help)
+        help = new HelpWindow(&owner);
+    return help->showTopic(helpFile, topic);
+}
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("frmHelp"));

@@ -4,11 +4,21 @@
 // It first opens beside its owner; after that it keeps where the user put it
 // and its size. Escape closes it.
 
+#include "common/notice.h"
+
 #include <QWidget>
 
 class QTextBrowser;
 
 namespace quantora {
+
+// The report when the help document cannot be read.
+common::Notice helpFileMissing(const QString& helpFile);
+
+// The help window of owner (made the first time), at a topic; false when the
+// document cannot be read. A dialog's help window stays usable while the
+// dialog holds the rest of the program.
+bool showHelpFor(QWidget& owner, const QString& helpFile, int topic);
 
 class HelpWindow : public QWidget {
     Q_OBJECT

@@ -16,6 +16,7 @@ namespace quantora {
 namespace {
 
 constexpr int kIconSize = 16;
+constexpr int kChoiceSize = 32;
 
 // One SVG drawn at a size in device-independent pixels, sharp on the screen's
 // pixel ratio.
@@ -88,6 +89,18 @@ QPixmap IconSet::hintPicture(int stage, qreal devicePixelRatio) const {
     static constexpr const char* kStages[] = {"hint/bulb-dim", "hint/bulb-half", "hint/bulb-full"};
     const int s = stage < 0 ? 0 : (stage > 2 ? 2 : stage);
     return render(QString::fromLatin1(kStages[s]), QSize(32, 32), devicePixelRatio);
+}
+
+QPixmap IconSet::choice(Family family, int icon, qreal devicePixelRatio) const {
+    const QString n = QString::number(icon >= 1 && icon <= 4 ? icon : 1);
+    const QString name = family == Family::Category   ? QStringLiteral("tree/category") + n
+                         : family == Family::Quantity ? QStringLiteral("tree/quantity") + n
+                                                      : QStringLiteral("list/unit") + n;
+    return render(name, QSize(kChoiceSize, kChoiceSize), devicePixelRatio);
+}
+
+QPixmap IconSet::warning(qreal devicePixelRatio) const {
+    return render(QStringLiteral("dialog/warning"), QSize(kChoiceSize, kChoiceSize), devicePixelRatio);
 }
 
 }  // namespace quantora

@@ -29,6 +29,11 @@ public:
     QPixmap arrow(qreal devicePixelRatio) const;
     // The hint window's animated picture: 0 dim, 1 half, 2 full.
     QPixmap hintPicture(int stage, qreal devicePixelRatio) const;
+    // The four icon choices of the property dialogs (Icon# 1 to 4), drawn large.
+    enum class Family { Category, Quantity, Unit };
+    QPixmap choice(Family family, int icon, qreal devicePixelRatio) const;
+    // The removal dialog's warning picture.
+    QPixmap warning(qreal devicePixelRatio) const;
 
 private:
     const QIcon& cached(QIcon& slot, const QString& name) const;

@@ -158,7 +158,12 @@ void MainActions::buildMenus(QMainWindow& window) {
     shortcut(item(ToolsItem::RunCalculator), QKeySequence(Qt::CTRL | Qt::Key_K));
     shortcut(item(ToolsItem::RunProgram), QKeySequence(Qt::CTRL | Qt::Key_R));
     shortcut(item(ToolsItem::QuickReference), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    shortcut(item(ToolsItem::ReDim), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_Z));
+    // A hidden item takes no keys: the key has an action of its own.
+    const QKeySequence reDim(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_Z);
+    item(ToolsItem::ReDim)->setShortcut(reDim);
+    m_reDimKey = new QAction(&window);
+    m_reDimKey->setObjectName(QStringLiteral("keyReDim"));
+    shortcut(m_reDimKey, reDim);
     shortcut(item(HelpItem::Topics), QKeySequence(Qt::Key_F1));
 }
 
@@ -215,13 +220,9 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
 
 void MainActions::markPending() {
     QAction* const pending[] = {
-        item(EditItem::GetCalculation),  item(EditItem::SendToCalculator), item(EditItem::Find),
-        item(ArrangeItem::Quantities),   item(ArrangeItem::Units),         item(ToolsItem::RunCalculator),
-        item(ToolsItem::RunProgram),     item(ToolsItem::QuickReference),  item(ToolsItem::ReDim),
-        item(CategoryItem::Add),         item(CategoryItem::Delete),       item(CategoryItem::Properties),
-        item(QuantityItem::Insert),      item(QuantityItem::Delete),       item(QuantityItem::Properties),
-        item(MemoPopupItem::ShowMemo),   item(UnitPopupItem::Insert),      item(UnitPopupItem::Delete),
-        item(UnitPopupItem::Properties),
+        item(EditItem::GetCalculation), item(EditItem::SendToCalculator), item(EditItem::Find),
+        item(ArrangeItem::Quantities),  item(ArrangeItem::Units),         item(ToolsItem::RunCalculator),
+        item(ToolsItem::RunProgram),    item(ToolsItem::QuickReference),
     };
     m_pending.insert(std::begin(pending), std::end(pending));
     for (const char* key : kPendingButtons)

@@ -43,6 +43,8 @@ public:
     QMenu* menu(MenuId menu) const;
     QAction* button(const QString& key) const;
     QToolBar* toolbar() const { return m_toolbar; }
+    // Ctrl+Shift+Alt+Z: the dimensions dialog, whose ReDim item stays hidden.
+    QAction* reDimKey() const { return m_reDimKey; }
     // "Print Pre&view...", enabled with the print item.
     QAction* printPreview() const { return m_printPreview; }
     const std::vector<QMenu*>& topLevelMenus() const { return m_topLevel; }
@@ -82,6 +84,7 @@ private:
     std::set<QAction*> m_pending;
     std::vector<QAction*> m_shortcutActions;
     QToolBar* m_toolbar = nullptr;
+    QAction* m_reDimKey = nullptr;
     QAction* m_printPreview = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include "converter/ui/hint_window.h"
 #include "converter/ui/main_actions.h"
 #include "converter/ui/main_layout.h"
+#include "converter/ui/memo_window.h"
 #include "converter/ui/quantity_views.h"
 #include "converter/ui/topmost.h"
 #include "converter/ui/unit_list_view.h"
@@ -79,7 +80,8 @@ MainWindow::MainWindow(ConverterContext& context, const IconSet& icons, FileChoo
                [this](const QPoint& at) { m_commands.offerSwap(at); }),
       m_files(context, *this, chooser, m_views, m_boxes,
               {[this] { saveSettings(); }, [this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}),
-      m_commands(context, *this, {m_actions, m_views, m_boxes, m_files, *this}),
+      m_edits(context, *this, {m_views, m_boxes, icons}, {[this] { restoreTopmost(); }}),
+      m_commands(context, *this, {m_actions, m_views, m_boxes, m_files, m_edits, *this}),
       m_batch(context, *this, chooser, m_views, m_boxes),
       m_print(context, *this, {[this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}),
       m_options(context, {*this, m_actions, m_views, m_boxes, chooser, [this] { applyToolsMenu(); },
@@ -295,11 +297,8 @@ void MainWindow::showHelpTopics() {
 void MainWindow::showHelpTopic(int topic) {
     if (!m_help)
         m_help = new HelpWindow(this);
-    if (!m_help->showTopic(m_context.helpFile, topic)) {
-        m_context.messages.present(
-            this, {common::NoticeIcon::Exclamation, std::string(kCaptionTitle),
-                   "The help file '" + m_context.helpFile.toStdString() + "' cannot be found."});
-    }
+    if (!m_help->showTopic(m_context.helpFile, topic))
+        m_context.messages.present(this, helpFileMissing(m_context.helpFile));
 }
 
 void MainWindow::showAbout() {
@@ -316,9 +315,13 @@ void MainWindow::exitProgram() {
 
 void MainWindow::restoreTopmost() {
     setStayOnTop(*this, m_context.settings.stayTop);
-    if (m_hint->isOpen()) {
+    // The open windows in their order, each taking the topmost state.
+    for (QWidget* open : {static_cast<QWidget*>(m_hint->isOpen() ? m_hint : nullptr),
+                          static_cast<QWidget*>(m_edits.memoWindow())}) {
+        if (!open)
+            continue;
         setStayOnTop(*this, 0);
-        setStayOnTop(*m_hint, 1);
+        setStayOnTop(*open, 1);
     }
 }
 
@@ -341,6 +344,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     setStayOnTop(*this, 0);
     if (!c.loadFailed)
         preserveTreeNodeStatus(c.table, m_views.expandedQuery());
+    // An open memo hands its text over before the question about changes.
+    m_edits.closeMemo();
     if (c.loadFailed) {
         event->accept();
         return;

@@ -8,12 +8,14 @@
 // The work is split by concern: MainActions (menus, toolbar), QuantityViews
 // (tree and list), ConversionBoxes (value boxes, status panels, conversion),
 // MainLayout (geometry and drags), FileCommands (open and save),
+// EditCommands (editing commands, property dialogs, rename in place),
 // CommandDispatcher (dispatch, clipboard, periodic refresh), HintWindow.
 
 #include "converter/ui/batch_commands.h"
 #include "converter/ui/command_dispatch.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/converter_context.h"
+#include "converter/ui/edit_commands.h"
 #include "converter/ui/file_commands.h"
 #include "converter/ui/icon_set.h"
 #include "converter/ui/main_actions.h"
@@ -51,6 +53,7 @@ public:
     bool loadFailed() const { return m_context.loadFailed; }
     CommandDispatcher& commands() { return m_commands; }
     QuantityViews& views() { return m_views; }
+    EditCommands& edits() { return m_edits; }
     HintWindow& hints() { return *m_hint; }
     BatchCommands& batch() { return m_batch; }
     PrintCommands& printing() { return m_print; }
@@ -95,6 +98,7 @@ private:
     QuantityViews m_views;
     MainLayout m_layout;
     FileCommands m_files;
+    EditCommands m_edits;
     CommandDispatcher m_commands;
     BatchCommands m_batch;
     PrintCommands m_print;

@@ -1,11 +1,13 @@
 #include "converter/ui/quantity_views.h"
 
 #include "common/text_rules.h"
+#include "converter/settings/command_state.h"
 #include "converter/settings/list_columns.h"
 #include "converter/table/node_status.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/icon_set.h"
 #include "converter/ui/main_actions.h"
+#include "converter/ui/rename_in_place.h"
 #include "converter/ui/unit_list_view.h"
 
 #include <QAction>
@@ -37,7 +39,8 @@ QuantityViews::QuantityViews(ConverterContext& context, QWidget& window, QWidget
       m_boxes(boxes),
       m_tree(new QTreeWidget(&area)),
       m_list(new UnitListView(icons, &area)),
-      m_delay(new QTimer(&window)) {
+      m_delay(new QTimer(&window)),
+      m_rename(new RenameInPlace(*m_tree, *m_list, this)) {
     m_tree->setObjectName(QStringLiteral("TreeView1"));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
@@ -65,6 +68,11 @@ QuantityViews::QuantityViews(ConverterContext& context, QWidget& window, QWidget
     // Typing a value right after a right click is a normal action too: the
     // pending unit pop-up must not open in the middle and take the keys.
     boxes.input().installEventFilter(this);
+    // The empty area's pop-up hides the memo items; Ctrl+M needs them back.
+    connect(actions.menu(MenuId::EditUnit), &QMenu::aboutToHide, this, [this] {
+        for (int i : {0, 1})
+            m_actions.item(MenuId::ShowMemo, i)->setVisible(true);
+    });
 }
 
 void QuantityViews::updateTreeView() {
@@ -76,6 +84,8 @@ void QuantityViews::updateTreeView() {
     for (const TreeNodePlan& node : plan) {
         auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node.text)));
         item->setData(0, kNodeRole, node.index);
+        if (node.index != 1)
+            item->setFlags(item->flags() | Qt::ItemIsEditable);
         item->setIcon(0, node.index == 1 ? m_icons.root(false) : m_icons.treeImage(node.image));
         if (node.parent > 0 && node.parent < static_cast<int>(m_nodes.size()))
             m_nodes[static_cast<std::size_t>(node.parent)]->addChild(item);
@@ -110,6 +120,11 @@ void QuantityViews::updateNodeIcon(QTreeWidgetItem* item) {
 void QuantityViews::setRootText(const QString& text) {
     if (m_nodes.size() > 1)
         m_nodes[1]->setText(0, text);
+}
+
+void QuantityViews::setNodeText(int node, const QString& text) {
+    if (node >= 1 && node < static_cast<int>(m_nodes.size()))
+        m_nodes[static_cast<std::size_t>(node)]->setText(0, text);
 }
 
 void QuantityViews::selectNode(int node) {
@@ -207,6 +222,8 @@ void QuantityViews::nodePressed(QTreeWidgetItem* item, Qt::MouseButton button, c
     }
     preserveTreeNodeStatus(m_context.table, expandedQuery());
     storeColumnWidths();
+    m_rename->setAllowed(m_context.settings.modify == 1);
+    m_rename->nodePressed(nodeOf(item));
     if (!item)
         return;
     m_tree->setCurrentItem(item);
@@ -244,9 +261,13 @@ void QuantityViews::chooseNode(int node, bool selectFirstUnit) {
 void QuantityViews::listPressed(const QPoint& viewportPos, Qt::MouseButton button, const QPoint& globalPos) {
     const std::optional<int> row = m_list->rowAt(viewportPos);
     m_pressedUnit = row ? std::optional<int>(m_list->unitOfRow(*row)) : std::nullopt;
+    m_rename->setAllowed(m_context.settings.modify == 1);
+    m_rename->unitPressed(m_pressedUnit);
     QAction* copyUnit = m_actions.item(EditItem::CopyUnit);
     if (!row) {
         m_actions.setAvailable(copyUnit, false);
+        // A unit added from here goes to the end.
+        m_context.session.pressUnit(m_list->itemCount());
         const NodeKind kind = m_context.table.kindOf(m_context.session.selection().node);
         const bool quantityNode =
             kind == NodeKind::NumberSystem || kind == NodeKind::Constants || kind == NodeKind::Quantity;
@@ -268,7 +289,7 @@ void QuantityViews::listPressed(const QPoint& viewportPos, Qt::MouseButton butto
     }
 }
 
-void QuantityViews::listReleased(Qt::MouseButton button) {
+void QuantityViews::listReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
     if (!m_pressedUnit)
         return;
     ConverterSession& session = m_context.session;
@@ -279,6 +300,9 @@ void QuantityViews::listReleased(Qt::MouseButton button) {
         change = session.pickInto(*m_pressedUnit);
     m_boxes.apply(change);
     afterPick(change);
+    if (button == Qt::LeftButton && modifiers.testFlag(Qt::ShiftModifier) && session.unitsPickable() &&
+        !session.batchMode())
+        emit memoWanted();
 }
 
 void QuantityViews::listKey(bool shift) {
@@ -309,14 +333,17 @@ void QuantityViews::afterPick(const SessionChange& change) {
 }
 
 void QuantityViews::prepareUnitPopup(bool onItem) {
-    const bool numberSystem =
-        m_context.table.kindOf(m_context.session.selection().node) == NodeKind::NumberSystem;
+    const UnitPopupState state = unitPopup(m_context.table.kindOf(m_context.session.selection().node), onItem,
+                                           m_context.settings.modify == 1);
+    MainActions& a = m_actions;
     for (int i : {0, 1})
-        m_actions.item(MenuId::ShowMemo, i)->setVisible(onItem);
-    m_actions.item(UnitPopupItem::Copy)->setVisible(onItem);
-    m_actions.item(UnitPopupItem::CopySeparator)->setVisible(onItem && !numberSystem);
-    m_actions.item(UnitPopupItem::Insert)
-        ->setText(onItem ? QStringLiteral("&Insert...") : QStringLiteral("&Add..."));
+        a.item(MenuId::ShowMemo, i)->setVisible(state.memoVisible);
+    a.item(UnitPopupItem::Copy)->setVisible(state.copyVisible);
+    a.item(UnitPopupItem::CopySeparator)->setVisible(state.copySeparatorVisible);
+    a.item(UnitPopupItem::Insert)->setText(QString::fromStdString(state.insertCaption));
+    a.setAvailable(a.item(UnitPopupItem::Insert), state.insertEnabled);
+    a.setAvailable(a.item(UnitPopupItem::Delete), state.deleteEnabled);
+    a.setAvailable(a.item(UnitPopupItem::Properties), state.propertiesEnabled);
 }
 
 void QuantityViews::delayTick() {
@@ -329,16 +356,45 @@ void QuantityViews::delayTick() {
 }
 
 void QuantityViews::showTreePopup(int node, const QPoint& globalPos) {
-    const NodeKind kind = m_context.table.kindOf(node);
-    if (kind == NodeKind::Root || kind == NodeKind::Category) {
-        m_actions.item(CategoryItem::Add)->setText(QStringLiteral("Add..."));
-        m_actions.menu(MenuId::EditCategory)->popup(globalPos);
-    } else {
-        const bool special = kind == NodeKind::NumberSystem || kind == NodeKind::Constants;
-        m_actions.item(QuantityItem::Insert)
-            ->setText(special ? QStringLiteral("Add...") : QStringLiteral("Insert..."));
-        m_actions.menu(MenuId::EditGroup)->popup(globalPos);
-    }
+    const std::optional<TreePopupState> state = treePopup(m_context.table.kindOf(node), node);
+    if (!state)
+        return;
+    MainActions& a = m_actions;
+    const bool categoryMenu = state->menu == TreePopupMenu::Category;
+    const MenuId menu = categoryMenu ? MenuId::EditCategory : MenuId::EditGroup;
+    QAction* first = a.item(menu, 0);
+    first->setText(QString::fromStdString(state->firstCaption));
+    a.setAvailable(first, state->firstEnabled);
+    a.setAvailable(a.item(menu, static_cast<int>(CategoryItem::Delete)), state->deleteEnabled);
+    a.setAvailable(a.item(menu, static_cast<int>(CategoryItem::Properties)), state->propertiesEnabled);
+    a.menu(menu)->popup(globalPos);
+}
+
+void QuantityViews::preserveTree() {
+    preserveTreeNodeStatus(m_context.table, expandedQuery());
+}
+
+void QuantityViews::showNode(int node) {
+    updateTreeView();
+    selectNode(node);
+    chooseNode(node, false);
+    setMainCaption();
+}
+
+void QuantityViews::refillList(int unit) {
+    updateListView(m_context.session.selection().quantityName);
+    if (const std::optional<int> row = m_list->rowOfUnit(unit))
+        m_list->selectRow(*row);
+}
+
+void QuantityViews::resetColumns() {
+    storeColumnWidths();
+    const std::array<ColumnHeader, 4> headers =
+        setColumnHeaders(m_context.settings, static_cast<int>(m_listMode));
+    std::array<int, 4> widths{};
+    for (std::size_t k = 0; k < widths.size(); ++k)
+        widths[k] = m_context.toPixelsX(headers[k].width);
+    m_list->setColumns(headers, widths);
 }
 
 bool QuantityViews::eventFilter(QObject* watched, QEvent* event) {
@@ -358,6 +414,9 @@ bool QuantityViews::eventFilter(QObject* watched, QEvent* event) {
         nodePressed(item, mouse->button(), mouse->globalPosition().toPoint());
         return false;
     }
+    // Keys of an open name editor pass through the views to the editor's owner.
+    if (type == QEvent::KeyPress && m_rename->editing())
+        return QObject::eventFilter(watched, event);
     if (watched == m_tree && type == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -372,7 +431,8 @@ bool QuantityViews::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         listPressed(mouse->position().toPoint(), mouse->button(), mouse->globalPosition().toPoint());
     } else if (type == QEvent::MouseButtonRelease) {
-        listReleased(static_cast<QMouseEvent*>(event)->button());
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        listReleased(mouse->button(), mouse->modifiers());
     } else if (type == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

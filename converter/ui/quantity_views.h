@@ -24,6 +24,7 @@ namespace quantora {
 class ConversionBoxes;
 class IconSet;
 class MainActions;
+class RenameInPlace;
 class UnitListView;
 
 class QuantityViews : public QObject {
@@ -47,6 +48,7 @@ public:
     void showSavedSelection();
     void selectNode(int node);
     void setRootText(const QString& text);
+    void setNodeText(int node, const QString& text);
     void setViewStyle(ViewStyle view);
     // The window title from the table title and the changed mark (pSetMainCaption).
     void setMainCaption();
@@ -61,7 +63,21 @@ public:
     // The delayed unit pop-up: one tick of tmrDelay.
     void delayTick();
 
+    // After an edit: the tree's expanded states kept in the table first, then
+    // the tree rebuilt and node chosen as a click would, the caption set.
+    void preserveTree();
+    void showNode(int node);
+    // The list refilled for the selected quantity, the row of unit chosen.
+    void refillList(int unit);
+    // The list's columns set up anew for the list mode shown, widths kept.
+    void resetColumns();
+    // The last press in the list hit a unit (not the empty area).
+    bool unitUnderPress() const { return m_pressedUnit.has_value(); }
+    RenameInPlace& rename() const { return *m_rename; }
+
 signals:
+    // Shift with a left click on a unit: its memo, too.
+    void memoWanted();
     // A convert-into unit was picked while batch mode is on.
     void batchUnitPicked();
 
@@ -73,7 +89,7 @@ private:
     void nodeEntered();
     void chooseNode(int node, bool selectFirstUnit);
     void listPressed(const QPoint& viewportPos, Qt::MouseButton button, const QPoint& globalPos);
-    void listReleased(Qt::MouseButton button);
+    void listReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void listKey(bool shift);
     void afterPick(const SessionChange& change);
     void showTreePopup(int node, const QPoint& globalPos);
@@ -88,6 +104,7 @@ private:
     QTreeWidget* m_tree;
     UnitListView* m_list;
     QTimer* m_delay;
+    RenameInPlace* m_rename;
     std::vector<QTreeWidgetItem*> m_nodes;  // by node index; [0] unused
     std::vector<int> m_categoryIcons;       // Icon# of category node c + 1, by c
     ListMode m_listMode = ListMode::Normal;

@@ -104,6 +104,9 @@ QListView& UnitListView::listLook() {
     m_list->setSpacing(1);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setIconSize(QSize(16, 16));
+    if (m_nameDelegate)
+        m_list->setItemDelegate(m_nameDelegate);
+    setRenameArmed(m_renameArmed);
 
     m_stack->addWidget(m_list);
     emit viewCreated(m_list);
@@ -127,8 +130,12 @@ void UnitListView::fill(const std::vector<UnitRowPlan>& rows) {
         items.reserve(4);
         items << new QStandardItem(m_icons.unitImage(row.image), QString::fromStdString(row.name));
         items.front()->setData(row.unit, kUnitRole);
-        for (const std::string& text : row.subItems)
-            items << new QStandardItem(QString::fromStdString(text));
+        // Only the name can be renamed in place.
+        for (const std::string& text : row.subItems) {
+            auto* item = new QStandardItem(QString::fromStdString(text));
+            item->setEditable(false);
+            items << item;
+        }
         m_model->appendRow(items);
     }
 }
@@ -222,6 +229,41 @@ void UnitListView::selectRow(int row) {
     m_details->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     activeView()->scrollTo(index);
+}
+
+std::optional<int> UnitListView::rowOfUnit(int unit) const {
+    for (int row = 0; row < m_sorted->rowCount(); ++row) {
+        if (unitOfRow(row) == unit)
+            return row;
+    }
+    return std::nullopt;
+}
+
+void UnitListView::setUnitName(int unit, const QString& name) {
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        QStandardItem* item = m_model->item(row, 0);
+        if (item->data(kUnitRole).toInt() == unit)
+            item->setText(name);
+    }
+}
+
+int UnitListView::unitOfIndex(const QModelIndex& index) {
+    return index.siblingAtColumn(0).data(kUnitRole).toInt();
+}
+
+void UnitListView::setNameDelegate(QAbstractItemDelegate* delegate) {
+    m_nameDelegate = delegate;
+    m_details->setItemDelegateForColumn(0, delegate);
+    if (m_list)
+        m_list->setItemDelegate(delegate);
+}
+
+void UnitListView::setRenameArmed(bool armed) {
+    m_renameArmed = armed;
+    const auto triggers = armed ? QAbstractItemView::SelectedClicked : QAbstractItemView::NoEditTriggers;
+    m_details->setEditTriggers(triggers);
+    if (m_list)
+        m_list->setEditTriggers(triggers);
 }
 
 }  // namespace quantora

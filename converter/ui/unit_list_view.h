@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 
+class QAbstractItemDelegate;
 class QAbstractItemView;
 class QListView;
 class QSortFilterProxyModel;
@@ -55,6 +56,16 @@ public:
     QString nameOfRow(int row) const;
     std::optional<int> currentRow() const;
     void selectRow(int row);
+    // The row showing unit position unit, if any.
+    std::optional<int> rowOfUnit(int unit) const;
+    static int unitOfIndex(const QModelIndex& index);
+    // The name shown for unit position unit.
+    void setUnitName(int unit, const QString& name);
+
+    // The unit names' editor, in both looks; renaming starts on a click on
+    // the selected row only while armed.
+    void setNameDelegate(QAbstractItemDelegate* delegate);
+    void setRenameArmed(bool armed);
 
 signals:
     void firstColumnClicked();
@@ -79,6 +90,8 @@ private:
     bool m_sortingOn = false;
     Qt::SortOrder m_order = Qt::AscendingOrder;
     bool m_orderToggled = false;
+    QAbstractItemDelegate* m_nameDelegate = nullptr;
+    bool m_renameArmed = false;
 };
 
 }  // namespace quantora

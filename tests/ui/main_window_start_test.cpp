@@ -85,7 +85,7 @@ private slots:
              false},
             {"mnuHelpArray_0", "&Help Topics", QKeySequence(Qt::Key_F1), true, true},
             {"mnuSwapArray_0", "&Swap Units", QKeySequence(Qt::CTRL | Qt::Key_W), true, true},
-            {"mnuEditUnitArray_5", "&Properties...", QKeySequence(), false, true},
+            {"mnuEditUnitArray_5", "&Properties...", QKeySequence(), true, true},
         };
         for (const Item& item : items) {
             QAction* action = fixture.action(QString::fromLatin1(item.name));

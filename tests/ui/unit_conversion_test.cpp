@@ -292,7 +292,7 @@ private slots:
         QVERIFY(menu->isVisible());
         QVERIFY(!delay->isActive());
         QVERIFY(fixture.action("mnuEditUnitArray_0")->isEnabled());
-        QVERIFY(!fixture.action("mnuEditUnitArray_2")->isEnabled());
+        QVERIFY(fixture.action("mnuEditUnitArray_2")->isEnabled());
         QCOMPARE(fixture.action("mnuEditUnitArray_2")->text(), QStringLiteral("&Insert..."));
         fixture.action("mnuEditUnitArray_0")->trigger();
         menu->close();

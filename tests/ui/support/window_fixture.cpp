@@ -91,7 +91,8 @@ WindowFixture::~WindowFixture() {
 void WindowFixture::watchForModalDialogs() {
     m_modalWatch.setInterval(50);
     QObject::connect(&m_modalWatch, &QTimer::timeout, [this] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && !m_expectedDialogs.contains(modal->objectName())) {
             m_modalDialogs << modal->windowTitle();
             modal->close();
         }

@@ -85,6 +85,8 @@ public:
     bool close();
     // Checks that nothing unexpected happened; WindowTest::cleanup() calls it.
     void verifyQuiet();
+    // A modal dialog the test means to drive, by object name: the watch leaves it open.
+    void expectDialog(const QString& objectName) { m_expectedDialogs << objectName; }
 
     QString folder() const { return m_tables.path(); }
     QString tablePath() const { return m_tables.filePath(QStringLiteral("DEFAULT.DAT")); }
@@ -124,6 +126,7 @@ private:
     std::unique_ptr<quantora::ConverterProgram> m_program;
     QTimer m_modalWatch;
     QStringList m_modalDialogs;
+    QStringList m_expectedDialogs;
 };
 
 // The base of every window test object. A test takes its fixtures from

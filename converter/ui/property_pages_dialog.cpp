@@ -1,0 +1,123 @@
+#include "converter/ui/property_pages_dialog.h"
+
+#include "converter/ui/icon_choice.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace quantora {
+
+PropertyPagesDialog::PropertyPagesDialog(const IconSet& icons, const Frame& frame, QWidget* owner)
+    : QDialog(owner),
+      m_tabs(new QTabWidget(this)),
+      m_fields(new QGridLayout),
+      m_icon(nullptr),
+      m_memo(new QPlainTextEdit),
+      m_ok(new QPushButton(QStringLiteral("OK"), this)),
+      m_textFont(frame.textFont) {
+    m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+
+    auto* properties = new QWidget;
+    properties->setObjectName(QStringLiteral("picPage_0"));
+    auto* propertiesBox = new QVBoxLayout(properties);
+    propertiesBox->addLayout(m_fields);
+    m_icon = new IconChoice(icons, frame.iconFamily, properties);
+    propertiesBox->addWidget(m_icon);
+    propertiesBox->addStretch();
+    m_tabs->addTab(properties, QStringLiteral("&Properties"));
+
+    auto* memoPage = new QWidget;
+    memoPage->setObjectName(QStringLiteral("picPage_1"));
+    auto* memoBox = new QVBoxLayout(memoPage);
+    auto* memoLabel = new QLabel(QStringLiteral("Max. 256 &characters"), memoPage);
+    memoLabel->setObjectName(QStringLiteral("lblMemo"));
+    memoLabel->setBuddy(m_memo);
+    m_memo->setObjectName(QStringLiteral("txtMemo"));
+    m_memo->setFont(m_textFont);
+    m_memo->setTabChangesFocus(true);
+    memoBox->addWidget(memoLabel);
+    memoBox->addWidget(m_memo);
+    m_tabs->addTab(memoPage, frame.memoTitle);
+
+    m_ok->setObjectName(QStringLiteral("cmdOK"));
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    help->setObjectName(QStringLiteral("cmdHelp"));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    buttons->addButton(help, QDialogButtonBox::HelpRole);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const int topic = frame.helpTopic;
+    connect(help, &QPushButton::clicked, this, [this, topic] { emit helpRequested(topic); });
+
+    auto* box = new QVBoxLayout(this);
+    box->addWidget(m_tabs);
+    box->addWidget(buttons);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &PropertyPagesDialog::pageChosen);
+    m_ok->setDefault(true);
+}
+
+QLineEdit* PropertyPagesDialog::addTextBox(const QString& name) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setFont(m_textFont);
+    return box;
+}
+
+std::int16_t PropertyPagesDialog::icon() const {
+    return m_icon->icon();
+}
+
+QString PropertyPagesDialog::memoText() const {
+    return m_memo->toPlainText();
+}
+
+void PropertyPagesDialog::showPage(int page) {
+    if (m_tabs->currentIndex() == page)
+        pageChosen(page);
+    else
+        m_tabs->setCurrentIndex(page);
+}
+
+void PropertyPagesDialog::focusText(QLineEdit& box) {
+    box.setFocus(Qt::ShortcutFocusReason);
+    box.selectAll();
+}
+
+void PropertyPagesDialog::pageChosen(int page) {
+    if (page == 0) {
+        m_ok->setDefault(true);
+        focusText(firstField());
+        return;
+    }
+    // Enter breaks a line in the memo.
+    m_ok->setDefault(false);
+    m_ok->setAutoDefault(false);
+    m_memo->setFocus(Qt::ShortcutFocusReason);
+    m_memo->moveCursor(QTextCursor::Start);
+}
+
+void PropertyPagesDialog::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    const bool plainKey = !typed.isEmpty() && typed.at(0).isPrint() &&
+                          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plainKey) {
+        accessKey(typed);
+        m_ok->setDefault(true);
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace quantora
