@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -82,6 +83,10 @@ void HelpPane::loadContents(const QString& helpFile) {
         auto* item = new QListWidgetItem(entry.title, m_contents);
         item->setData(Qt::UserRole, entry.anchor);
     }
+    // Wide enough for the longest title, so none is cut off.
+    const int frame = 2 * m_contents->frameWidth();
+    const int scrollBar = m_contents->verticalScrollBar()->sizeHint().width();
+    m_contents->setMinimumWidth(m_contents->sizeHintForColumn(0) + frame + scrollBar);
 }
 
 bool HelpPane::showAnchor(const QString& helpFile, const QString& anchor) {
