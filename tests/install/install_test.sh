@@ -47,7 +47,9 @@ fresh_home() {
 run_in() {
   local home=$1
   shift
-  env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 "$@"
+  # Sanitizer settings of a sanitizer build pass through.
+  env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
+    ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} "$@"
 }
 # Waits for a file the starting program writes; a generous limit, only so
 # that a program which never gets there ends the test instead of hanging it.
