@@ -33,7 +33,12 @@ for icon in quantora tallix; do
   grep -q "^Icon=$icon$" "$prefix"/share/applications/*.desktop || fail "no desktop entry uses the icon $icon"
   [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "scalable $icon.svg is missing"
   for size in 16 22 24 32 48 64 128 256; do
-    [ -s "$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png" ] || fail "$icon.png at $size px is missing"
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png
+    [ -s "$png" ] || fail "$icon.png at $size px is missing"
+    # Width and height stand big-endian at bytes 16 to 23 of a PNG file.
+    read -r w1 w2 w3 w4 h1 h2 h3 h4 < <(od -An -tu1 -j16 -N8 "$png")
+    [ $(((w1 << 24) | (w2 << 16) | (w3 << 8) | w4)) -eq "$size" ] && [ $(((h1 << 24) | (h2 << 16) | (h3 << 8) | h4)) -eq "$size" ] ||
+      fail "$png is not $size px square"
   done
 done
 
