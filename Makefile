@@ -5,7 +5,7 @@ BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: run run-tallix test bench asan build deps clean
+.PHONY: run run-tallix test package bench asan build deps clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -24,6 +24,10 @@ run-tallix: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of both programs, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DQUANTORA_SANITIZE=ON

@@ -3,7 +3,8 @@
 # Usage: install-deps.sh [extra packages...]
 set -euo pipefail
 # poppler-utils: the printing test reads the PDF it prints back with pdftotext.
-packages=(qt6-base-dev libqt6svg6 libgtest-dev cmake ninja-build g++ make fonts-dejavu-core pkg-config clang-format git poppler-utils "$@")
+# desktop-file-utils, appstream: the tests validate the desktop entries and metainfo.
+packages=(qt6-base-dev libqt6svg6 desktop-file-utils appstream libgtest-dev cmake ninja-build g++ make fonts-dejavu-core pkg-config clang-format git poppler-utils "$@")
 
 missing=()
 for p in "${packages[@]}"; do

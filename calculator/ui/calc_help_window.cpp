@@ -1,10 +1,9 @@
 #include "calculator/ui/calc_help_window.h"
 
-#include <QFileInfo>
+#include "common/qt/help_pane.h"
+
 #include <QScreen>
 #include <QShortcut>
-#include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -12,15 +11,13 @@
 namespace tallix {
 
 CalcHelpWindow::CalcHelpWindow(QWidget* owner)
-    : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this)) {
+    : QWidget(owner, Qt::Window), m_pane(new common::HelpPane(this)) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Tallix Help"));
-    m_browser->setObjectName(QStringLiteral("txtHelp"));
-    m_browser->setOpenExternalLinks(true);
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
-    box->addWidget(m_browser);
-    resize(560, 600);
+    box->addWidget(m_pane);
+    resize(740, 600);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     close->setContext(Qt::WindowShortcut);
     connect(close, &QShortcut::activated, this, &QWidget::close);
@@ -42,14 +39,9 @@ void CalcHelpWindow::placeBelowOwner() {
 }
 
 bool CalcHelpWindow::showTopic(const QString& helpFile, int topic) {
-    const QFileInfo file(helpFile);
-    if (!file.isFile() || !file.isReadable())
+    if (!m_pane->showAnchor(helpFile, topic > 0 ? QStringLiteral("topic") + QString::number(topic)
+                                                : QStringLiteral("contents")))
         return false;
-    QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
-    url.setFragment(topic > 0 ? QStringLiteral("topic") + QString::number(topic)
-                              : QStringLiteral("contents"));
-    // The document is HTML whatever its name ends in.
-    m_browser->setSource(url, QTextDocument::HtmlResource);
     if (!m_placed) {
         placeBelowOwner();
         m_placed = true;
@@ -61,7 +53,7 @@ bool CalcHelpWindow::showTopic(const QString& helpFile, int topic) {
 }
 
 QString CalcHelpWindow::currentAnchor() const {
-    return m_browser->source().fragment();
+    return m_pane->currentAnchor();
 }
 
 }  // namespace tallix

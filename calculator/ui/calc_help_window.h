@@ -1,12 +1,15 @@
 #pragma once
 // The calculator's help window: the HTML document Tallix.hlp beside the
 // program, at its contents or at a topic number (anchor "topic<n>"). It first
-// opens below the calculator; after that it stays where the user put it.
+// opens below the calculator, with a contents list and a search field beside
+// the text; after that it stays where the user put it.
 // Escape closes it.
 
 #include <QWidget>
 
-class QTextBrowser;
+namespace common {
+class HelpPane;
+}
 
 namespace tallix {
 
@@ -22,7 +25,7 @@ public:
 private:
     void placeBelowOwner();
 
-    QTextBrowser* m_browser;
+    common::HelpPane* m_pane;
     bool m_placed = false;
 };
 

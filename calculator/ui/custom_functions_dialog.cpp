@@ -27,6 +27,7 @@ CustomFunctionsDialog::CustomFunctionsDialog(const std::vector<std::string>& fun
     setObjectName(QStringLiteral("frmFunction"));
     setWindowTitle(QStringLiteral("Custom Functions"));
     m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QStringLiteral("Custom functions"));
     m_text->setObjectName(QStringLiteral("txtFunction"));
     m_add->setObjectName(QStringLiteral("cmdAdd"));
     m_remove->setObjectName(QStringLiteral("cmdRemove"));

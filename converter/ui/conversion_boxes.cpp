@@ -27,9 +27,12 @@ ConversionBoxes::ConversionBoxes(ConverterContext& context, QWidget& area, QStat
       m_dest(new QLineEdit(&area)),
       m_arrow(new QLabel(&area)) {
     m_dest->setObjectName(QStringLiteral("txtDest"));
+    m_dest->setAccessibleName(QStringLiteral("Converted value for the calculator"));
     m_dest->hide();
 
     m_output->setObjectName(QStringLiteral("txtOutput"));
+    m_output->setAccessibleName(QStringLiteral("Convert into"));
+    m_output->setAccessibleDescription(QStringLiteral("The converted value in the convert-into unit"));
     // Typing there is discarded; the text can still be selected and copied.
     m_output->setReadOnly(true);
     m_output->installEventFilter(this);
@@ -37,6 +40,8 @@ ConversionBoxes::ConversionBoxes(ConverterContext& context, QWidget& area, QStat
             [this](const QString& text) { emit outputEmptied(text.isEmpty()); });
 
     m_input->setObjectName(QStringLiteral("txtInput"));
+    m_input->setAccessibleName(QStringLiteral("Convert from"));
+    m_input->setAccessibleDescription(QStringLiteral("The value to convert, in the convert-from unit"));
     m_input->setToolTip(QStringLiteral("Enter a number to be converted from."));
     connect(m_input, &QLineEdit::textChanged, this, &ConversionBoxes::runIfUnitsChosen);
     connect(m_input, &QLineEdit::returnPressed, this, &ConversionBoxes::runConversion);

@@ -1,13 +1,11 @@
 #include "converter/ui/help_window.h"
 
+#include "common/qt/help_pane.h"
 #include "converter/settings/product_title.h"
 #include "converter/settings/window_layout.h"
 
-#include <QFileInfo>
 #include <QScreen>
 #include <QShortcut>
-#include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace quantora {
@@ -24,15 +22,13 @@ bool showHelpFor(QWidget& owner, const QString& helpFile, int topic) {
     return help->showTopic(helpFile, topic);
 }
 
-HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this)) {
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_pane(new common::HelpPane(this)) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Quantora 2000 Help"));
-    m_browser->setObjectName(QStringLiteral("txtHelp"));
-    m_browser->setOpenExternalLinks(true);
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
-    box->addWidget(m_browser);
-    resize(560, 620);
+    box->addWidget(m_pane);
+    resize(760, 620);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     close->setContext(Qt::WindowShortcut);
     connect(close, &QShortcut::activated, this, &QWidget::close);
@@ -52,14 +48,9 @@ void HelpWindow::placeBesideOwner() {
 }
 
 bool HelpWindow::showTopic(const QString& helpFile, int topic) {
-    const QFileInfo file(helpFile);
-    if (!file.isFile() || !file.isReadable())
+    if (!m_pane->showAnchor(helpFile, topic > 0 ? QStringLiteral("topic") + QString::number(topic)
+                                                : QStringLiteral("contents")))
         return false;
-    QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
-    url.setFragment(topic > 0 ? QStringLiteral("topic") + QString::number(topic)
-                              : QStringLiteral("contents"));
-    // The document is HTML whatever its name ends in.
-    m_browser->setSource(url, QTextDocument::HtmlResource);
     if (!m_placed) {
         placeBesideOwner();
         m_placed = true;
@@ -71,7 +62,7 @@ bool HelpWindow::showTopic(const QString& helpFile, int topic) {
 }
 
 QString HelpWindow::currentAnchor() const {
-    return m_browser->source().fragment();
+    return m_pane->currentAnchor();
 }
 
 }  // namespace quantora

@@ -1,14 +1,17 @@
 #pragma once
 // The help window: shows the HTML help document beside the program
 // ("Quantora.hlp"), at its contents or at a topic number (anchor "topic<n>").
-// It first opens beside its owner; after that it keeps where the user put it
-// and its size. Escape closes it.
+// A contents list and a search field sit beside the text. It first opens
+// beside its owner; after that it keeps where the user put it and its size.
+// Escape closes it.
 
 #include "common/notice.h"
 
 #include <QWidget>
 
-class QTextBrowser;
+namespace common {
+class HelpPane;
+}
 
 namespace quantora {
 
@@ -32,7 +35,7 @@ public:
 private:
     void placeBesideOwner();
 
-    QTextBrowser* m_browser;
+    common::HelpPane* m_pane;
     bool m_placed = false;
 };
 

@@ -7,6 +7,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quantora.Quantora"));
     common::QSettingsStore store;
     common::MessageBoxPresenter messages;
     quantora::DialogFileChooser files;

@@ -203,6 +203,9 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
         QAction* action = m_toolbar->addAction(icons.toolbar(key), QString::fromLatin1(def.description));
         action->setObjectName(QStringLiteral("tb") + key);
         action->setToolTip(QString::fromLatin1(def.toolTip));
+        // A button without a caption is announced by its tip.
+        if (action->text().isEmpty())
+            m_toolbar->widgetForAction(action)->setAccessibleName(action->toolTip());
         action->setCheckable(def.checkable);
         action->setData(key);
         connect(action, &QAction::triggered, this, [this, key] { emit buttonClicked(key); });

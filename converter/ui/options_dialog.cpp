@@ -46,6 +46,7 @@ OptionsDialog::OptionsDialog(ConverterSettings& settings, Services services, QWi
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabs->setAccessibleName(QStringLiteral("Option pages"));
     m_tabs->addTab(buildNumberPage(), QStringLiteral("&Number Style"));
     m_tabs->addTab(buildGeneralPage(), QStringLiteral("&General"));
 

@@ -42,6 +42,9 @@ QuantityViews::QuantityViews(ConverterContext& context, QWidget& window, QWidget
       m_delay(new QTimer(&window)),
       m_rename(new RenameInPlace(*m_tree, *m_list, this)) {
     m_tree->setObjectName(QStringLiteral("TreeView1"));
+    m_tree->setAccessibleName(QStringLiteral("Physical quantities"));
+    m_tree->setAccessibleDescription(
+        QStringLiteral("Categories and their quantities; a quantity lists its units"));
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setUniformRowHeights(true);

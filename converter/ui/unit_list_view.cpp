@@ -17,6 +17,9 @@
 namespace quantora {
 namespace {
 
+constexpr char kUnitsDescription[] =
+    "Enter or a left click: convert from this unit; Shift+Enter or a right click: convert into it";
+
 constexpr int kUnitRole = Qt::UserRole + 1;
 
 // Choosing a row must not scroll the unit names out of sight: a click on a
@@ -47,6 +50,8 @@ UnitListView::UnitListView(const IconSet& icons, QWidget* parent)
     m_sorted->setDynamicSortFilter(false);
 
     m_details->setObjectName(QStringLiteral("ListView1Details"));
+    m_details->setAccessibleName(QStringLiteral("Units"));
+    m_details->setAccessibleDescription(QString::fromLatin1(kUnitsDescription));
     m_details->setModel(m_sorted);
     m_details->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_details->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -94,6 +99,8 @@ QListView& UnitListView::listLook() {
         return *m_list;
     m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("ListView1List"));
+    m_list->setAccessibleName(QStringLiteral("Units"));
+    m_list->setAccessibleDescription(QString::fromLatin1(kUnitsDescription));
     m_list->setModel(m_sorted);
     m_list->setSelectionModel(m_details->selectionModel());
     m_list->setModelColumn(0);
