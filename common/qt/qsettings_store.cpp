@@ -82,7 +82,8 @@ void QSettingsStore::remove(std::string_view application, std::string_view secti
     it->second[keyPath(section, key)] = std::nullopt;
 }
 
-bool QSettingsStore::store(std::string_view application, const Changes& changes) {
+bool QSettingsStore::store(std::string_view application, const Changes& changes,
+                           fileio::Durability durability) {
     const QString target = settingsFor(application).fileName();
     QTemporaryDir scratch;
     if (!scratch.isValid() || !QDir().mkpath(QFileInfo(target).absolutePath()))
@@ -120,7 +121,8 @@ bool QSettingsStore::store(std::string_view application, const Changes& changes)
     const fs::file_time_type replaced = fs::last_write_time(path, ec);
     const bool hadFile = !ec;
     std::string error;
-    if (!fileio::readAll(toPath(draft), bytes) || !fileio::replaceFile(path.string(), bytes, error, false))
+    if (!fileio::readAll(toPath(draft), bytes) ||
+        !fileio::replaceFile(path.string(), bytes, error, false, durability))
         return false;
     // QSettings takes a file in again only when its size or its time (to the
     // millisecond) changed: a second save within the same millisecond must
@@ -134,11 +136,19 @@ bool QSettingsStore::store(std::string_view application, const Changes& changes)
 }
 
 bool QSettingsStore::sync() {
+    return storeWaiting(fileio::Durability::Durable);
+}
+
+bool QSettingsStore::publish() {
+    return storeWaiting(fileio::Durability::Visible);
+}
+
+bool QSettingsStore::storeWaiting(fileio::Durability durability) {
     bool stored = true;
     for (auto& [application, changes] : m_waiting) {
         if (changes.empty())
             continue;
-        if (store(application, changes)) {
+        if (store(application, changes, durability)) {
             changes.clear();
         } else {
             stored = false;
