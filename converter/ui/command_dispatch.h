@@ -16,6 +16,7 @@ class QTimer;
 
 namespace quantora {
 
+class CalculatorLink;
 class ConversionBoxes;
 class FileCommands;
 class QuantityViews;
@@ -45,6 +46,7 @@ public:
         ConversionBoxes& boxes;
         FileCommands& files;
         WindowCommands& window;
+        CalculatorLink& calculator;
     };
     CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts);
 
@@ -70,6 +72,7 @@ protected:
 
 private:
     void dispatchFile(FileItem item);
+    void dispatchTools(ToolsItem item);
     void fillHistoryMenu();
     void outputChanged(bool empty);
     std::optional<std::string> clipboardText() const;

@@ -43,8 +43,7 @@ constexpr ButtonDef kButtons[] = {
 };
 
 // Buttons whose commands come with later work on the converter.
-constexpr const char* kPendingButtons[] = {"CopyCalc", "PasteCalc", "Find", "SortTree",
-                                           "SortList", "Ref",       "Calc"};
+constexpr const char* kPendingButtons[] = {"Find", "SortTree", "SortList", "Ref"};
 
 }  // namespace
 
@@ -215,12 +214,20 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
 
 void MainActions::markPending() {
     QAction* const pending[] = {
-        item(EditItem::GetCalculation),  item(EditItem::SendToCalculator), item(EditItem::Find),
-        item(ArrangeItem::Quantities),   item(ArrangeItem::Units),         item(ToolsItem::RunCalculator),
-        item(ToolsItem::RunProgram),     item(ToolsItem::QuickReference),  item(ToolsItem::ReDim),
-        item(CategoryItem::Add),         item(CategoryItem::Delete),       item(CategoryItem::Properties),
-        item(QuantityItem::Insert),      item(QuantityItem::Delete),       item(QuantityItem::Properties),
-        item(MemoPopupItem::ShowMemo),   item(UnitPopupItem::Insert),      item(UnitPopupItem::Delete),
+        item(EditItem::Find),
+        item(ArrangeItem::Quantities),
+        item(ArrangeItem::Units),
+        item(ToolsItem::QuickReference),
+        item(ToolsItem::ReDim),
+        item(CategoryItem::Add),
+        item(CategoryItem::Delete),
+        item(CategoryItem::Properties),
+        item(QuantityItem::Insert),
+        item(QuantityItem::Delete),
+        item(QuantityItem::Properties),
+        item(MemoPopupItem::ShowMemo),
+        item(UnitPopupItem::Insert),
+        item(UnitPopupItem::Delete),
         item(UnitPopupItem::Properties),
     };
     m_pending.insert(std::begin(pending), std::end(pending));
