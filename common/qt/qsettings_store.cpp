@@ -23,6 +23,15 @@ std::string toPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// The draft is laid out in the session's runtime folder when there is one: it
+// is memory-backed, so the lock file QSettings syncs and the folder's
+// creation cost no disk wait.
+QString scratchTemplate() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString folder = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
+    return folder + QStringLiteral("/settings-draft-XXXXXX");
+}
+
 // Both hold the same keys with the same values.
 bool sameSettings(const QSettings& written, const QSettings& reread) {
     const QStringList keys = written.allKeys();
@@ -85,7 +94,7 @@ void QSettingsStore::remove(std::string_view application, std::string_view secti
 bool QSettingsStore::store(std::string_view application, const Changes& changes,
                            fileio::Durability durability) {
     const QString target = settingsFor(application).fileName();
-    QTemporaryDir scratch;
+    QTemporaryDir scratch(scratchTemplate());
     if (!scratch.isValid() || !QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
     // Start from the file as it is on disk now, other processes' values included.
@@ -102,6 +111,9 @@ bool QSettingsStore::store(std::string_view application, const Changes& changes,
     }
     {
         QSettings written(draft, QSettings::IniFormat);
+        // The draft is scratch: an atomic save (QSaveFile, which waits for
+        // the disk) buys nothing here; the stored file is replaced below.
+        written.setAtomicSyncRequired(false);
         for (const auto& [key, value] : changes) {
             if (value)
                 written.setValue(key, *value);
