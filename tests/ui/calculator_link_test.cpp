@@ -169,6 +169,22 @@ private slots:
         QCOMPARE(published("Form", "Run"), QStringLiteral("0"));
     }
 
+    void aProgramThatCannotStartIsNamedInTheMessage() {
+        WindowFixture& fixture = fixtureBesideCalculator();
+        fixture.setSetting("Option", "CalcType", QStringLiteral("2"));
+        fixture.setSetting("Option", "CalcPath", QStringLiteral("/nonexistent/tools/mycalc"));
+        quantora::MainWindow& window = fixture.start();
+        QVERIFY(fixture.action("tbCalc")->isEnabled());
+        fixture.action("tbCalc")->trigger();
+        QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
+        const common::Notice& notice = fixture.messages.shown.front();
+        QCOMPARE(notice.icon, common::NoticeIcon::Exclamation);
+        QCOMPARE(notice.title, std::string("Quantora 2000 "));
+        QCOMPARE(notice.text, std::string("The executable file 'mycalc' cannot be found."));
+        QVERIFY(!window.calculator().started());
+        QCOMPARE(window.calculator().lastProcess(), qint64{0});
+    }
+
     void aStoppedCalculatorDoesNotFreezeTheConverter() {
         WindowFixture& fixture = fixtureBesideCalculator();
         quantora::MainWindow& window = fixture.start();
