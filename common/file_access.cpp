@@ -129,7 +129,8 @@ void syncFolder(const fs::path& target) {
 
 }  // namespace
 
-bool replaceFile(const std::string& path, const std::string& bytes, std::string& error, bool keepReadOnly) {
+bool replaceFile(const std::string& path, const std::string& bytes, std::string& error, bool keepReadOnly,
+                 Durability durability) {
     std::error_code ec;
     if (fs::is_directory(path, ec)) {
         error = "'" + path + "' is a folder.";
@@ -162,7 +163,8 @@ bool replaceFile(const std::string& path, const std::string& bytes, std::string&
     // The content reaches the disk before the name does: after a power cut
     // the file is either the old one or the new one, never an empty one.
     const bool written = writeAll(fd, bytes);
-    const bool synced = written && ::fsync(fd) == 0;
+    const bool durable = durability == Durability::Durable;
+    const bool synced = written && (!durable || ::fsync(fd) == 0);
     ::fchmod(fd, static_cast<mode_t>(wanted));
     const bool closed = ::close(fd) == 0;
     if (!written || !synced || !closed) {
@@ -176,7 +178,8 @@ bool replaceFile(const std::string& path, const std::string& bytes, std::string&
         fs::remove(temporary, ec);
         return false;
     }
-    syncFolder(path);
+    if (durable)
+        syncFolder(path);
     return true;
 }
 

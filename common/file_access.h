@@ -17,10 +17,15 @@ bool canRead(const std::string& path);
 // Reads the whole file as bytes; false when it cannot be read.
 bool readAll(const std::string& path, std::string& bytes);
 
+// How far a replaced file is pushed. Durable waits for the disk (fsync of
+// the file and its folder); Visible only renames, which other processes see
+// at once and which still never shows half a file, but a power cut may lose it.
+enum class Durability { Durable, Visible };
+
 // Writes bytes to path through a temporary file. The result is read-only when
 // keepReadOnly is set. On failure the old file is untouched and error says why.
 bool replaceFile(const std::string& path, const std::string& bytes, std::string& error,
-                 bool keepReadOnly = true);
+                 bool keepReadOnly = true, Durability durability = Durability::Durable);
 
 // Owner write permission restored (the file's "attributes cleared").
 void makeWritable(const std::string& path);

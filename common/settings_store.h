@@ -24,6 +24,9 @@ public:
     // Makes writes visible to other processes now. False when they could not
     // be stored (a read-only folder, a full disk); what was stored before stays.
     virtual bool sync() { return true; }
+    // Makes writes visible to other processes now without waiting for the
+    // disk: for values another program polls, which need no durability.
+    virtual bool publish() { return sync(); }
 };
 
 // A store held in memory: for tests and for runs without a settings file.

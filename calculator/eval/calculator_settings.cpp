@@ -205,12 +205,12 @@ common::Status saveSettings(common::SettingsStore& store, const CalculatorSettin
 
 void publishResult(common::SettingsStore& store, std::string_view resultText) {
     store.write(kApplication, "History", "Result", resultText);
-    store.sync();
+    store.publish();
 }
 
 void publishRun(common::SettingsStore& store, bool running) {
     store.write(kApplication, "Form", "Run", running ? "1" : "0");
-    store.sync();
+    store.publish();
 }
 
 void publishExit(common::SettingsStore& store) {

@@ -355,6 +355,15 @@ void CalcWindow::minimise() {
     showMinimized();
 }
 
+void CalcWindow::restore() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
 void CalcWindow::openDialog(QDialog* dialog) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     m_context.calculator.dialogOpened();

@@ -46,6 +46,8 @@ public:
     void pickHistory(int index);
     // Hides the window in the taskbar; "Run" becomes "0" (mnuMin).
     void minimise();
+    // Restored from the taskbar and raised (Alt+R of a second start).
+    void restore();
     void openCustomFunctions();
     void openFonts(ColorItem which);
     void showHelp(HelpTopic topic);

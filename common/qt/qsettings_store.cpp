@@ -23,6 +23,15 @@ std::string toPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// The draft is laid out in the session's runtime folder when there is one: it
+// is memory-backed, so the lock file QSettings syncs and the folder's
+// creation cost no disk wait.
+QString scratchTemplate() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QString folder = !runtime.isEmpty() && QFileInfo(runtime).isDir() ? runtime : QDir::tempPath();
+    return folder + QStringLiteral("/settings-draft-XXXXXX");
+}
+
 // Both hold the same keys with the same values.
 bool sameSettings(const QSettings& written, const QSettings& reread) {
     const QStringList keys = written.allKeys();
@@ -82,9 +91,10 @@ void QSettingsStore::remove(std::string_view application, std::string_view secti
     it->second[keyPath(section, key)] = std::nullopt;
 }
 
-bool QSettingsStore::store(std::string_view application, const Changes& changes) {
+bool QSettingsStore::store(std::string_view application, const Changes& changes,
+                           fileio::Durability durability) {
     const QString target = settingsFor(application).fileName();
-    QTemporaryDir scratch;
+    QTemporaryDir scratch(scratchTemplate());
     if (!scratch.isValid() || !QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
     // Start from the file as it is on disk now, other processes' values included.
@@ -101,6 +111,9 @@ bool QSettingsStore::store(std::string_view application, const Changes& changes)
     }
     {
         QSettings written(draft, QSettings::IniFormat);
+        // The draft is scratch: an atomic save (QSaveFile, which waits for
+        // the disk) buys nothing here; the stored file is replaced below.
+        written.setAtomicSyncRequired(false);
         for (const auto& [key, value] : changes) {
             if (value)
                 written.setValue(key, *value);
@@ -120,7 +133,8 @@ bool QSettingsStore::store(std::string_view application, const Changes& changes)
     const fs::file_time_type replaced = fs::last_write_time(path, ec);
     const bool hadFile = !ec;
     std::string error;
-    if (!fileio::readAll(toPath(draft), bytes) || !fileio::replaceFile(path.string(), bytes, error, false))
+    if (!fileio::readAll(toPath(draft), bytes) ||
+        !fileio::replaceFile(path.string(), bytes, error, false, durability))
         return false;
     // QSettings takes a file in again only when its size or its time (to the
     // millisecond) changed: a second save within the same millisecond must
@@ -134,11 +148,19 @@ bool QSettingsStore::store(std::string_view application, const Changes& changes)
 }
 
 bool QSettingsStore::sync() {
+    return storeWaiting(fileio::Durability::Durable);
+}
+
+bool QSettingsStore::publish() {
+    return storeWaiting(fileio::Durability::Visible);
+}
+
+bool QSettingsStore::storeWaiting(fileio::Durability durability) {
     bool stored = true;
     for (auto& [application, changes] : m_waiting) {
         if (changes.empty())
             continue;
-        if (store(application, changes)) {
+        if (store(application, changes, durability)) {
             changes.clear();
         } else {
             stored = false;

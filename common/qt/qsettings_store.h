@@ -8,6 +8,7 @@
 // in place: QSettings itself can truncate its file on a full disk and still
 // report success, so it never writes the stored file directly.
 
+#include "common/file_access.h"
 #include "common/settings_store.h"
 
 #include <QString>
@@ -36,6 +37,9 @@ public:
     // when a file could not be replaced: it keeps its old content, and the
     // values keep waiting for the next sync.
     bool sync() override;
+    // As sync(), but the files are renamed into place without waiting for
+    // the disk: published values are polled, not kept.
+    bool publish() override;
 
     // Path of the file that holds an application's values.
     QString fileName(std::string_view application) const;
@@ -45,7 +49,8 @@ private:
     using Changes = std::map<QString, std::optional<QString>>;
 
     QSettings& settingsFor(std::string_view application) const;
-    bool store(std::string_view application, const Changes& changes);
+    bool store(std::string_view application, const Changes& changes, fileio::Durability durability);
+    bool storeWaiting(fileio::Durability durability);
 
     QString m_folder;
     // Read only: they never hold changes, so they never write their file.

@@ -2,6 +2,7 @@
 
 #include "converter/settings/command_state.h"
 #include "converter/settings/copy_history.h"
+#include "converter/ui/calculator_link.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/edit_commands.h"
 #include "converter/ui/file_commands.h"
@@ -75,6 +76,10 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
                 copy(CopyMode::UnitProperties);
             if (index == static_cast<int>(EditItem::PasteInput))
                 pasteInput();
+            if (index == static_cast<int>(EditItem::GetCalculation))
+                copy(CopyMode::CalculationResult);
+            if (index == static_cast<int>(EditItem::SendToCalculator))
+                m_parts.calculator.sendResult();
             break;
         case MenuId::EditHistory:
             putHistoryOnClipboard(index);
@@ -86,8 +91,7 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
                 m_parts.window.setViewStyle(ViewStyle::Details);
             break;
         case MenuId::Tools:
-            if (index == static_cast<int>(ToolsItem::Options))
-                m_parts.window.showOptions();
+            dispatchTools(static_cast<ToolsItem>(index));
             break;
         case MenuId::Help:
             if (index == static_cast<int>(HelpItem::Topics))
@@ -145,6 +149,22 @@ void CommandDispatcher::dispatchFile(FileItem item) {
     }
 }
 
+void CommandDispatcher::dispatchTools(ToolsItem item) {
+    switch (item) {
+        case ToolsItem::RunCalculator:
+            m_parts.calculator.runCalculator();
+            break;
+        case ToolsItem::RunProgram:
+            m_parts.calculator.runProgram();
+            break;
+        case ToolsItem::Options:
+            m_parts.window.showOptions();
+            break;
+        default:
+            break;
+    }
+}
+
 void CommandDispatcher::dispatchButton(const QString& key) {
     if (key == QLatin1String("Open"))
         dispatchFile(FileItem::Open);
@@ -154,6 +174,12 @@ void CommandDispatcher::dispatchButton(const QString& key) {
         copy(CopyMode::ConversionResult);
     else if (key == QLatin1String("Paste"))
         pasteInput();
+    else if (key == QLatin1String("CopyCalc"))
+        copy(CopyMode::CalculationResult);
+    else if (key == QLatin1String("PasteCalc"))
+        m_parts.calculator.sendResult();
+    else if (key == QLatin1String("Calc"))
+        m_parts.calculator.runCalculator();
     else if (key == QLatin1String("List"))
         m_parts.window.setViewStyle(ViewStyle::List);
     else if (key == QLatin1String("Details"))
@@ -184,6 +210,9 @@ void CommandDispatcher::copy(CopyMode mode) {
             return;
         texts = unitPropertiesCopy(table.unit(q, unit));
     } else {
+        // The fetched result goes to the convert-from box only: an empty
+        // clipboard and an empty history entry would help nobody.
+        m_parts.calculator.getResult();
         return;
     }
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -219,6 +248,10 @@ void CommandDispatcher::fillHistoryMenu() {
 void CommandDispatcher::outputChanged(bool empty) {
     m_parts.actions.setAvailable(m_parts.actions.item(EditItem::CopyResult), !empty);
     m_parts.actions.setAvailable(m_parts.actions.button(QStringLiteral("Copy")), !empty);
+    if (m_parts.calculator.started()) {
+        m_parts.actions.setAvailable(m_parts.actions.button(QStringLiteral("CopyCalc")), !empty);
+        m_parts.actions.setAvailable(m_parts.actions.button(QStringLiteral("PasteCalc")), !empty);
+    }
 }
 
 std::optional<std::string> CommandDispatcher::clipboardText() const {

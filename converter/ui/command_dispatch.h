@@ -16,6 +16,7 @@ class QTimer;
 
 namespace quantora {
 
+class CalculatorLink;
 class ConversionBoxes;
 class EditCommands;
 class FileCommands;
@@ -47,6 +48,7 @@ public:
         FileCommands& files;
         EditCommands& edits;
         WindowCommands& window;
+        CalculatorLink& calculator;
     };
     CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts);
 
@@ -72,6 +74,7 @@ protected:
 
 private:
     void dispatchFile(FileItem item);
+    void dispatchTools(ToolsItem item);
     void fillHistoryMenu();
     void outputChanged(bool empty);
     std::optional<std::string> clipboardText() const;

@@ -43,8 +43,7 @@ constexpr ButtonDef kButtons[] = {
 };
 
 // Buttons whose commands come with later work on the converter.
-constexpr const char* kPendingButtons[] = {"CopyCalc", "PasteCalc", "Find", "SortTree",
-                                           "SortList", "Ref",       "Calc"};
+constexpr const char* kPendingButtons[] = {"Find", "SortTree", "SortList", "Ref"};
 
 }  // namespace
 
@@ -223,9 +222,10 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
 
 void MainActions::markPending() {
     QAction* const pending[] = {
-        item(EditItem::GetCalculation), item(EditItem::SendToCalculator), item(EditItem::Find),
-        item(ArrangeItem::Quantities),  item(ArrangeItem::Units),         item(ToolsItem::RunCalculator),
-        item(ToolsItem::RunProgram),    item(ToolsItem::QuickReference),
+        item(EditItem::Find),
+        item(ArrangeItem::Quantities),
+        item(ArrangeItem::Units),
+        item(ToolsItem::QuickReference),
     };
     m_pending.insert(std::begin(pending), std::end(pending));
     for (const char* key : kPendingButtons)

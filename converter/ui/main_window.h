@@ -12,6 +12,7 @@
 // CommandDispatcher (dispatch, clipboard, periodic refresh), HintWindow.
 
 #include "converter/ui/batch_commands.h"
+#include "converter/ui/calculator_link.h"
 #include "converter/ui/command_dispatch.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/converter_context.h"
@@ -58,6 +59,7 @@ public:
     BatchCommands& batch() { return m_batch; }
     PrintCommands& printing() { return m_print; }
     OptionsCommand& options() { return m_options; }
+    CalculatorLink& calculator() { return m_calculator; }
 
     void showHelpTopics() override;
     void showAbout() override;
@@ -99,6 +101,7 @@ private:
     MainLayout m_layout;
     FileCommands m_files;
     EditCommands m_edits;
+    CalculatorLink m_calculator;
     CommandDispatcher m_commands;
     BatchCommands m_batch;
     PrintCommands m_print;

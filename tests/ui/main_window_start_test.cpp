@@ -80,7 +80,7 @@ private slots:
             {"mnuEditHistoryArray_0", "0", QKeySequence(), true, true},
             {"mnuEditHistoryArray_7", "7", QKeySequence(), false, false},
             {"mnuViewArray_3", "&Arrange", QKeySequence(), true, true},
-            {"mnuToolsArray_1", "&Run NotePad", QKeySequence(Qt::CTRL | Qt::Key_R), false, true},
+            {"mnuToolsArray_1", "&Run NotePad", QKeySequence(Qt::CTRL | Qt::Key_R), true, true},
             {"mnuToolsArray_6", "ReDim", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_Z), false,
              false},
             {"mnuHelpArray_0", "&Help Topics", QKeySequence(Qt::Key_F1), true, true},

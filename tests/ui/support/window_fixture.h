@@ -89,6 +89,8 @@ public:
     void expectDialog(const QString& objectName) { m_expectedDialogs << objectName; }
 
     QString folder() const { return m_tables.path(); }
+    // The folder the settings files live in (what XDG_CONFIG_HOME is for a child process).
+    QString settingsFolder() const { return m_settings.path(); }
     QString tablePath() const { return m_tables.filePath(QStringLiteral("DEFAULT.DAT")); }
     // Copies a file from tests/data/ui into the table folder.
     QString copyData(const QString& name, const QString& as);

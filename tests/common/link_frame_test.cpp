@@ -1,0 +1,98 @@
+#include "common/link_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using common::link::decodeFrame;
+using common::link::DecodeStatus;
+using common::link::encodeFrame;
+using common::link::Kind;
+using common::link::Message;
+
+std::string frameOf(const Message& message) {
+    const std::optional<std::string> frame = encodeFrame(message);
+    EXPECT_TRUE(frame.has_value());
+    return frame.value_or(std::string());
+}
+
+TEST(LinkFrame, RoundTripsEveryKindAndLeavesTheNextFrameAlone) {
+    const Message messages[] = {{Kind::Poke, "txtSource", " 1.5"},
+                                {Kind::Request, "txtCalcResult", ""},
+                                {Kind::Activate, "", ""},
+                                {Kind::Reply, "txtInput", "\xC2\xB1 2 \xE2\x82\xAC"},
+                                {Kind::Refused, "other", ""}};
+    for (const Message& message : messages) {
+        const std::string frame = frameOf(message);
+        const std::string twoFrames = frame + frameOf({Kind::Poke, "x", "y"});
+        const auto decoded = decodeFrame(twoFrames);
+        ASSERT_EQ(decoded.status, DecodeStatus::Complete);
+        EXPECT_EQ(decoded.message, message);
+        EXPECT_EQ(decoded.consumed, frame.size());
+    }
+}
+
+TEST(LinkFrame, EveryTruncationOfAValidFrameWaitsForMore) {
+    const std::string frame = frameOf({Kind::Poke, "txtInput", "12.5*3"});
+    for (std::size_t length = 0; length < frame.size(); ++length)
+        EXPECT_EQ(decodeFrame(std::string_view(frame).substr(0, length)).status, DecodeStatus::NeedMore)
+            << length;
+}
+
+TEST(LinkFrame, RejectsWhatCanNeverBecomeAFrame) {
+    const std::string good = frameOf({Kind::Request, "txtInput", ""});
+    std::string oversized = good;
+    oversized[1] = '\x7F';  // a payload far beyond the limit
+    std::string tooShort = good;
+    tooShort[3] = '\x02';
+    tooShort[2] = '\0';
+    std::string badVersion = good;
+    badVersion[4] = '\x02';
+    std::string badKind = good;
+    badKind[5] = '\x09';
+    std::string zeroKind = good;
+    zeroKind[5] = '\0';
+    std::string itemTooLong = good;
+    itemTooLong[6] = '\x40';
+    for (const std::string& bytes : {oversized, tooShort, badVersion, badKind, zeroKind, itemTooLong})
+        EXPECT_EQ(decodeFrame(bytes).status, DecodeStatus::Malformed);
+    // The fixed part is judged before the body arrives.
+    EXPECT_EQ(decodeFrame(std::string_view(badVersion).substr(0, 7)).status, DecodeStatus::Malformed);
+    // A frame at the limit is fine, one byte more is not.
+    const std::size_t room = common::link::kMaxPayload - 3 - 1;
+    EXPECT_TRUE(encodeFrame({Kind::Reply, "x", std::string(room, 'a')}).has_value());
+    EXPECT_FALSE(encodeFrame({Kind::Reply, "x", std::string(room + 1, 'a')}).has_value());
+    EXPECT_FALSE(encodeFrame({Kind::Poke, std::string(256, 'i'), ""}).has_value());
+}
+
+TEST(LinkFrame, RandomBytesNeverReadPastTheirEnd) {
+    std::mt19937 random(14);
+    for (int round = 0; round < 20000; ++round) {
+        std::string bytes(random() % 24, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(random() % 256);
+        // Often a plausible header, so the body checks get exercised too.
+        if (bytes.size() >= 6 && round % 2 == 0) {
+            bytes[0] = bytes[1] = '\0';
+            bytes[4] = '\x01';
+        }
+        const auto decoded = decodeFrame(bytes);
+        if (decoded.status == DecodeStatus::Complete) {
+            EXPECT_LE(decoded.consumed, bytes.size());
+            EXPECT_EQ(decoded.consumed, 4 + 3 + decoded.message.item.size() + decoded.message.text.size());
+        }
+    }
+}
+
+TEST(LinkServerName, IsOnePerUserAndSessionAndHoldsNoPathCharacters) {
+    const std::string name = common::link::serverName(common::link::kTopic, 1000, "/run/user/1000");
+    EXPECT_EQ(name.rfind("Tallix-frmCalc.1000.", 0), 0u);
+    EXPECT_EQ(name.find_first_of("/|"), std::string::npos);
+    EXPECT_EQ(name, common::link::serverName(common::link::kTopic, 1000, "/run/user/1000"));
+    EXPECT_NE(name, common::link::serverName(common::link::kTopic, 1001, "/run/user/1000"));
+    EXPECT_NE(name, common::link::serverName(common::link::kTopic, 1000, "/tmp/test-runtime"));
+}
+
+}  // namespace
