@@ -5,6 +5,7 @@
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/edit_commands.h"
 #include "converter/ui/file_commands.h"
+#include "converter/ui/find_window.h"
 #include "converter/ui/quantity_views.h"
 #include "converter/ui/unit_list_view.h"
 
@@ -32,7 +33,7 @@ QString captionOf(const std::string& text) {
 }  // namespace
 
 CommandDispatcher::CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts)
-    : m_context(context), m_parts(parts), m_spy(new QTimer(&window)) {
+    : m_context(context), m_window(window), m_parts(parts), m_spy(new QTimer(&window)) {
     m_spy->setObjectName(QStringLiteral("tmrSpy"));
     m_spy->setInterval(kSpyInterval);
     connect(m_spy, &QTimer::timeout, this, &CommandDispatcher::refresh);
@@ -75,6 +76,8 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
                 copy(CopyMode::UnitProperties);
             if (index == static_cast<int>(EditItem::PasteInput))
                 pasteInput();
+            if (index == static_cast<int>(EditItem::Find))
+                showFind();
             break;
         case MenuId::EditHistory:
             putHistoryOnClipboard(index);
@@ -84,6 +87,12 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
                 m_parts.window.setViewStyle(ViewStyle::List);
             if (index == static_cast<int>(ViewItem::Details))
                 m_parts.window.setViewStyle(ViewStyle::Details);
+            break;
+        case MenuId::ViewArrange:
+            if (index == static_cast<int>(ArrangeItem::Quantities))
+                m_parts.views.toggleTreeSort();
+            if (index == static_cast<int>(ArrangeItem::Units))
+                m_parts.views.toggleListSort();
             break;
         case MenuId::Tools:
             if (index == static_cast<int>(ToolsItem::Options))
@@ -154,6 +163,12 @@ void CommandDispatcher::dispatchButton(const QString& key) {
         copy(CopyMode::ConversionResult);
     else if (key == QLatin1String("Paste"))
         pasteInput();
+    else if (key == QLatin1String("Find"))
+        showFind();
+    else if (key == QLatin1String("SortTree"))
+        m_parts.views.toggleTreeSort();
+    else if (key == QLatin1String("SortList"))
+        m_parts.views.toggleListSort();
     else if (key == QLatin1String("List"))
         m_parts.window.setViewStyle(ViewStyle::List);
     else if (key == QLatin1String("Details"))
@@ -287,6 +302,18 @@ void CommandDispatcher::refresh() {
     for (const auto& [item, key] : buttons)
         apply(item, a.button(QString::fromLatin1(key)));
     a.item(FileItem::Batch)->setText(QString::fromStdString(state.batchCaption));
+}
+
+void CommandDispatcher::showFind() {
+    if (!m_find) {
+        m_find = new FindWindow(
+            m_context, [this](const FindHit& hit) { m_parts.views.showFound(hit.node, hit.unit); },
+            &m_window);
+        m_find->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
 }
 
 void CommandDispatcher::offerSwap(const QPoint& globalPos) {

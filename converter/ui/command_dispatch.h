@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ namespace quantora {
 class ConversionBoxes;
 class EditCommands;
 class FileCommands;
+class FindWindow;
 class QuantityViews;
 
 // What a copy command puts on the clipboard.
@@ -63,6 +65,9 @@ public:
     void startRefresh();
     QTimer& spyTimer() const { return *m_spy; }
 
+    // The find window, opened or brought to the front (Edit "&Find...").
+    void showFind();
+
     // The swap pop-up at a screen position, when both units are chosen.
     void offerSwap(const QPoint& globalPos);
 
@@ -78,7 +83,9 @@ private:
     void clipboardChanged();
 
     ConverterContext& m_context;
+    QWidget& m_window;
     Parts m_parts;
+    QPointer<FindWindow> m_find;
     QTimer* m_spy;
     // Kept current by QClipboard::dataChanged, so the refresh never asks the clipboard.
     bool m_clipboardHasNumber = false;

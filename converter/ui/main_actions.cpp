@@ -43,8 +43,7 @@ constexpr ButtonDef kButtons[] = {
 };
 
 // Buttons whose commands come with later work on the converter.
-constexpr const char* kPendingButtons[] = {"CopyCalc", "PasteCalc", "Find", "SortTree",
-                                           "SortList", "Ref",       "Calc"};
+constexpr const char* kPendingButtons[] = {"CopyCalc", "PasteCalc", "Ref", "Calc"};
 
 }  // namespace
 
@@ -220,8 +219,7 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
 
 void MainActions::markPending() {
     QAction* const pending[] = {
-        item(EditItem::GetCalculation), item(EditItem::SendToCalculator), item(EditItem::Find),
-        item(ArrangeItem::Quantities),  item(ArrangeItem::Units),         item(ToolsItem::RunCalculator),
+        item(EditItem::GetCalculation), item(EditItem::SendToCalculator), item(ToolsItem::RunCalculator),
         item(ToolsItem::RunProgram),    item(ToolsItem::QuickReference),
     };
     m_pending.insert(std::begin(pending), std::end(pending));
