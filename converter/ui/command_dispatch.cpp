@@ -7,6 +7,7 @@
 #include "converter/ui/file_commands.h"
 #include "converter/ui/find_window.h"
 #include "converter/ui/quantity_views.h"
+#include "converter/ui/reference_window.h"
 #include "converter/ui/unit_list_view.h"
 
 #include <QAction>
@@ -95,6 +96,8 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
                 m_parts.views.toggleListSort();
             break;
         case MenuId::Tools:
+            if (index == static_cast<int>(ToolsItem::QuickReference))
+                showReference();
             if (index == static_cast<int>(ToolsItem::Options))
                 m_parts.window.showOptions();
             break;
@@ -169,6 +172,8 @@ void CommandDispatcher::dispatchButton(const QString& key) {
         m_parts.views.toggleTreeSort();
     else if (key == QLatin1String("SortList"))
         m_parts.views.toggleListSort();
+    else if (key == QLatin1String("Ref"))
+        showReference();
     else if (key == QLatin1String("List"))
         m_parts.window.setViewStyle(ViewStyle::List);
     else if (key == QLatin1String("Details"))
@@ -302,6 +307,9 @@ void CommandDispatcher::refresh() {
     for (const auto& [item, key] : buttons)
         apply(item, a.button(QString::fromLatin1(key)));
     a.item(FileItem::Batch)->setText(QString::fromStdString(state.batchCaption));
+    // The quick reference follows the quantity and the units chosen.
+    if (m_reference)
+        m_reference->refresh();
 }
 
 void CommandDispatcher::showFind() {
@@ -314,6 +322,21 @@ void CommandDispatcher::showFind() {
     m_find->show();
     m_find->raise();
     m_find->activateWindow();
+}
+
+void CommandDispatcher::showReference() {
+    if (!m_reference) {
+        const auto take = [this](const QString& value, bool converted) {
+            // A value as stored is in unit 1: that becomes the convert-from unit.
+            if (!converted)
+                m_parts.boxes.apply(m_context.session.pickFrom(1));
+            m_parts.boxes.input().setText(value);
+            m_parts.boxes.input().setFocus();
+        };
+        m_reference = new ReferenceWindow(m_context, take, &m_window);
+    }
+    m_reference->show();
+    m_reference->raise();
 }
 
 void CommandDispatcher::offerSwap(const QPoint& globalPos) {

@@ -21,6 +21,7 @@ class ConversionBoxes;
 class EditCommands;
 class FileCommands;
 class FindWindow;
+class ReferenceWindow;
 class QuantityViews;
 
 // What a copy command puts on the clipboard.
@@ -67,6 +68,8 @@ public:
 
     // The find window, opened or brought to the front (Edit "&Find...").
     void showFind();
+    // The quick reference window, opened or brought to the front (Tools "&Quick Reference").
+    void showReference();
 
     // The swap pop-up at a screen position, when both units are chosen.
     void offerSwap(const QPoint& globalPos);
@@ -86,6 +89,7 @@ private:
     QWidget& m_window;
     Parts m_parts;
     QPointer<FindWindow> m_find;
+    QPointer<ReferenceWindow> m_reference;
     QTimer* m_spy;
     // Kept current by QClipboard::dataChanged, so the refresh never asks the clipboard.
     bool m_clipboardHasNumber = false;

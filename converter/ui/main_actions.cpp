@@ -43,7 +43,7 @@ constexpr ButtonDef kButtons[] = {
 };
 
 // Buttons whose commands come with later work on the converter.
-constexpr const char* kPendingButtons[] = {"CopyCalc", "PasteCalc", "Ref", "Calc"};
+constexpr const char* kPendingButtons[] = {"CopyCalc", "PasteCalc", "Calc"};
 
 }  // namespace
 
@@ -218,10 +218,8 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
 }
 
 void MainActions::markPending() {
-    QAction* const pending[] = {
-        item(EditItem::GetCalculation), item(EditItem::SendToCalculator), item(ToolsItem::RunCalculator),
-        item(ToolsItem::RunProgram),    item(ToolsItem::QuickReference),
-    };
+    QAction* const pending[] = {item(EditItem::GetCalculation), item(EditItem::SendToCalculator),
+                                item(ToolsItem::RunCalculator), item(ToolsItem::RunProgram)};
     m_pending.insert(std::begin(pending), std::end(pending));
     for (const char* key : kPendingButtons)
         m_pending.insert(button(QString::fromLatin1(key)));
