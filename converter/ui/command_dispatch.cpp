@@ -6,7 +6,9 @@
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/edit_commands.h"
 #include "converter/ui/file_commands.h"
+#include "converter/ui/find_window.h"
 #include "converter/ui/quantity_views.h"
+#include "converter/ui/reference_window.h"
 #include "converter/ui/unit_list_view.h"
 
 #include <QAction>
@@ -33,7 +35,7 @@ QString captionOf(const std::string& text) {
 }  // namespace
 
 CommandDispatcher::CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts)
-    : m_context(context), m_parts(parts), m_spy(new QTimer(&window)) {
+    : m_context(context), m_window(window), m_parts(parts), m_spy(new QTimer(&window)) {
     m_spy->setObjectName(QStringLiteral("tmrSpy"));
     m_spy->setInterval(kSpyInterval);
     connect(m_spy, &QTimer::timeout, this, &CommandDispatcher::refresh);
@@ -80,6 +82,8 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
                 copy(CopyMode::CalculationResult);
             if (index == static_cast<int>(EditItem::SendToCalculator))
                 m_parts.calculator.sendResult();
+            if (index == static_cast<int>(EditItem::Find))
+                showFind();
             break;
         case MenuId::EditHistory:
             putHistoryOnClipboard(index);
@@ -89,6 +93,12 @@ void CommandDispatcher::dispatch(MenuId menu, int index) {
                 m_parts.window.setViewStyle(ViewStyle::List);
             if (index == static_cast<int>(ViewItem::Details))
                 m_parts.window.setViewStyle(ViewStyle::Details);
+            break;
+        case MenuId::ViewArrange:
+            if (index == static_cast<int>(ArrangeItem::Quantities))
+                m_parts.views.toggleTreeSort();
+            if (index == static_cast<int>(ArrangeItem::Units))
+                m_parts.views.toggleListSort();
             break;
         case MenuId::Tools:
             dispatchTools(static_cast<ToolsItem>(index));
@@ -157,6 +167,9 @@ void CommandDispatcher::dispatchTools(ToolsItem item) {
         case ToolsItem::RunProgram:
             m_parts.calculator.runProgram();
             break;
+        case ToolsItem::QuickReference:
+            showReference();
+            break;
         case ToolsItem::Options:
             m_parts.window.showOptions();
             break;
@@ -180,6 +193,14 @@ void CommandDispatcher::dispatchButton(const QString& key) {
         m_parts.calculator.sendResult();
     else if (key == QLatin1String("Calc"))
         m_parts.calculator.runCalculator();
+    else if (key == QLatin1String("Find"))
+        showFind();
+    else if (key == QLatin1String("SortTree"))
+        m_parts.views.toggleTreeSort();
+    else if (key == QLatin1String("SortList"))
+        m_parts.views.toggleListSort();
+    else if (key == QLatin1String("Ref"))
+        showReference();
     else if (key == QLatin1String("List"))
         m_parts.window.setViewStyle(ViewStyle::List);
     else if (key == QLatin1String("Details"))
@@ -320,6 +341,36 @@ void CommandDispatcher::refresh() {
     for (const auto& [item, key] : buttons)
         apply(item, a.button(QString::fromLatin1(key)));
     a.item(FileItem::Batch)->setText(QString::fromStdString(state.batchCaption));
+    // The quick reference follows the quantity and the units chosen.
+    if (m_reference)
+        m_reference->refresh();
+}
+
+void CommandDispatcher::showFind() {
+    if (!m_find) {
+        m_find = new FindWindow(
+            m_context, [this](const FindHit& hit) { m_parts.views.showFound(hit.node, hit.unit); },
+            &m_window);
+        m_find->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
+}
+
+void CommandDispatcher::showReference() {
+    if (!m_reference) {
+        const auto take = [this](const QString& value, bool converted) {
+            // A value as stored is in unit 1: that becomes the convert-from unit.
+            if (!converted)
+                m_parts.boxes.apply(m_context.session.pickFrom(1));
+            m_parts.boxes.input().setText(value);
+            m_parts.boxes.input().setFocus();
+        };
+        m_reference = new ReferenceWindow(m_context, take, &m_window);
+    }
+    m_reference->show();
+    m_reference->raise();
 }
 
 void CommandDispatcher::offerSwap(const QPoint& globalPos) {

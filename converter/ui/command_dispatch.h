@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 
 #include <optional>
 #include <string>
@@ -20,6 +21,8 @@ class CalculatorLink;
 class ConversionBoxes;
 class EditCommands;
 class FileCommands;
+class FindWindow;
+class ReferenceWindow;
 class QuantityViews;
 
 // What a copy command puts on the clipboard.
@@ -65,6 +68,11 @@ public:
     void startRefresh();
     QTimer& spyTimer() const { return *m_spy; }
 
+    // The find window, opened or brought to the front (Edit "&Find...").
+    void showFind();
+    // The quick reference window, opened or brought to the front (Tools "&Quick Reference").
+    void showReference();
+
     // The swap pop-up at a screen position, when both units are chosen.
     void offerSwap(const QPoint& globalPos);
 
@@ -81,7 +89,10 @@ private:
     void clipboardChanged();
 
     ConverterContext& m_context;
+    QWidget& m_window;
     Parts m_parts;
+    QPointer<FindWindow> m_find;
+    QPointer<ReferenceWindow> m_reference;
     QTimer* m_spy;
     // Kept current by QClipboard::dataChanged, so the refresh never asks the clipboard.
     bool m_clipboardHasNumber = false;

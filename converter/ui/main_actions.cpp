@@ -42,16 +42,12 @@ constexpr ButtonDef kButtons[] = {
     {"Exit", "Exit", "Exit", false, false},
 };
 
-// Buttons whose commands come with later work on the converter.
-constexpr const char* kPendingButtons[] = {"Find", "SortTree", "SortList", "Ref"};
-
 }  // namespace
 
 MainActions::MainActions(QMainWindow& window, const IconSet& icons) {
     buildMenus(window);
     buildPopups(window);
     buildToolbar(window, icons);
-    markPending();
     for (QAction* action : m_shortcutActions)
         window.addAction(action);
 }
@@ -220,20 +216,6 @@ void MainActions::buildToolbar(QMainWindow& window, const IconSet& icons) {
     m_toolbar->addWidget(space);
 }
 
-void MainActions::markPending() {
-    QAction* const pending[] = {
-        item(EditItem::Find),
-        item(ArrangeItem::Quantities),
-        item(ArrangeItem::Units),
-        item(ToolsItem::QuickReference),
-    };
-    m_pending.insert(std::begin(pending), std::end(pending));
-    for (const char* key : kPendingButtons)
-        m_pending.insert(button(QString::fromLatin1(key)));
-    for (QAction* action : m_pending)
-        action->setEnabled(false);
-}
-
 QAction* MainActions::item(MenuId menu, int index) const {
     const auto it = m_items.find(menu);
     if (it == m_items.end() || index < 0 || index >= static_cast<int>(it->second.size()))
@@ -258,7 +240,7 @@ QAction* MainActions::button(const QString& key) const {
 
 void MainActions::setAvailable(QAction* action, bool enabled) {
     if (action)
-        action->setEnabled(enabled && isBuilt(action));
+        action->setEnabled(enabled);
 }
 
 bool MainActions::isLive(QAction* action) const {

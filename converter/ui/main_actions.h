@@ -3,8 +3,6 @@
 // an indexed array (mnuFileArray_0, mnuEditArray_2, ...) and every toolbar
 // button carries its key (tbOpen, tbSaveAs, ...); a choice is reported as
 // (menu, index) or as the key, for one dispatcher to act on.
-//
-// Commands that are not built yet stay disabled whatever the refresh asks.
 
 #include "converter/settings/converter_settings.h"
 #include "converter/ui/menu_items.h"
@@ -14,7 +12,6 @@
 #include <QString>
 
 #include <map>
-#include <set>
 #include <vector>
 
 class QAction;
@@ -49,9 +46,8 @@ public:
     QAction* printPreview() const { return m_printPreview; }
     const std::vector<QMenu*>& topLevelMenus() const { return m_topLevel; }
 
-    // Enables an item unless its command is not built yet.
+    // Enables or disables an item; none is quietly ignored.
     void setAvailable(QAction* action, bool enabled);
-    bool isBuilt(QAction* action) const { return !m_pending.contains(action); }
     // Enabled, and not inside a disabled top-level menu.
     bool isLive(QAction* action) const;
     // The live window action whose shortcut is this key combination, if any.
@@ -75,13 +71,11 @@ private:
     void buildMenus(QMainWindow& window);
     void buildPopups(QMainWindow& window);
     void buildToolbar(QMainWindow& window, const IconSet& icons);
-    void markPending();
 
     std::map<MenuId, std::vector<QAction*>> m_items;
     std::map<MenuId, QMenu*> m_menus;
     std::map<QString, QAction*> m_buttons;
     std::vector<QMenu*> m_topLevel;
-    std::set<QAction*> m_pending;
     std::vector<QAction*> m_shortcutActions;
     QToolBar* m_toolbar = nullptr;
     QAction* m_reDimKey = nullptr;

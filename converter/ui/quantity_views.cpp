@@ -7,6 +7,7 @@
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/icon_set.h"
 #include "converter/ui/main_actions.h"
+#include "converter/ui/name_order.h"
 #include "converter/ui/rename_in_place.h"
 #include "converter/ui/unit_list_view.h"
 
@@ -103,11 +104,38 @@ void QuantityViews::updateTreeView() {
         if (node.expanded)
             m_nodes[static_cast<std::size_t>(node.index)]->setExpanded(true);
     }
-    if (m_context.settings.sortGroup) {
-        for (int c = 1; c <= m_context.table.categoryCount; ++c) {
-            m_nodes[static_cast<std::size_t>(c + 1)]->sortChildren(0, Qt::AscendingOrder);
-        }
+    if (m_context.settings.sortGroup)
+        sortCategories();
+}
+
+void QuantityViews::sortCategories() {
+    const QCollator collator = nameCollator();
+    for (int c = 1; c <= m_context.table.categoryCount && c + 1 < static_cast<int>(m_nodes.size()); ++c)
+        sortChildrenByName(*m_nodes[static_cast<std::size_t>(c + 1)], collator);
+}
+
+void QuantityViews::toggleTreeSort() {
+    preserveTreeNodeStatus(m_context.table, expandedQuery());
+    ConverterSettings& settings = m_context.settings;
+    settings.sortGroup = !settings.sortGroup;
+    if (settings.sortGroup)
+        sortCategories();
+    else
+        updateTreeView();
+    m_actions.setSortMarks(settings.sortGroup, settings.sortUnit);
+    selectNode(m_context.session.selection().node);
+}
+
+void QuantityViews::toggleListSort() {
+    ConverterSettings& settings = m_context.settings;
+    settings.sortUnit = !settings.sortUnit;
+    if (!settings.sortUnit) {
+        m_list->clearItems();
+        updateListView(m_context.session.selection().quantityName);
+    } else {
+        m_list->setSorted(true);
     }
+    m_actions.setSortMarks(settings.sortGroup, settings.sortUnit);
 }
 
 void QuantityViews::updateNodeIcon(QTreeWidgetItem* item) {
@@ -382,6 +410,23 @@ void QuantityViews::showNode(int node) {
     selectNode(node);
     chooseNode(node, false);
     setMainCaption();
+}
+
+void QuantityViews::showFound(int node, int unit) {
+    if (m_context.session.batchMode())
+        return;
+    preserveTreeNodeStatus(m_context.table, expandedQuery());
+    storeColumnWidths();
+    selectNode(node);
+    chooseNode(node, false);
+    if (unit < 1)
+        return;
+    updateListView(m_context.session.selection().quantityName);
+    m_list->activeView()->setFocus();
+    if (const std::optional<int> row = m_list->rowOfUnit(unit)) {
+        m_list->selectRow(*row);
+        m_context.session.pressUnit(unit);
+    }
 }
 
 void QuantityViews::refillList(int unit) {

@@ -67,6 +67,15 @@ public:
     // the tree rebuilt and node chosen as a click would, the caption set.
     void preserveTree();
     void showNode(int node);
+    // Sorting by name switched on or off (mToggleSort 0 and 1): the tree's
+    // quantities within each category, the list's units; off shows the
+    // table order again.
+    void toggleTreeSort();
+    void toggleListSort();
+
+    // A find hit: its node chosen as a click would; for a unit (unit > 0) the
+    // list refilled, focused and the unit's row selected and shown.
+    void showFound(int node, int unit);
     // The list refilled for the selected quantity, the row of unit chosen.
     void refillList(int unit);
     // The list's columns set up anew for the list mode shown, widths kept.
@@ -95,6 +104,7 @@ private:
     void showTreePopup(int node, const QPoint& globalPos);
     void prepareUnitPopup(bool onItem);
     void updateNodeIcon(QTreeWidgetItem* item);
+    void sortCategories();
 
     ConverterContext& m_context;
     QWidget& m_window;

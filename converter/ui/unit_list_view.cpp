@@ -1,6 +1,7 @@
 #include "converter/ui/unit_list_view.h"
 
 #include "converter/ui/icon_set.h"
+#include "converter/ui/name_order.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -34,12 +35,26 @@ public:
     }
 };
 
+// Sorted by the names as shown, numbers read as numbers.
+class NameOrderProxy : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+        return m_collator.compare(left.data().toString(), right.data().toString()) < 0;
+    }
+
+private:
+    QCollator m_collator = nameCollator();
+};
+
 }  // namespace
 
 UnitListView::UnitListView(const IconSet& icons, QWidget* parent)
     : QWidget(parent),
       m_model(new QStandardItemModel(0, 4, this)),
-      m_sorted(new QSortFilterProxyModel(this)),
+      m_sorted(new NameOrderProxy(this)),
       m_details(new RowTable(this)),
       m_stack(new QStackedLayout(this)),
       m_icons(icons) {

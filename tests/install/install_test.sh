@@ -9,6 +9,7 @@ work=$(mktemp -d)
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -49,13 +50,16 @@ fresh_home() {
   chmod 700 "$home/run"
   echo "$home"
 }
-run_in() {
+# Becomes the program, so that a background start's $! is the program itself
+# and the clean-up stops it.
+exec_in() {
   local home=$1
   shift
   # Sanitizer settings of a sanitizer build pass through.
-  env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
+  exec env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
     ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} "$@"
 }
+run_in() { (exec_in "$@"); }
 # Waits for a file the starting program writes; a generous limit, only so
 # that a program which never gets there ends the test instead of hanging it.
 wait_for() {
@@ -76,12 +80,12 @@ rm "$program_dir/$(basename "$check")"
 
 # The installed programs themselves, started through their links.
 home=$(fresh_home programs)
-run_in "$home" "$prefix/bin/quantora" >"$work/quantora.log" 2>&1 &
+exec_in "$home" "$prefix/bin/quantora" >"$work/quantora.log" 2>&1 &
 pids+=($!)
 wait_for "$home/.local/share/quantora/DEFAULT.DAT" "${pids[-1]}"
 cmp -s "$home/.local/share/quantora/DEFAULT.DAT" "$program_dir/DEFAULT.DAT" || fail "the user's table is not the bundled one"
 
-run_in "$home" "$prefix/bin/tallix" >"$work/tallix.log" 2>&1 &
+exec_in "$home" "$prefix/bin/tallix" >"$work/tallix.log" 2>&1 &
 pids+=($!)
 wait_for "$home/.config/quantora-tallix/Tallix.ini" "${pids[-1]}"
 grep -q '^\[Form\]' "$home/.config/quantora-tallix/Tallix.ini" || fail "tallix did not publish its window state"

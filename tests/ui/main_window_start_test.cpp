@@ -76,7 +76,7 @@ private slots:
             {"mnuEditArray_0", "&Copy Conversion Result", QKeySequence(Qt::CTRL | Qt::Key_C), false, true},
             {"mnuEditArray_2", "&Paste as Conversion Input", QKeySequence(Qt::CTRL | Qt::Key_V), false, true},
             {"mnuEditArray_7", "&History", QKeySequence(), false, true},
-            {"mnuEditArray_9", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), false, true},
+            {"mnuEditArray_9", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), true, true},
             {"mnuEditHistoryArray_0", "0", QKeySequence(), true, true},
             {"mnuEditHistoryArray_7", "7", QKeySequence(), false, false},
             {"mnuViewArray_3", "&Arrange", QKeySequence(), true, true},
@@ -112,14 +112,14 @@ private slots:
         QCOMPARE(fixture.action("tbCopyCalc")->toolTip(), QStringLiteral("&Get Calculation Result"));
         QVERIFY(fixture.action("tbDetails")->isChecked());
 
-        // Commands built later stay off whatever the refresh decides.
+        // With no calculator running, the refresh turns its get and send commands off.
         fixture.refresh();
-        for (const char* name :
-             {"mnuToolsArray_3", "tbFind", "tbRef", "tbSortTree", "mnuViewArrangeArray_0"}) {
+        for (const char* name : {"tbCopyCalc", "tbPasteCalc", "mnuEditArray_4", "mnuEditArray_5"}) {
             QVERIFY2(!fixture.action(QString::fromLatin1(name))->isEnabled(), name);
         }
-        for (const char* name : {"tbSaveAs", "mnuFileArray_4", "mnuFileArray_6", "mnuToolsArray_5", "tbPrint",
-                                 "tbOptions", "mnuFilePrintPreview"}) {
+        for (const char* name :
+             {"tbSaveAs", "mnuFileArray_4", "mnuFileArray_6", "mnuToolsArray_0", "tbCalc", "mnuToolsArray_5",
+              "tbPrint", "tbOptions", "mnuFilePrintPreview", "tbFind"}) {
             QVERIFY2(fixture.action(QString::fromLatin1(name))->isEnabled(), name);
         }
     }

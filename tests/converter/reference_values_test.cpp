@@ -1,0 +1,58 @@
+// The quick reference's rows: compacting empty names, stored values before
+// both units are chosen, converted values after.
+
+#include "converter/engine/reference_values.h"
+#include "table_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace quantora {
+namespace {
+
+class ReferenceValues : public ::testing::Test {
+protected:
+    void SetUp() override {
+        table.create({});
+        tabletest::setUnits(table, 1, "Length",
+                            {tabletest::unit("meter", "1", "0"), tabletest::unit("kilometer", "1000", "0")});
+        table.quantityCount = 1;
+        const char* names[] = {"Marathon", "", "", "Blank value", "Everest"};
+        const char* values[] = {"42195", "1", "2", "  ", "8848,86"};
+        for (int i = 0; i < 5; ++i)
+            table.reference(1, i + 1) = {names[i], values[i]};
+        table.quantity(1).refCount = 5;
+    }
+    ConversionTable table;
+};
+
+TEST_F(ReferenceValues, CompactingDropsAdjacentEmptyNamesOnce) {
+    EXPECT_TRUE(compactReferences(table, 1));
+    ASSERT_EQ(table.quantity(1).refCount, 3);
+    EXPECT_EQ(table.reference(1, 2).name, "Blank value");
+    EXPECT_EQ(table.reference(1, 3).name, "Everest");
+    EXPECT_TRUE(table.reference(1, 4).name.empty());
+    EXPECT_FALSE(compactReferences(table, 1));
+    EXPECT_FALSE(compactReferences(table, 7));  // no such quantity: nothing, no throw
+}
+
+TEST_F(ReferenceValues, StoredValuesUntilBothUnitsAreChosenThenConverted) {
+    ASSERT_TRUE(compactReferences(table, 1));
+    const ReferenceTable stored = referenceTable(table, 1, 2, 0, {}, common::DecimalSeparator::Dot);
+    EXPECT_EQ(stored.fromHeader, "meter");
+    EXPECT_EQ(stored.intoHeader, "???");
+    ASSERT_EQ(stored.rows.size(), 3u);
+    EXPECT_EQ(stored.rows[0].fromValue, "42195");
+    EXPECT_EQ(stored.rows[0].intoValue, "");
+
+    const ReferenceTable shown = referenceTable(table, 1, 2, 1, {}, common::DecimalSeparator::Comma);
+    EXPECT_EQ(shown.fromHeader, " kilometer");
+    EXPECT_EQ(shown.intoHeader, " meter");
+    EXPECT_EQ(shown.rows[0].fromValue, "42,1950");
+    EXPECT_EQ(shown.rows[0].intoValue, "42195,0");
+    EXPECT_EQ(shown.rows[1].fromValue, "  ");       // a blank value keeps its column
+    EXPECT_EQ(shown.rows[2].intoValue, "8848,86");  // a typed decimal comma reads as a point
+    EXPECT_TRUE(referenceTable(table, 0, 1, 2, {}, common::DecimalSeparator::Dot).rows.empty());
+}
+
+}  // namespace
+}  // namespace quantora
