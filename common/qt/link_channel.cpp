@@ -86,7 +86,7 @@ bool LinkClient::activate() {
 }
 
 LinkServer::LinkServer(Handler handler, QObject* parent)
-    : QObject(parent), m_handler(std::move(handler)), m_server(this) {
+    : QObject(parent), m_handler(std::move(handler)), m_pending(), m_server(this) {
     m_server.setSocketOptions(QLocalServer::AbstractNamespaceOption);
     QObject::connect(&m_server, &QLocalServer::newConnection, this, &LinkServer::accept);
 }

@@ -64,8 +64,10 @@ private:
     void readFrom(QLocalSocket* socket);
 
     Handler m_handler;
-    QLocalServer m_server;                          // a child too, so it moves with the server to a thread
+    // Declared before the server: the server deletes its sockets when it goes,
+    // and their disconnected handlers still erase from this map.
     std::map<QLocalSocket*, QByteArray> m_pending;  // bytes of frames still arriving
+    QLocalServer m_server;                          // a child too, so it moves with the server to a thread
 };
 
 }  // namespace common
