@@ -3,6 +3,7 @@
 # Usage: install-deps.sh [extra packages...]
 set -euo pipefail
 # poppler-utils: the printing test reads the PDF it prints back with pdftotext.
+# make fuzz adds clang and libclang-rt-14-dev (libFuzzer) as extra packages.
 packages=(qt6-base-dev libqt6svg6 libgtest-dev cmake ninja-build g++ make fonts-dejavu-core pkg-config clang-format git poppler-utils "$@")
 
 missing=()
