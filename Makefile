@@ -2,10 +2,12 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: run run-tallix test package bench asan build deps clean
+.PHONY: run run-tallix test package bench asan fuzz build deps clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -41,5 +43,13 @@ bench:
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bin/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
+# Every fuzz target with libFuzzer for FUZZ_SECONDS each, two at a time.
+fuzz:
+	@bash scripts/install-deps.sh clang libclang-rt-14-dev
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DQUANTORA_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	bash scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

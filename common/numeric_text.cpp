@@ -96,12 +96,16 @@ double numericTextValue(std::string_view text) {
             ++pos;
     };
     skip();
-    if (pos + 1 < text.size() && text[pos] == '&') {
-        const char kind = text[pos + 1];
+    if (pos < text.size() && text[pos] == '&') {
+        // Blanks between "&" and the letter are skipped too.
+        std::size_t letter = pos + 1;
+        while (letter < text.size() && isSkippedBlank(text[letter]))
+            ++letter;
+        const char kind = letter < text.size() ? text[letter] : '\0';
         if (kind == 'H' || kind == 'h')
-            return radixValue(text, pos + 2, 16);
+            return radixValue(text, letter + 1, 16);
         if (kind == 'O' || kind == 'o')
-            return radixValue(text, pos + 2, 8);
+            return radixValue(text, letter + 1, 8);
     }
 
     bool negative = false;

@@ -4,6 +4,7 @@
 set -euo pipefail
 # poppler-utils: the printing test reads the PDF it prints back with pdftotext.
 # desktop-file-utils, appstream: the tests validate the desktop entries and metainfo.
+# make fuzz adds clang and libclang-rt-14-dev (libFuzzer) as extra packages.
 packages=(qt6-base-dev libqt6svg6 desktop-file-utils appstream libgtest-dev cmake ninja-build g++ make fonts-dejavu-core pkg-config clang-format git poppler-utils "$@")
 
 missing=()

@@ -40,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TextToNumber{"Hexadecimal", "&HFF", 255}, TextToNumber{"HexLowerCase", "&hff", 255},
                     TextToNumber{"Octal", "&O17", 15}, TextToNumber{"OctalStopsAtEight", "&O178", 15},
                     TextToNumber{"AmpersandAlone", "&", 0}, TextToNumber{"CommaEnds", "2,5", 2},
-                    TextToNumber{"LongExponentZeros", "1e0000002", 100}),
+                    TextToNumber{"LongExponentZeros", "1e0000002", 100},
+                    TextToNumber{"BlanksInRadixPrefix", "& H 1F", 31}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumericTextValue, OverflowIsInfiniteAndUnderflowIsZero) {
