@@ -55,7 +55,7 @@ void checkEvaluator(std::string_view text, double angleFactor) {
                fuzz::escaped(text) + " gives " + shown(value) + " without an error code");
     const double read = common::numericTextValue(message);
     FUZZ_CHECK(
-        std::isinf(read) || std::fabs(read - value) <= std::fabs(value) * 5.000001e-15,
+        std::isinf(read) || std::fabs(read - value) <= std::fabs(value) * 5.3e-15,
         fuzz::escaped(text) + " gives " + shown(value) + " with the message " + fuzz::escaped(message));
 }
 
@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 settings.options.integer == 1 && std::fabs(calc.value) <= 1000000.0
                     ? 1.0
                     : std::pow(10.0, std::floor(std::log10(size)) + 2 - settings.options.digits);
-            FUZZ_CHECK(size == 0 || std::fabs(read - calc.value) <= 0.5 * unit * (1 + 1e-9) + size * 5e-15,
+            FUZZ_CHECK(size == 0 || std::fabs(read - calc.value) <= 0.5 * unit * (1 + 1e-9) + size * 5.3e-15,
                        fuzz::escaped(text) + " is " + shown(calc.value) + " but shows " + outcome.resultText);
             break;
         }

@@ -82,7 +82,7 @@ void checkPlainText(double value) {
 }
 
 // |read - value| within half a unit of the last shown digit (unit), plus the
-// 15-digit rounding before it.
+// 15-digit rounding before it and the rounding of the read.
 void checkReadBack(double value, const std::string& text, double unit, const std::string& what) {
     FUZZ_CHECK(!text.empty(), what + " of " + shown(value) + " is empty");
     const double read = common::numericTextValue(text);
@@ -90,7 +90,7 @@ void checkReadBack(double value, const std::string& text, double unit, const std
         return;  // the rounded text of a value at the top of the range
     const double size = std::max(std::fabs(value), std::fabs(read));
     const double allowed =
-        (0.5 * unit + size * 5e-15) * (1 + 1e-9) + std::numeric_limits<double>::denorm_min();
+        (0.5 * unit + size * 5.3e-15) * (1 + 1e-9) + std::numeric_limits<double>::denorm_min();
     FUZZ_CHECK(std::fabs(read - value) <= allowed,
                what + " of " + shown(value) + " is " + text + ", which reads as " + shown(read));
     FUZZ_CHECK(text[0] != '-' || read != 0, what + " of " + shown(value) + " is a negative zero: " + text);

@@ -42,7 +42,8 @@ std::optional<std::uint64_t> valueIn(std::string_view text, int base) {
         const int digit = digitIn(c, base);
         if (digit < 0)
             return std::nullopt;
-        value = value >= kHuge ? kHuge : std::min(kHuge, value * static_cast<std::uint64_t>(base) + digit);
+        const auto b = static_cast<std::uint64_t>(base);
+        value = value > (kHuge - static_cast<std::uint64_t>(digit)) / b ? kHuge : value * b + digit;
     }
     return value;
 }
