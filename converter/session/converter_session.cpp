@@ -59,6 +59,21 @@ void ConverterSession::pressUnit(int unit) {
     m_selection.unit = m_selection.listRow;
 }
 
+void ConverterSession::unitMoved(int dragged, int target) {
+    const auto follow = [dragged, target](std::int16_t& position) {
+        if (position == dragged)
+            position = static_cast<std::int16_t>(target);
+        else if (dragged < target && position > dragged && position <= target)
+            --position;
+        else if (target < dragged && position >= target && position < dragged)
+            ++position;
+    };
+    follow(m_selection.unit);
+    follow(m_selection.listRow);
+    follow(m_selection.convertFrom);
+    follow(m_selection.convertInto);
+}
+
 bool ConverterSession::unitsPickable() const {
     const NodeKind kind = m_table.kindOf(m_selection.node);
     return kind == NodeKind::NumberSystem || kind == NodeKind::Quantity;

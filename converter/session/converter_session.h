@@ -60,6 +60,10 @@ public:
     std::optional<SessionChange> chooseNode(int node);
     // The selected node's text was renamed in place: the quantity stays, its name follows.
     void nodeRenamed(std::string name) { m_selection.quantityName = std::move(name); }
+    // Unit dragged of the shown quantity now stands at target, those between
+    // one place further: the pressed and picked units follow their units, so
+    // the conversion keeps converting between the units named in the panels.
+    void unitMoved(int dragged, int target);
     // A unit row pressed (either button).
     void pressUnit(int unit);
     // Only number-system and ordinary quantities convert; constants are looked up.

@@ -4,6 +4,9 @@
 #include "converter/table/table_file.h"
 #include "converter/table/view_plan.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace quantora {
 namespace {
 
@@ -246,15 +249,32 @@ EditOutcome deleteTreeItem(ConversionTable& table, int node) {
     return EditOutcome::success(parent);
 }
 
-EditOutcome insertTreeItem(ConversionTable& table, int dragged, int target) {
+bool canInsertTreeItem(const ConversionTable& table, int dragged, int target) {
     if (table.kindOf(dragged) != NodeKind::Quantity || target == dragged)
+        return false;
+    const NodeKind targetKind = table.kindOf(target);
+    if (targetKind == NodeKind::Quantity)
+        return true;
+    return targetKind == NodeKind::Category &&
+           table.allocation(table.allocationAtNode(dragged)).parentNode != target;
+}
+
+EditOutcome moveListItem(ConversionTable& table, int q, int dragged, int target) {
+    if (!validUnit(table, q, dragged) || !validUnit(table, q, target) || dragged == target)
+        return refused("LVDD01");
+    table.unit(q, std::max(dragged, target));  // storage complete before any swap
+    const int step = dragged < target ? 1 : -1;
+    for (int j = dragged; j != target; j += step)
+        std::swap(table.unit(q, j), table.unit(q, j + step));
+    table.changed = true;
+    return EditOutcome::success(target);
+}
+
+EditOutcome insertTreeItem(ConversionTable& table, int dragged, int target) {
+    if (!canInsertTreeItem(table, dragged, target))
         return refused("PITI01");
     const NodeKind targetKind = table.kindOf(target);
-    if (targetKind != NodeKind::Quantity && targetKind != NodeKind::Category)
-        return refused("PITI01");
     const int from = table.allocationAtNode(dragged);
-    if (targetKind == NodeKind::Category && table.allocation(from).parentNode == target)
-        return refused("PITI01");
 
     NodeAllocationEntry moved = takeAllocation(table, from);
     int at = 0;

@@ -53,6 +53,10 @@ EditOutcome insertListItem(ConversionTable& table, const UnitItem& unit, int q, 
 EditOutcome addListItem(ConversionTable& table, const UnitItem& unit, int q, int p);
 // Removes unit p of quantity q; nothing for a position outside its units (pDeleteListItem).
 bool deleteListItem(ConversionTable& table, int q, int p);
+// Unit dragged of quantity q dropped onto unit target: it takes the target's
+// position and the units between move one place towards where it was. Done
+// in place, so no step can lose the unit. The value: its new position.
+EditOutcome moveListItem(ConversionTable& table, int q, int dragged, int target);
 
 // Unit position 0 .. capacity marker of quantity q named exactly so; -1 if
 // none. A quantity counting more units than its storage holds is reported
@@ -73,6 +77,8 @@ EditOutcome deleteTreeItem(ConversionTable& table, int node);
 // The root, the two special quantities, the node itself and its own category
 // are refused (pInsertTreeItem).
 EditOutcome insertTreeItem(ConversionTable& table, int dragged, int target);
+// Whether insertTreeItem would move dragged onto target.
+bool canInsertTreeItem(const ConversionTable& table, int dragged, int target);
 
 // Rename in place of a category node, or of quantity q recorded when the
 // renaming of its node began. A quantity's name loses its surrounding

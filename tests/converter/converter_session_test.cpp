@@ -60,6 +60,17 @@ TEST_F(ConverterSessionTest, AnotherQuantityClearsTheUnitsTheSameKeepsThem) {
     EXPECT_EQ(m_session.selection().quantity, 4);
 }
 
+TEST_F(ConverterSessionTest, PickedUnitsFollowAMovedUnit) {
+    m_session.restore(5);
+    m_session.pickFrom(1);
+    m_session.pickInto(2);
+    m_session.unitMoved(1, 2);
+    EXPECT_EQ(m_session.selection().convertFrom, 2);
+    EXPECT_EQ(m_session.selection().convertInto, 1);
+    EXPECT_EQ(m_session.selection().unit, 1);
+    EXPECT_EQ(m_session.fromName(), "meter");
+}
+
 TEST_F(ConverterSessionTest, OnlyNumberSystemAndQuantitiesSetTheUnits) {
     for (int node : {1, 2, 4}) {
         choose(node);

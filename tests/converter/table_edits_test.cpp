@@ -253,6 +253,35 @@ TEST(TableEdits, AMovedQuantityTakesItsTargetsPlace) {
     EXPECT_EQ(everything(f.table), before);
 }
 
+TEST(TableEdits, AMovedUnitTakesItsTargetsPlace) {
+    Fixture f;
+    ASSERT_TRUE(addListItem(f.table, unitNamed("foot"), 3, 2).ok());
+    ASSERT_TRUE(addListItem(f.table, unitNamed("yard"), 3, 3).ok());
+    f.table.changed = false;
+    const auto names = [&f] {
+        std::string all;
+        for (int u = 1; u <= f.table.quantity(3).unitCount; ++u)
+            all += f.table.unit(3, u).name + ' ';
+        return all;
+    };
+    // First onto last and back, then a neighbour: every record travels whole.
+    EditOutcome moved = moveListItem(f.table, 3, 1, 4);
+    ASSERT_TRUE(moved.ok());
+    EXPECT_EQ(moved.value(), 4);
+    EXPECT_EQ(names(), "inch foot yard meter ");
+    EXPECT_EQ(f.table.unit(3, 4).memo, "SI base unit");
+    EXPECT_TRUE(f.table.changed);
+    EXPECT_EQ(moveListItem(f.table, 3, 4, 1).value(), 1);
+    EXPECT_EQ(moveListItem(f.table, 3, 3, 2).value(), 2);
+    EXPECT_EQ(names(), "meter foot inch yard ");
+
+    const std::string before = everything(f.table);
+    for (auto [dragged, target] : {std::pair{2, 2}, {0, 2}, {2, 5}, {5, 1}})
+        EXPECT_FALSE(moveListItem(f.table, 3, dragged, target).ok()) << dragged << " onto " << target;
+    EXPECT_FALSE(moveListItem(f.table, 99, 1, 2).ok());
+    EXPECT_EQ(everything(f.table), before);
+}
+
 TEST(TableEdits, DialogsStoreTrimmedTextAndMarkOnlyRealChanges) {
     Fixture f;
     const UnitItem inch = unitForEditing(f.table, 3, 2, UnitDialogKind::Unit);
@@ -333,6 +362,7 @@ TEST(TableEdits, ATableEditedByEveryOperationSavesAndLoadsBackTheSame) {
     EXPECT_EQ(t.unit(3, 2).memo, "first line second: line third");
     ASSERT_TRUE(addListItem(t, unitNamed("minute"), 4, 1).ok());
     ASSERT_TRUE(deleteListItem(t, 3, 3));
+    ASSERT_TRUE(moveListItem(t, 3, 2, 1).ok());
     ASSERT_TRUE(renameUnit(t, 4, 2, "min;ute"));
     EXPECT_TRUE(storeMemo(t, 4, 1, "SI\nbase unit"));
     ASSERT_TRUE(deleteTreeItem(t, 3).ok());
