@@ -7,15 +7,16 @@
 //
 // The work is split by concern: MainActions (menus, toolbar), QuantityViews
 // (tree and list), ConversionBoxes (value boxes, status panels, conversion),
-// MainLayout (geometry and drags), FileCommands (open and save),
-// EditCommands (editing commands, property dialogs, rename in place),
-// CommandDispatcher (dispatch, clipboard, periodic refresh), HintWindow.
+// DragAndDrop (dragging quantities and units), MainLayout (geometry and
+// splitter drags), FileCommands (open and save), EditCommands (editing commands, property dialogs, rename in
+// place), CommandDispatcher (dispatch, clipboard, periodic refresh), HintWindow.
 
 #include "converter/ui/batch_commands.h"
 #include "converter/ui/calculator_link.h"
 #include "converter/ui/command_dispatch.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/converter_context.h"
+#include "converter/ui/drag_and_drop.h"
 #include "converter/ui/edit_commands.h"
 #include "converter/ui/file_commands.h"
 #include "converter/ui/icon_set.h"
@@ -60,6 +61,7 @@ public:
     PrintCommands& printing() { return m_print; }
     OptionsCommand& options() { return m_options; }
     CalculatorLink& calculator() { return m_calculator; }
+    DragAndDrop& drags() { return m_drags; }
 
     void showHelpTopics() override;
     void showAbout() override;
@@ -98,6 +100,7 @@ private:
     MainActions m_actions;
     ConversionBoxes m_boxes;
     QuantityViews m_views;
+    DragAndDrop m_drags;
     MainLayout m_layout;
     FileCommands m_files;
     EditCommands m_edits;

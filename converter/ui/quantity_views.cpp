@@ -159,9 +159,9 @@ void QuantityViews::setNodeText(int node, const QString& text) {
 }
 
 void QuantityViews::selectNode(int node) {
-    if (node < 1 || node >= static_cast<int>(m_nodes.size()))
+    QTreeWidgetItem* item = nodeItem(node);
+    if (!item)
         return;
-    QTreeWidgetItem* item = m_nodes[static_cast<std::size_t>(node)];
     m_tree->setCurrentItem(item);
     m_tree->scrollToItem(item);
 }
@@ -324,16 +324,31 @@ void QuantityViews::listReleased(Qt::MouseButton button, Qt::KeyboardModifiers m
     if (!m_pressedUnit)
         return;
     ConverterSession& session = m_context.session;
-    SessionChange change;
-    if (button == Qt::LeftButton)
-        change = session.pickFrom(*m_pressedUnit);
-    else if (button == Qt::RightButton)
-        change = session.pickInto(*m_pressedUnit);
-    m_boxes.apply(change);
-    afterPick(change);
+    if (button == Qt::LeftButton || button == Qt::RightButton)
+        pickUnit(*m_pressedUnit, button == Qt::RightButton);
     if (button == Qt::LeftButton && modifiers.testFlag(Qt::ShiftModifier) && session.unitsPickable() &&
         !session.batchMode())
         emit memoWanted();
+}
+
+void QuantityViews::pickUnit(int unit, bool into) {
+    ConverterSession& session = m_context.session;
+    const SessionChange change = into ? session.pickInto(unit) : session.pickFrom(unit);
+    m_boxes.apply(change);
+    afterPick(change);
+}
+
+void QuantityViews::cancelUnitPopup() {
+    m_delay->stop();
+}
+
+int QuantityViews::nodeAt(const QPoint& viewportPos) const {
+    return nodeOf(m_tree->itemAt(viewportPos));
+}
+
+QTreeWidgetItem* QuantityViews::nodeItem(int node) const {
+    return node >= 1 && node < static_cast<int>(m_nodes.size()) ? m_nodes[static_cast<std::size_t>(node)]
+                                                                : nullptr;
 }
 
 void QuantityViews::listKey(bool shift) {

@@ -83,6 +83,14 @@ public:
     // The last press in the list hit a unit (not the empty area).
     bool unitUnderPress() const { return m_pressedUnit.has_value(); }
     RenameInPlace& rename() const { return *m_rename; }
+    // The tree node under a position of the tree's viewport; 0 for none.
+    int nodeAt(const QPoint& viewportPos) const;
+    QTreeWidgetItem* nodeItem(int node) const;
+    // Unit picked as convert-from or convert-into unit, as a left or a right
+    // click on its row picks it.
+    void pickUnit(int unit, bool into);
+    // A right click's pop-up still to come is not wanted any more.
+    void cancelUnitPopup();
 
 signals:
     // Shift with a left click on a unit: its memo, too.

@@ -237,6 +237,28 @@ QString UnitListView::nameOfRow(int row) const {
     return m_sorted->index(row, 0).data(Qt::DisplayRole).toString();
 }
 
+QIcon UnitListView::iconOfRow(int row) const {
+    return m_sorted->index(row, 0).data(Qt::DecorationRole).value<QIcon>();
+}
+
+void UnitListView::setDropTarget(std::optional<int> row) {
+    const QModelIndex target = row ? m_sorted->index(*row, 0) : QModelIndex();
+    if (target == m_dropTarget)
+        return;
+    const auto paint = [this](const QModelIndex& index, const QVariant& brush) {
+        for (int k = 0; k < m_sorted->columnCount(); ++k)
+            m_sorted->setData(index.siblingAtColumn(k), brush, Qt::BackgroundRole);
+    };
+    if (m_dropTarget.isValid())
+        paint(m_dropTarget, QVariant());
+    m_dropTarget = target;
+    if (target.isValid()) {
+        QColor color = palette().color(QPalette::Highlight);
+        color.setAlpha(96);
+        paint(target, QBrush(color));
+    }
+}
+
 std::optional<int> UnitListView::currentRow() const {
     const QModelIndex index = m_details->selectionModel()->currentIndex();
     if (!index.isValid())

@@ -7,6 +7,7 @@
 #include "converter/settings/list_columns.h"
 #include "converter/table/view_plan.h"
 
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 #include <array>
@@ -54,6 +55,9 @@ public:
     QRect rowRect(int row) const;
     int unitOfRow(int row) const;
     QString nameOfRow(int row) const;
+    QIcon iconOfRow(int row) const;
+    // The row a drag would drop on, drawn highlighted; none clears it.
+    void setDropTarget(std::optional<int> row);
     std::optional<int> currentRow() const;
     void selectRow(int row);
     // The row showing unit position unit, if any.
@@ -92,6 +96,7 @@ private:
     bool m_orderToggled = false;
     QAbstractItemDelegate* m_nameDelegate = nullptr;
     bool m_renameArmed = false;
+    QPersistentModelIndex m_dropTarget;
 };
 
 }  // namespace quantora
