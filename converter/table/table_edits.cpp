@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace quantora {
 namespace {
@@ -257,6 +258,51 @@ bool canInsertTreeItem(const ConversionTable& table, int dragged, int target) {
         return true;
     return targetKind == NodeKind::Category &&
            table.allocation(table.allocationAtNode(dragged)).parentNode != target;
+}
+
+namespace {
+
+// The ordinary quantity nodes under category node, in tree order.
+std::vector<int> quantitiesUnder(const ConversionTable& table, int category) {
+    std::vector<int> nodes;
+    for (int m = 1; m <= table.allocationCount; ++m) {
+        const int node = table.allocationNode(m);
+        if (table.allocation(m).parentNode == category && table.kindOf(node) == NodeKind::Quantity)
+            nodes.push_back(node);
+    }
+    return nodes;
+}
+
+int nodeOfQuantity(const ConversionTable& table, int q) {
+    for (int m = 1; m <= table.allocationCount; ++m) {
+        if (table.allocation(m).quantityNo == q)
+            return table.allocationNode(m);
+    }
+    return 0;
+}
+
+}  // namespace
+
+EditOutcome stepTreeItem(ConversionTable& table, int node, bool up) {
+    if (table.kindOf(node) != NodeKind::Quantity)
+        return refused("PITI01");
+    const NodeAllocationEntry entry = table.allocation(table.allocationAtNode(node));
+    const std::vector<int> siblings = quantitiesUnder(table, entry.parentNode);
+    const auto at = std::find(siblings.begin(), siblings.end(), node);
+    const int c = entry.parentNode - 1;
+    if (up && at != siblings.begin())
+        return insertTreeItem(table, node, *(at - 1));
+    if (up)
+        return c > 1 ? insertTreeItem(table, node, table.categoryNode(c - 1)) : refused("PITI01");
+    if (at + 1 != siblings.end()) {
+        // Onto a quantity lands before it: the next one comes up instead.
+        const EditOutcome swapped = insertTreeItem(table, *(at + 1), node);
+        return swapped ? EditOutcome::success(nodeOfQuantity(table, entry.quantityNo)) : swapped;
+    }
+    if (c >= table.categoryCount)
+        return refused("PITI01");
+    const std::vector<int> next = quantitiesUnder(table, table.categoryNode(c + 1));
+    return insertTreeItem(table, node, next.empty() ? table.categoryNode(c + 1) : next.front());
 }
 
 EditOutcome moveListItem(ConversionTable& table, int q, int dragged, int target) {

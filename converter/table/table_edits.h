@@ -79,6 +79,11 @@ EditOutcome deleteTreeItem(ConversionTable& table, int node);
 EditOutcome insertTreeItem(ConversionTable& table, int dragged, int target);
 // Whether insertTreeItem would move dragged onto target.
 bool canInsertTreeItem(const ConversionTable& table, int dragged, int target);
+// The keyboard's move of quantity node one place up or down among the
+// quantities of its category; from the first or the last place it goes to
+// the end of the category before or the start of the one after. The value:
+// the quantity's node afterwards.
+EditOutcome stepTreeItem(ConversionTable& table, int node, bool up);
 
 // Rename in place of a category node, or of quantity q recorded when the
 // renaming of its node began. A quantity's name loses its surrounding

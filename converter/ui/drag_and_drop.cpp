@@ -10,6 +10,7 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -80,12 +81,14 @@ DragAndDrop::DragAndDrop(ConverterContext& context, Parts parts, QObject* parent
 }
 
 void DragAndDrop::watchView(QAbstractItemView* view) {
+    view->installEventFilter(this);
     view->viewport()->setAcceptDrops(true);
     view->viewport()->installEventFilter(this);
 }
 
 DragAndDrop::Target DragAndDrop::targetOf(QObject* watched) const {
-    if (watched == m_parts.views.tree().viewport())
+    QTreeWidget& tree = m_parts.views.tree();
+    if (watched == tree.viewport() || watched == &tree)
         return Target::Tree;
     if (watched == &m_parts.boxes.input())
         return Target::ConvertFrom;
@@ -118,6 +121,9 @@ bool DragAndDrop::eventFilter(QObject* watched, QEvent* event) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             return moved(target, mouse->position().toPoint(), mouse->buttons());
         }
+        case QEvent::KeyPress:
+            return (target == Target::Tree || target == Target::List) &&
+                   stepKey(target, *static_cast<QKeyEvent*>(event));
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
@@ -363,19 +369,27 @@ void DragAndDrop::dropOnTree(int node) {
             m_parts.showHint(2);
             return;
         case DropVerdict::Move:
-            break;
+            moveQuantity([&](ConversionTable& table) { return insertTreeItem(table, m_dragged, node); });
+            return;
     }
-    // The expanded states are kept by node, and the nodes are about to move.
-    m_parts.views.preserveTree();
-    const EditOutcome outcome = insertTreeItem(m_context.table, m_dragged, node);
-    if (outcome)
-        m_parts.views.showNode(outcome.value());
 }
 
 void DragAndDrop::dropOnList(std::optional<int> row) {
     const int unit = row ? m_parts.views.list().unitOfRow(*row) : 0;
+    moveUnit(m_dragged, unit);
+}
+
+void DragAndDrop::moveQuantity(const std::function<EditOutcome(ConversionTable&)>& edit) {
+    // The expanded states are kept by node, and the nodes are about to move.
+    m_parts.views.preserveTree();
+    const EditOutcome outcome = edit(m_context.table);
+    if (outcome)
+        m_parts.views.showNode(outcome.value());
+}
+
+void DragAndDrop::moveUnit(int unit, int target) {
     const ConverterSettings& settings = m_context.settings;
-    switch (listDropVerdict(settings.sortUnit, settings.modify == 1, m_dragged, unit)) {
+    switch (listDropVerdict(settings.sortUnit, settings.modify == 1, unit, target)) {
         case DropVerdict::Refuse:
             return;
         case DropVerdict::SortedHint:
@@ -385,11 +399,37 @@ void DragAndDrop::dropOnList(std::optional<int> row) {
             break;
     }
     ConverterSession& session = m_context.session;
-    const EditOutcome outcome = moveListItem(m_context.table, session.selection().quantity, m_dragged, unit);
+    const EditOutcome outcome = moveListItem(m_context.table, session.selection().quantity, unit, target);
     if (!outcome)
         return;
-    session.unitMoved(m_dragged, unit);
+    session.unitMoved(unit, target);
     m_parts.views.refillList(outcome.value());
+}
+
+bool DragAndDrop::stepKey(Target target, const QKeyEvent& key) {
+    const bool up = key.key() == Qt::Key_Up;
+    if (key.modifiers() != (Qt::ControlModifier | Qt::ShiftModifier) || (!up && key.key() != Qt::Key_Down))
+        return false;
+    const ConverterSession& session = m_context.session;
+    if (target == Target::Tree) {
+        const int node = m_parts.views.currentNode();
+        if (session.batchMode() || !treeDragStarts(m_context.table, node, m_context.settings.modify == 1))
+            return true;
+        if (m_context.settings.sortGroup)
+            m_parts.showHint(2);
+        else
+            moveQuantity([&](ConversionTable& table) { return stepTreeItem(table, node, up); });
+        return true;
+    }
+    UnitListView& list = m_parts.views.list();
+    const std::optional<int> row = list.currentRow();
+    if (!row)
+        return true;
+    const int unit = list.unitOfRow(*row);
+    const int count = list.itemCount();
+    const int next = up ? unit - 1 : unit + 1;
+    moveUnit(unit, next >= 1 && next <= count ? next : 0);
+    return true;
 }
 
 }  // namespace quantora

@@ -1,7 +1,8 @@
 #pragma once
 // Dragging in the main window: a quantity node to another place in the tree,
 // a unit to another place in the list or onto a value box (where it is picked
-// as a click would pick it). While the pointer rests at the top or bottom
+// as a click would pick it); Ctrl+Shift+Up and Down move the selected
+// quantity or unit the same way from the keyboard. While the pointer rests at the top or bottom
 // edge of the dragged view, the view scrolls by itself (tmrWatch, tmrScroll).
 // The drop only decides; the table changes through the table edits.
 //
@@ -10,6 +11,7 @@
 //             -> timers stopped, flags cleared (mStopTimers)
 
 #include "converter/session/drag_rules.h"
+#include "converter/table/table_edits.h"
 #include "converter/ui/converter_context.h"
 
 #include <QObject>
@@ -21,6 +23,7 @@
 class QAbstractItemView;
 class QDrag;
 class QDropEvent;
+class QKeyEvent;
 class QMimeData;
 class QTimer;
 
@@ -74,6 +77,11 @@ private:
     void drop(Target target, const QPoint& pos);
     void dropOnTree(int node);
     void dropOnList(std::optional<int> row);
+    void moveQuantity(const std::function<EditOutcome(ConversionTable&)>& edit);
+    void moveUnit(int unit, int target);
+    // Ctrl+Shift+Up or Down in the tree or the list: the selected quantity or
+    // unit one place up or down, as a drop would move it. True when taken.
+    bool stepKey(Target target, const QKeyEvent& key);
     bool ownsDrag(const QMimeData* data) const;
     void clearHighlight();
     void stopTimers();

@@ -346,6 +346,10 @@ int QuantityViews::nodeAt(const QPoint& viewportPos) const {
     return nodeOf(m_tree->itemAt(viewportPos));
 }
 
+int QuantityViews::currentNode() const {
+    return nodeOf(m_tree->currentItem());
+}
+
 QTreeWidgetItem* QuantityViews::nodeItem(int node) const {
     return node >= 1 && node < static_cast<int>(m_nodes.size()) ? m_nodes[static_cast<std::size_t>(node)]
                                                                 : nullptr;

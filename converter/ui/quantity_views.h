@@ -86,6 +86,8 @@ public:
     // The tree node under a position of the tree's viewport; 0 for none.
     int nodeAt(const QPoint& viewportPos) const;
     QTreeWidgetItem* nodeItem(int node) const;
+    // The node of the tree's current item; 0 for none.
+    int currentNode() const;
     // Unit picked as convert-from or convert-into unit, as a left or a right
     // click on its row picks it.
     void pickUnit(int unit, bool into);

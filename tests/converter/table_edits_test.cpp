@@ -253,6 +253,34 @@ TEST(TableEdits, AMovedQuantityTakesItsTargetsPlace) {
     EXPECT_EQ(everything(f.table), before);
 }
 
+TEST(TableEdits, TheKeyboardStepsAQuantityThroughItsCategoryAndOn) {
+    Fixture f;
+    const auto layout = [&f] {
+        std::string text;
+        for (int c = 1; c <= f.table.categoryCount; ++c) {
+            text += f.table.category(c).name + ":";
+            for (int m = 1; m <= f.table.allocationCount; ++m) {
+                if (f.table.allocation(m).parentNode == c + 1)
+                    text += " " + f.table.quantity(f.table.allocation(m).quantityNo).name;
+            }
+            text += c < f.table.categoryCount ? " | " : "";
+        }
+        return text;
+    };
+    EXPECT_EQ(stepTreeItem(f.table, 7, false).value(), 8);
+    EXPECT_EQ(layout(), "Space: Time Length | Mechanics: Mass | Heat: Temperature");
+    EXPECT_EQ(stepTreeItem(f.table, 8, false).value(), 8);
+    EXPECT_EQ(layout(), "Space: Time | Mechanics: Length Mass | Heat: Temperature");
+    EXPECT_EQ(stepTreeItem(f.table, 8, true).value(), 8);
+    EXPECT_EQ(layout(), "Space: Time Length | Mechanics: Mass | Heat: Temperature");
+
+    const std::string before = everything(f.table);
+    // Nowhere further up or down, and never the special quantities.
+    for (auto [node, up] : {std::pair{7, true}, {10, false}, {5, false}, {2, false}})
+        EXPECT_FALSE(stepTreeItem(f.table, node, up).ok()) << node;
+    EXPECT_EQ(everything(f.table), before);
+}
+
 TEST(TableEdits, AMovedUnitTakesItsTargetsPlace) {
     Fixture f;
     ASSERT_TRUE(addListItem(f.table, unitNamed("foot"), 3, 2).ok());

@@ -155,6 +155,32 @@ private slots:
         QCOMPARE(fixture.output(), result);
     }
 
+    void theKeyboardMovesTheSelectedQuantityOrUnit() {
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
+        fixture.start();
+        Views views(fixture);
+        fixture.clickNode(kLengthNode);
+        const auto ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        QTest::keyClick(&views.tree, Qt::Key_Down, ctrlShift);
+        QCOMPARE(fixture.node(kLengthNode)->text(0), QStringLiteral("Time"));
+        QCOMPARE(fixture.window().session().selection().node, kTimeNode);
+        QCOMPARE(views.tree.currentItem()->text(0), QStringLiteral("Length"));
+
+        fixture.clickUnit(0, Qt::LeftButton);
+        QWidget* list = views.list.activeView();
+        QTest::keyClick(list, Qt::Key_Down, ctrlShift);
+        QTest::keyClick(list, Qt::Key_Down, ctrlShift);
+        QCOMPARE(views.unitNames().join(u','), QStringLiteral("kilometer,inch,meter,foot,mile"));
+        QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
+        // The first unit stays first; a sorted list explains why nothing moves.
+        views.list.selectRow(0);
+        QTest::keyClick(list, Qt::Key_Up, ctrlShift);
+        QCOMPARE(views.list.nameOfRow(0), QStringLiteral("kilometer"));
+        fixture.window().views().toggleListSort();
+        QTest::keyClick(list, Qt::Key_Down, ctrlShift);
+        QCOMPARE(fixture.window().hints().currentHint(), 3);
+    }
+
     void aUnitDroppedOnAValueBoxIsPickedEvenWhenEditingIsOff() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.setSetting("Option", "Modify", QStringLiteral("0"));
