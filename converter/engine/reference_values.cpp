@@ -1,7 +1,11 @@
 #include "converter/engine/reference_values.h"
 
+#include "common/numeric_text.h"
 #include "common/text_rules.h"
 #include "converter/engine/linear_conversion.h"
+
+#include <cmath>
+#include <cstdio>
 
 namespace quantora {
 namespace {
@@ -61,6 +65,54 @@ ReferenceTable referenceTable(const ConversionTable& table, int q, int from, int
         out.rows.push_back(std::move(row));
     }
     return out;
+}
+
+void rebaseReferences(ConversionTable& table, int q, const UnitItem& formerFirst) {
+    if (q < 1 || q > table.quantityCount || !validUnit(table, q, 1))
+        return;
+    const UnitItem& first = table.unit(q, 1);
+    // A zero rate would turn every value into 0 and lose them for good.
+    const auto zeroRate = [](const UnitItem& unit) {
+        return !(std::fabs(common::numericTextValue(common::commaToDot(unit.rate))) > 0);
+    };
+    if (zeroRate(formerFirst) || zeroRate(first))
+        return;
+    const LinearFactors factors(formerFirst, first);
+    for (int i = 1; i <= table.quantity(q).refCount; ++i) {
+        std::string& value = table.reference(q, i).value;
+        const std::optional<double> number = common::strictDecimalValue(common::commaToDot(value));
+        const ConvertResult result = factors.apply(number.value_or(0));
+        if (!number || !factors.valid() || result.fault)
+            continue;
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.15G", result.value);
+        value = digits;
+        table.changed = true;
+    }
+}
+
+namespace {
+
+UnitItem firstUnit(const ConversionTable& table, int q) {
+    return q >= 1 && q <= table.quantityCount ? table.unit(q, 1) : UnitItem{};
+}
+
+}  // namespace
+
+EditOutcome moveUnit(ConversionTable& table, int q, int dragged, int target) {
+    const UnitItem formerFirst = firstUnit(table, q);
+    EditOutcome moved = moveListItem(table, q, dragged, target);
+    if (moved && (dragged == 1 || target == 1))
+        rebaseReferences(table, q, formerFirst);
+    return moved;
+}
+
+bool deleteUnit(ConversionTable& table, int q, int p) {
+    const UnitItem formerFirst = firstUnit(table, q);
+    const bool deleted = deleteListItem(table, q, p);
+    if (deleted && p == 1)
+        rebaseReferences(table, q, formerFirst);
+    return deleted;
 }
 
 }  // namespace quantora

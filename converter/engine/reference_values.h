@@ -6,6 +6,7 @@
 #include "common/decimal_separator.h"
 #include "converter/engine/result_format.h"
 #include "converter/table/conversion_table.h"
+#include "converter/table/table_edits.h"
 
 #include <string>
 #include <vector>
@@ -35,5 +36,16 @@ bool compactReferences(ConversionTable& table, int q);
 // outside the table gives no rows.
 ReferenceTable referenceTable(const ConversionTable& table, int q, int from, int into,
                               const NotationOptions& notation, common::DecimalSeparator separator);
+
+// Unit 1 of quantity q is no longer formerFirst: each reference value is
+// converted from formerFirst into the new unit 1 (15 significant digits), so
+// every item keeps the magnitude it names. A value that is no number, or
+// whose conversion faults, stays as it is.
+void rebaseReferences(ConversionTable& table, int q, const UnitItem& formerFirst);
+
+// moveListItem and deleteListItem, with the reference values rebased when
+// the first unit changes.
+EditOutcome moveUnit(ConversionTable& table, int q, int dragged, int target);
+bool deleteUnit(ConversionTable& table, int q, int p);
 
 }  // namespace quantora

@@ -1,5 +1,6 @@
 #include "converter/ui/drag_and_drop.h"
 
+#include "converter/engine/reference_values.h"
 #include "converter/table/table_edits.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/quantity_views.h"
@@ -399,7 +400,8 @@ void DragAndDrop::moveUnit(int unit, int target) {
             break;
     }
     ConverterSession& session = m_context.session;
-    const EditOutcome outcome = moveListItem(m_context.table, session.selection().quantity, unit, target);
+    const EditOutcome outcome =
+        quantora::moveUnit(m_context.table, session.selection().quantity, unit, target);
     if (!outcome)
         return;
     session.unitMoved(unit, target);

@@ -1,5 +1,6 @@
 #include "converter/ui/edit_commands.h"
 
+#include "converter/engine/reference_values.h"
 #include "converter/settings/dimension_check.h"
 #include "converter/table/view_plan.h"
 #include "converter/ui/category_properties_dialog.h"
@@ -216,7 +217,7 @@ void EditCommands::openRemoval(DeleteTarget target) {
         if (target == DeleteTarget::TreeNode) {
             m_parts.views.preserveTree();
             afterTreeEdit(deleteTreeItem(m_context.table, node));
-        } else if (deleteListItem(m_context.table, q, u)) {
+        } else if (deleteUnit(m_context.table, q, u)) {
             // The position pressed now holds the next unit, which nobody chose.
             m_context.session.pressUnit(0);
             m_parts.views.refillList(0);

@@ -1,5 +1,6 @@
 // The quick reference's rows: compacting empty names, stored values before
-// both units are chosen, converted values after.
+// both units are chosen, converted values after, and the values following a
+// new first unit.
 
 #include "converter/engine/reference_values.h"
 #include "table_test_support.h"
@@ -52,6 +53,29 @@ TEST_F(ReferenceValues, StoredValuesUntilBothUnitsAreChosenThenConverted) {
     EXPECT_EQ(shown.rows[1].fromValue, "  ");       // a blank value keeps its column
     EXPECT_EQ(shown.rows[2].intoValue, "8848,86");  // a typed decimal comma reads as a point
     EXPECT_TRUE(referenceTable(table, 0, 1, 2, {}, common::DecimalSeparator::Dot).rows.empty());
+}
+
+TEST_F(ReferenceValues, ANewFirstUnitTakesTheValuesAlongInItsOwnTerms) {
+    table.reference(1, 2).value = "about 3";
+    ASSERT_TRUE(moveUnit(table, 1, 2, 1).ok());
+    EXPECT_EQ(table.unit(1, 1).name, "kilometer");
+    EXPECT_EQ(table.reference(1, 1).value, "42.195");
+    EXPECT_EQ(table.reference(1, 2).value, "about 3");  // no number: left as typed
+    EXPECT_EQ(table.reference(1, 5).value, "8.84886");
+    // And back, with no digits gained on the way.
+    ASSERT_TRUE(moveUnit(table, 1, 1, 2).ok());
+    EXPECT_EQ(table.reference(1, 1).value, "42195");
+    EXPECT_EQ(table.reference(1, 5).value, "8848.86");
+
+    // Removing the first unit hands the values to the next one.
+    ConversionTable removed = table;
+    ASSERT_TRUE(deleteUnit(removed, 1, 1));
+    EXPECT_EQ(removed.reference(1, 1).value, "42.195");
+
+    // A first unit without a rate cannot carry the values: they stay.
+    table.unit(1, 2).rate = "0";
+    ASSERT_TRUE(moveUnit(table, 1, 2, 1).ok());
+    EXPECT_EQ(table.reference(1, 1).value, "42195");
 }
 
 }  // namespace
