@@ -49,7 +49,7 @@ CommandDispatcher::CommandDispatcher(ConverterContext& context, QWidget& window,
           static_cast<QWidget*>(&parts.views.tree())}) {
         target->installEventFilter(this);
     }
-    for (QWidget* view : parts.views.list().findChildren<QAbstractItemView*>())
+    for (QWidget* view : parts.views.list().looks())
         view->installEventFilter(this);
     connect(&parts.views.list(), &UnitListView::viewCreated, this,
             [this](QAbstractItemView* view) { view->installEventFilter(this); });

@@ -72,7 +72,7 @@ DragAndDrop::DragAndDrop(ConverterContext& context, Parts parts, QObject* parent
 
     watchView(&m_parts.views.tree());
     UnitListView& list = m_parts.views.list();
-    for (QAbstractItemView* view : list.findChildren<QAbstractItemView*>())
+    for (QAbstractItemView* view : list.looks())
         watchView(view);
     connect(&list, &UnitListView::viewCreated, this, &DragAndDrop::watchView);
     for (QLineEdit* box : {&m_parts.boxes.input(), &m_parts.boxes.output()}) {
@@ -95,8 +95,11 @@ DragAndDrop::Target DragAndDrop::targetOf(QObject* watched) const {
         return Target::ConvertFrom;
     if (watched == &m_parts.boxes.output())
         return Target::ConvertInto;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    return widget && m_parts.views.list().isAncestorOf(widget) ? Target::List : Target::None;
+    for (QAbstractItemView* look : m_parts.views.list().looks()) {
+        if (watched == look || watched == look->viewport())
+            return Target::List;
+    }
+    return Target::None;
 }
 
 bool DragAndDrop::eventFilter(QObject* watched, QEvent* event) {

@@ -61,7 +61,7 @@ QuantityViews::QuantityViews(ConverterContext& context, QWidget& window, QWidget
         view->installEventFilter(this);
         view->viewport()->installEventFilter(this);
     };
-    for (QAbstractItemView* view : m_list->findChildren<QAbstractItemView*>())
+    for (QAbstractItemView* view : m_list->looks())
         watch(view);
     connect(m_list, &UnitListView::viewCreated, this, watch);
     connect(m_list, &UnitListView::firstColumnClicked, m_list, &UnitListView::toggleSortDirection);

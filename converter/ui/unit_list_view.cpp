@@ -209,6 +209,13 @@ void UnitListView::toggleSortDirection() {
         m_sorted->sort(0, m_order);
 }
 
+std::vector<QAbstractItemView*> UnitListView::looks() const {
+    std::vector<QAbstractItemView*> views{m_details};
+    if (m_list)
+        views.push_back(m_list);
+    return views;
+}
+
 QAbstractItemView* UnitListView::activeView() const {
     return m_view == ViewStyle::List ? static_cast<QAbstractItemView*>(m_list)
                                      : static_cast<QAbstractItemView*>(m_details);

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class QAbstractItemDelegate;
 class QAbstractItemView;
@@ -46,6 +47,9 @@ public:
     // A click on the first column header: descending first, then ascending, ...
     void toggleSortDirection();
 
+    // The looks made so far (Details, and List once asked for); their
+    // headers are no looks.
+    std::vector<QAbstractItemView*> looks() const;
     // The view that is shown and its viewport, where clicks land.
     QAbstractItemView* activeView() const;
     QWidget* activeViewport() const;

@@ -199,6 +199,7 @@ private slots:
         auto* header = fixture.find<QTableView>("ListView1Details")->horizontalHeader();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 5, 5));
         QCOMPARE(list->nameOfRow(0), QStringLiteral("mile"));
+        QCOMPARE(fixture.panel(2), QString());  // a title is no unit
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(1) + 5, 5));
         QCOMPARE(list->nameOfRow(0), QStringLiteral("mile"));
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 5, 5));
