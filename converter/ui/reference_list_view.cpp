@@ -1,5 +1,7 @@
 #include "converter/ui/reference_list_view.h"
 
+#include <QCursor>
+#include <QDrag>
 #include <QDropEvent>
 
 namespace quantora {
@@ -51,14 +53,26 @@ bool ReferenceListView::edit(const QModelIndex& index, EditTrigger trigger, QEve
     return QTreeWidget::edit(index.siblingAtColumn(0), trigger, event);
 }
 
+// The view's own drag would remove the dragged row once a move is done;
+// here the drop has refilled the list from the table already.
+void ReferenceListView::startDrag(Qt::DropActions /*supportedActions*/) {
+    QTreeWidgetItem* item = currentItem();
+    if (!item)
+        return;
+    const QRect row = visualItemRect(item);
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mimeData({item}));
+    drag->setPixmap(viewport()->grab(QRect(0, row.top(), viewport()->width(), row.height())));
+    drag->setHotSpot(viewport()->mapFromGlobal(QCursor::pos()) - QPoint(0, row.top()));
+    drag->exec(Qt::MoveAction);
+}
+
 void ReferenceListView::dropEvent(QDropEvent* event) {
     if (event->source() != this) {
         event->ignore();
         return;
     }
-    // A copy, as far as the drag knows: it removes nothing once the drop is done.
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    event->acceptProposedAction();
     stopAutoScroll();
     setState(NoState);
     viewport()->update();

@@ -33,6 +33,7 @@ signals:
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
     void dropEvent(QDropEvent* event) override;
 };
 
