@@ -248,6 +248,9 @@ void ReferenceWindow::place() {
 }
 
 void ReferenceWindow::refresh(bool force) {
+    // The periodic refresh waits while a name is edited: a refill would take the editor.
+    if (!force && m_list->editing())
+        return;
     const Selection& selection = m_context.session.selection();
     const int q = selection.quantity;
     const bool compacted = compactReferences(m_context.table, q);
