@@ -66,6 +66,11 @@ CategoryDialogField categoryDialogKey(std::string_view typed) {
     return firstMatch<F>(typed, {{"I", F::Icon}, {"N", F::Name}});
 }
 
+ReferenceDialogField referenceDialogKey(std::string_view typed) {
+    using F = ReferenceDialogField;
+    return firstMatch<F>(typed, {{"N", F::Name}, {"V", F::Value}});
+}
+
 int listHeaderDialogKey(std::string_view typed) {
     const std::string first = firstCharacter(typed);
     if (first.size() == 1 && first[0] >= '1' && first[0] <= '4')

@@ -40,6 +40,10 @@ ConstantDialogField constantDialogKey(std::string_view typed, const std::array<s
 enum class CategoryDialogField { None, Icon, Name };
 CategoryDialogField categoryDialogKey(std::string_view typed);
 
+// The reference item dialog: N, V.
+enum class ReferenceDialogField { None, Name, Value };
+ReferenceDialogField referenceDialogKey(std::string_view typed);
+
 // The list header dialog: "1" to "4" and R; the header box 0 to 3, -1 for none.
 int listHeaderDialogKey(std::string_view typed);
 

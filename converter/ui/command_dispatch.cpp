@@ -360,17 +360,25 @@ void CommandDispatcher::showFind() {
 
 void CommandDispatcher::showReference() {
     if (!m_reference) {
-        const auto take = [this](const QString& value, bool converted) {
+        ReferenceWindow::Hooks hooks;
+        hooks.take = [this](const QString& value, bool converted) {
             // A value as stored is in unit 1: that becomes the convert-from unit.
             if (!converted)
                 m_parts.boxes.apply(m_context.session.pickFrom(1));
             m_parts.boxes.input().setText(value);
             m_parts.boxes.input().setFocus();
         };
-        m_reference = new ReferenceWindow(m_context, take, &m_window);
+        // The commands (Save among them) show the change at once, not at the next tick.
+        hooks.edited = [this] { refresh(); };
+        hooks.restoreTopmost = m_parts.restoreTopmost;
+        m_reference = new ReferenceWindow(m_context, m_parts.icons, std::move(hooks), &m_window);
     }
     m_reference->show();
     m_reference->raise();
+}
+
+ReferenceWindow* CommandDispatcher::referenceWindow() const {
+    return m_reference;
 }
 
 void CommandDispatcher::offerSwap(const QPoint& globalPos) {

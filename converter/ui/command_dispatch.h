@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,7 @@ class ConversionBoxes;
 class EditCommands;
 class FileCommands;
 class FindWindow;
+class IconSet;
 class ReferenceWindow;
 class QuantityViews;
 
@@ -52,6 +54,8 @@ public:
         EditCommands& edits;
         WindowCommands& window;
         CalculatorLink& calculator;
+        const IconSet& icons;
+        std::function<void()> restoreTopmost;  // after a dialog of the quick reference closes
     };
     CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts);
 
@@ -72,6 +76,8 @@ public:
     void showFind();
     // The quick reference window, opened or brought to the front (Tools "&Quick Reference").
     void showReference();
+    // The quick reference window while it is open.
+    ReferenceWindow* referenceWindow() const;
 
     // The swap pop-up at a screen position, when both units are chosen.
     void offerSwap(const QPoint& globalPos);

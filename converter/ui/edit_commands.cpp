@@ -6,6 +6,7 @@
 #include "converter/ui/category_properties_dialog.h"
 #include "converter/ui/constant_properties_dialog.h"
 #include "converter/ui/conversion_boxes.h"
+#include "converter/ui/dialog_parts.h"
 #include "converter/ui/dimensions_dialog.h"
 #include "converter/ui/display_styles.h"
 #include "converter/ui/help_window.h"
@@ -263,13 +264,7 @@ void EditCommands::showDimensions() {
 }
 
 void EditCommands::show(QDialog* dialog) {
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    setStayOnTop(*dialog, 1);
-    connect(dialog, &QDialog::finished, this, [this] {
-        if (m_hooks.restoreTopmost)
-            m_hooks.restoreTopmost();
-    });
-    dialog->open();
+    openOnTop(*dialog, m_hooks.restoreTopmost);
 }
 
 void EditCommands::showHelp(QWidget& dialog, int topic) {

@@ -1,6 +1,7 @@
 #include "converter/ui/list_properties_dialog.h"
 
 #include "converter/settings/dialog_keys.h"
+#include "converter/ui/dialog_parts.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -9,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace quantora {
@@ -45,25 +45,12 @@ ListPropertiesDialog::ListPropertiesDialog(const Input& input, QWidget* owner) :
         m_boxes[static_cast<std::size_t>(c)] = box;
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    help->setObjectName(QStringLiteral("cmdHelp"));
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
-    buttons->addButton(help, QDialogButtonBox::HelpRole);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(kHelpTopic); });
-    ok->setDefault(true);
+    const DialogButtons buttons = makeDialogButtons(*this, [this] { emit helpRequested(kHelpTopic); });
 
     auto* box = new QVBoxLayout(this);
     box->setSizeConstraint(QLayout::SetFixedSize);
     box->addWidget(frame);
-    box->addWidget(buttons);
+    box->addWidget(buttons.box);
     m_boxes[0]->setFocus();
     m_boxes[0]->selectAll();
 }

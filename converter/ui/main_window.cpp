@@ -16,6 +16,7 @@
 #include "converter/ui/main_layout.h"
 #include "converter/ui/memo_window.h"
 #include "converter/ui/quantity_views.h"
+#include "converter/ui/reference_window.h"
 #include "converter/ui/topmost.h"
 #include "converter/ui/unit_list_view.h"
 
@@ -83,7 +84,9 @@ MainWindow::MainWindow(ConverterContext& context, const IconSet& icons, FileChoo
               {[this] { saveSettings(); }, [this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}),
       m_edits(context, *this, {m_views, m_boxes, icons}, {[this] { restoreTopmost(); }}),
       m_calculator(context, *this, m_actions, m_boxes),
-      m_commands(context, *this, {m_actions, m_views, m_boxes, m_files, m_edits, *this, m_calculator}),
+      m_commands(context, *this,
+                 {m_actions, m_views, m_boxes, m_files, m_edits, *this, m_calculator, icons,
+                  [this] { restoreTopmost(); }}),
       m_batch(context, *this, chooser, m_views, m_boxes),
       m_print(context, *this, {[this] { setStayOnTop(*this, 0); }, [this] { restoreTopmost(); }}),
       m_options(context, {*this, m_actions, m_views, m_boxes, chooser, [this] { applyToolsMenu(); },
@@ -318,8 +321,9 @@ void MainWindow::exitProgram() {
 void MainWindow::restoreTopmost() {
     setStayOnTop(*this, m_context.settings.stayTop);
     // The open windows in their order, each taking the topmost state.
-    for (QWidget* open : {static_cast<QWidget*>(m_hint->isOpen() ? m_hint : nullptr),
-                          static_cast<QWidget*>(m_edits.memoWindow())}) {
+    for (QWidget* open :
+         {static_cast<QWidget*>(m_hint->isOpen() ? m_hint : nullptr),
+          static_cast<QWidget*>(m_edits.memoWindow()), static_cast<QWidget*>(m_commands.referenceWindow())}) {
         if (!open)
             continue;
         setStayOnTop(*this, 0);

@@ -1,5 +1,6 @@
 #include "converter/ui/property_pages_dialog.h"
 
+#include "converter/ui/dialog_parts.h"
 #include "converter/ui/icon_choice.h"
 
 #include <QDialogButtonBox>
@@ -20,7 +21,7 @@ PropertyPagesDialog::PropertyPagesDialog(const IconSet& icons, const Frame& fram
       m_fields(new QGridLayout),
       m_icon(nullptr),
       m_memo(new QPlainTextEdit),
-      m_ok(new QPushButton(QStringLiteral("OK"), this)),
+      m_ok(nullptr),
       m_textFont(frame.textFont) {
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
 
@@ -46,25 +47,14 @@ PropertyPagesDialog::PropertyPagesDialog(const IconSet& icons, const Frame& fram
     memoBox->addWidget(m_memo);
     m_tabs->addTab(memoPage, frame.memoTitle);
 
-    m_ok->setObjectName(QStringLiteral("cmdOK"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
-    help->setObjectName(QStringLiteral("cmdHelp"));
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(m_ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
-    buttons->addButton(help, QDialogButtonBox::HelpRole);
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     const int topic = frame.helpTopic;
-    connect(help, &QPushButton::clicked, this, [this, topic] { emit helpRequested(topic); });
+    const DialogButtons buttons = makeDialogButtons(*this, [this, topic] { emit helpRequested(topic); });
+    m_ok = buttons.ok;
 
     auto* box = new QVBoxLayout(this);
     box->addWidget(m_tabs);
-    box->addWidget(buttons);
+    box->addWidget(buttons.box);
     connect(m_tabs, &QTabWidget::currentChanged, this, &PropertyPagesDialog::pageChosen);
-    m_ok->setDefault(true);
 }
 
 QLineEdit* PropertyPagesDialog::addTextBox(const QString& name) {
@@ -108,10 +98,8 @@ void PropertyPagesDialog::pageChosen(int page) {
 }
 
 void PropertyPagesDialog::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
-    const bool plainKey = !typed.isEmpty() && typed.at(0).isPrint() &&
-                          !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (plainKey) {
+    const QString typed = plainKeyText(*event);
+    if (!typed.isEmpty()) {
         accessKey(typed);
         m_ok->setDefault(true);
         event->accept();

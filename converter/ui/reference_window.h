@@ -5,6 +5,12 @@
 // value to the convert-from box on a double-click or Enter. Placed at the top
 // right of the screen unless a position was kept; always on top; Escape
 // closes it and closing keeps its position, size and column widths.
+//
+// Its items are edited here: the pop-up menu (and its keys: Ctrl+N add, Ins
+// insert, Del delete, Alt+Enter properties) opens the item dialog or the
+// removal question, F2 renames a row's name in place, and a row dragged onto
+// another moves right after it. Each edit goes through the table's reference
+// edits, then the list is refilled from the table.
 
 #include "converter/ui/converter_context.h"
 
@@ -13,9 +19,20 @@
 #include <functional>
 #include <tuple>
 
+class QAction;
+class QMenu;
+class QTimer;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace quantora {
+
+class IconSet;
+class ReferenceListView;
+enum class ReferenceDialogMode;
+
+// The pop-up menu's items, by their index in mnuMenuArray.
+enum class ReferenceMenuItem { Add = 0, Insert = 1, Delete = 2, Properties = 4 };
 
 class ReferenceWindow : public QWidget {
     Q_OBJECT
@@ -23,12 +40,20 @@ public:
     // take: the value of a row in the convert-from unit, or as stored (in
     // unit 1) while no units are chosen.
     using Take = std::function<void(const QString& value, bool converted)>;
-    ReferenceWindow(ConverterContext& context, Take take, QWidget* owner);
+    struct Hooks {
+        Take take;
+        std::function<void()> edited;          // after any change to the table
+        std::function<void()> restoreTopmost;  // after a dialog or a message closes
+    };
+    ReferenceWindow(ConverterContext& context, const IconSet& icons, Hooks hooks, QWidget* owner);
 
     // Compacts and refills the list for the selection (pUpdateRefListView,
     // pUpdateRefValues); unchanged selection and items: nothing to do unless forced.
     void refresh(bool force = false);
-    QTreeWidget& list() const { return *m_list; }
+    QTreeWidget& list() const;
+
+    // One command of the pop-up menu, on the selected row where it needs one.
+    void command(ReferenceMenuItem item);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,12 +62,29 @@ protected:
 private:
     void place();
     void takeRow(int row);
+    void buildMenu();
+    // A right press: Insert and Delete only over a row, which becomes the selected one.
+    void offerMenu(const QPoint& pos);
+    void enableRowCommands(bool onRow);
+    void openItemDialog(ReferenceDialogMode mode, int position);
+    void openRemoval(int position);
+    // After a dialog or a message: the topmost states restored, this window active.
+    void dialogClosed();
+    void renamed(QTreeWidgetItem* item, int column);
+    void moveRow(int dragged, int target);
+    // Refills the list, selects the item at position and tells the main window.
+    void afterEdit(int position);
+    int shownQuantity() const { return std::get<0>(m_shown); }
 
     ConverterContext& m_context;
-    Take m_take;
-    QTreeWidget* m_list;
+    const IconSet& m_icons;
+    Hooks m_hooks;
+    ReferenceListView* m_list;
+    QMenu* m_menu;
+    QTimer* m_wait;                                          // tmrWait: the refresh after a rename
     std::tuple<int, int, int, int> m_shown{-1, -1, -1, -1};  // quantity, from, into, item count
     bool m_converted = false;
+    bool m_filling = false;
 };
 
 }  // namespace quantora

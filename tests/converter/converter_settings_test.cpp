@@ -20,7 +20,7 @@ TEST(ConverterSettings, SaveWritesEveryKeyAsTextAndReadsBack) {
     s.hintFlags = {1, 0, 1, 1, 0, 1};
     s.fontName[5] = "DejaVu Sans Mono";
     s.headerText[2][1] = "Notes";
-    saveConverterSettings(store, s);
+    ASSERT_TRUE(saveConverterSettings(store, s).ok());
     EXPECT_EQ(stored(store, "Option", "ShowError"), "True");
     EXPECT_EQ(stored(store, "Form", "BoxWidthRatio"), "1.5");
     EXPECT_EQ(stored(store, "Form", "HeaderWidth22"), "300");
@@ -84,7 +84,7 @@ TEST(ConverterSettings, EveryNumberReadsBackAtItsLimits) {
         s.limits = ends.dim;
 
         common::MemorySettingsStore first;
-        saveConverterSettings(first, s);
+        ASSERT_TRUE(saveConverterSettings(first, s).ok());
         const common::Outcome<ConverterSettings> read = readConverterSettings(first);
         ASSERT_FALSE(!read.notices().empty()) << read.notices().front().text << " at " << ends.measure;
         EXPECT_EQ(read.value().window.width, ends.measure);
@@ -94,7 +94,7 @@ TEST(ConverterSettings, EveryNumberReadsBackAtItsLimits) {
         EXPECT_EQ(read.value().limits, s.limits);
         // Written again, every key holds the same text.
         common::MemorySettingsStore second;
-        saveConverterSettings(second, read.value());
+        ASSERT_TRUE(saveConverterSettings(second, read.value()).ok());
         for (const std::string& address : first.writeOrder()) {
             const auto slash = address.find('/', address.find('/') + 1);
             const std::string section = address.substr(address.find('/') + 1, slash - address.find('/') - 1);

@@ -103,8 +103,9 @@ TEST_P(HelpDocumentTest, linksLeadToAnchorsAndTheContentsListsEveryTopic) {
     const std::string contents = html.substr(0, html.find("name=\"topic"));
     const std::set<std::string> listed = matches(contents, std::regex(R"re(href="#([^"]+)")re"));
     for (const std::string& anchor : anchors) {
-        if (anchor.rfind("topic", 0) == 0)
+        if (anchor.rfind("topic", 0) == 0) {
             EXPECT_TRUE(listed.count(anchor)) << anchor << " is missing from the contents";
+        }
     }
 }
 
