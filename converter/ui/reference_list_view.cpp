@@ -21,6 +21,9 @@ ReferenceListView::ReferenceListView(QWidget* parent) : QTreeWidget(parent) {
 
 void ReferenceListView::addRow(const QStringList& texts) {
     auto* item = new QTreeWidgetItem(texts);
+    // The default columns are narrow: the whole text is a hover away.
+    for (int k = 0; k < texts.size(); ++k)
+        item->setToolTip(k, texts[k]);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsDragEnabled |
                    Qt::ItemIsDropEnabled | Qt::ItemNeverHasChildren);
     addTopLevelItem(item);
