@@ -9,6 +9,11 @@
 
 namespace quantora {
 
+// A sorted tree or list can neither be scrolled by a drag nor rearranged.
+inline constexpr int kSortedTreeScrollHint = 0;
+inline constexpr int kSortedListScrollHint = 1;
+inline constexpr int kSortedTreeMoveHint = 2;
+inline constexpr int kSortedListMoveHint = 3;
 inline constexpr int kDecimalSepHint = 5;
 
 // The text of hint index; lines separated by "\n". Hint 5 names the

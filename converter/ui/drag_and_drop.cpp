@@ -1,6 +1,7 @@
 #include "converter/ui/drag_and_drop.h"
 
 #include "converter/engine/reference_values.h"
+#include "converter/settings/hint_texts.h"
 #include "converter/table/table_edits.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/quantity_views.h"
@@ -186,12 +187,8 @@ bool DragAndDrop::moved(Target target, const QPoint& pos, Qt::MouseButtons butto
 void DragAndDrop::startTreeDrag(int node) {
     m_source = Source::Tree;
     m_dragged = node;
-    m_watching.emplace(m_context.settings.scrollDownDelay, m_context.settings.showHintDelay);
-    m_watch->start();
     const QTreeWidgetItem* item = m_parts.views.nodeItem(node);
-    auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(kDragFormat), processTag());
-    run(data, dragPicture(item->icon(0), item->text(0), m_parts.views.tree()));
+    run(dragPicture(item->icon(0), item->text(0), m_parts.views.tree()), true);
 }
 
 void DragAndDrop::startListDrag(int row) {
@@ -200,16 +197,17 @@ void DragAndDrop::startListDrag(int row) {
     m_source = Source::List;
     m_dragged = list.unitOfRow(row);
     // The List look flows sideways: it has no top and bottom edge to rest at.
-    if (list.viewStyle() == ViewStyle::Details) {
+    run(dragPicture(list.iconOfRow(row), list.nameOfRow(row), *list.activeView()),
+        list.viewStyle() == ViewStyle::Details);
+}
+
+void DragAndDrop::run(const QPixmap& picture, bool watched) {
+    if (watched) {
         m_watching.emplace(m_context.settings.scrollDownDelay, m_context.settings.showHintDelay);
         m_watch->start();
     }
     auto* data = new QMimeData;
     data->setData(QString::fromLatin1(kDragFormat), processTag());
-    run(data, dragPicture(list.iconOfRow(row), list.nameOfRow(row), *list.activeView()));
-}
-
-void DragAndDrop::run(QMimeData* data, const QPixmap& picture) {
     QPointer<QDrag> drag = new QDrag(draggedView()->viewport());
     drag->setMimeData(data);
     drag->setPixmap(picture);
@@ -273,7 +271,7 @@ void DragAndDrop::watchTick(const QPoint& pointer) {
             m_source = Source::None;
             stopTimers();
             clearHighlight();
-            m_parts.showHint(tree ? 0 : 1);
+            m_parts.showHint(tree ? kSortedTreeScrollHint : kSortedListScrollHint);
             return;
     }
 }
@@ -365,17 +363,16 @@ void DragAndDrop::drop(Target target, const QPoint& pos) {
     }
 }
 
+bool DragAndDrop::goesAhead(DropVerdict verdict, int sortedHint) {
+    if (verdict == DropVerdict::SortedHint)
+        m_parts.showHint(sortedHint);
+    return verdict == DropVerdict::Move;
+}
+
 void DragAndDrop::dropOnTree(int node) {
-    switch (treeDropVerdict(m_context.table, m_context.settings.sortGroup, m_dragged, node)) {
-        case DropVerdict::Refuse:
-            return;
-        case DropVerdict::SortedHint:
-            m_parts.showHint(2);
-            return;
-        case DropVerdict::Move:
-            moveQuantity([&](ConversionTable& table) { return insertTreeItem(table, m_dragged, node); });
-            return;
-    }
+    if (goesAhead(treeDropVerdict(m_context.table, m_context.settings.sortGroup, m_dragged, node),
+                  kSortedTreeMoveHint))
+        moveQuantity([&](ConversionTable& table) { return insertTreeItem(table, m_dragged, node); });
 }
 
 void DragAndDrop::dropOnList(std::optional<int> row) {
@@ -393,15 +390,9 @@ void DragAndDrop::moveQuantity(const std::function<EditOutcome(ConversionTable&)
 
 void DragAndDrop::moveUnit(int unit, int target) {
     const ConverterSettings& settings = m_context.settings;
-    switch (listDropVerdict(settings.sortUnit, settings.modify == 1, unit, target)) {
-        case DropVerdict::Refuse:
-            return;
-        case DropVerdict::SortedHint:
-            m_parts.showHint(3);
-            return;
-        case DropVerdict::Move:
-            break;
-    }
+    if (!goesAhead(listDropVerdict(settings.sortUnit, settings.modify == 1, unit, target),
+                   kSortedListMoveHint))
+        return;
     ConverterSession& session = m_context.session;
     const EditOutcome outcome =
         quantora::moveUnit(m_context.table, session.selection().quantity, unit, target);
@@ -421,7 +412,7 @@ bool DragAndDrop::stepKey(Target target, const QKeyEvent& key) {
         if (session.batchMode() || !treeDragStarts(m_context.table, node, m_context.settings.modify == 1))
             return true;
         if (m_context.settings.sortGroup)
-            m_parts.showHint(2);
+            m_parts.showHint(kSortedTreeMoveHint);
         else
             moveQuantity([&](ConversionTable& table) { return stepTreeItem(table, node, up); });
         return true;

@@ -25,6 +25,7 @@ class QDrag;
 class QDropEvent;
 class QKeyEvent;
 class QMimeData;
+class QPixmap;
 class QTimer;
 
 namespace quantora {
@@ -70,11 +71,14 @@ private:
     bool moved(Target target, const QPoint& pos, Qt::MouseButtons buttons);
     void startTreeDrag(int node);
     void startListDrag(int row);
-    void run(QMimeData* data, const QPixmap& picture);
+    // The drag itself; watched: the pointer watch runs for auto-scroll.
+    void run(const QPixmap& picture, bool watched);
 
     // Whether a drop there would be taken; the drop highlight follows it.
     bool accepts(Target target, const QPoint& pos);
     void drop(Target target, const QPoint& pos);
+    // Whether a drop goes ahead; on a sorted view the hint says why not.
+    bool goesAhead(DropVerdict verdict, int sortedHint);
     void dropOnTree(int node);
     void dropOnList(std::optional<int> row);
     void moveQuantity(const std::function<EditOutcome(ConversionTable&)>& edit);
