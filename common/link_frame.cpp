@@ -34,24 +34,24 @@ std::optional<std::string> encodeFrame(const Message& message) {
 
 Decoded decodeFrame(std::string_view bytes) {
     Decoded decoded;
-    if (bytes.size() < kHeaderSize)
-        return decoded;
+    // Missing length bytes count as zero: a length that is too long already
+    // with them is judged before the rest of the header arrives.
     std::size_t payload = 0;
     for (std::size_t i = 0; i < kHeaderSize; ++i)
-        payload = (payload << 8) | static_cast<unsigned char>(bytes[i]);
-    if (payload < kFixedPayload || payload > kMaxPayload) {
+        payload = (payload << 8) | (i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0);
+    if (payload > kMaxPayload || (bytes.size() >= kHeaderSize && payload < kFixedPayload)) {
         decoded.status = DecodeStatus::Malformed;
         return decoded;
     }
-    // The fixed part is judged as soon as it is there, before the rest arrives.
-    if (bytes.size() >= kHeaderSize + kFixedPayload) {
-        const auto version = static_cast<std::uint8_t>(bytes[kHeaderSize]);
-        const auto kind = static_cast<std::uint8_t>(bytes[kHeaderSize + 1]);
-        const auto itemLength = static_cast<unsigned char>(bytes[kHeaderSize + 2]);
-        if (version != kVersion || !knownKind(kind) || itemLength > payload - kFixedPayload) {
-            decoded.status = DecodeStatus::Malformed;
-            return decoded;
-        }
+    if (bytes.size() < kHeaderSize)
+        return decoded;
+    // Each byte of the fixed part is judged as soon as it is there, before the rest arrives.
+    const std::string_view fixed = bytes.substr(kHeaderSize, kFixedPayload);
+    if ((fixed.size() > 0 && static_cast<std::uint8_t>(fixed[0]) != kVersion) ||
+        (fixed.size() > 1 && !knownKind(static_cast<std::uint8_t>(fixed[1]))) ||
+        (fixed.size() > 2 && static_cast<unsigned char>(fixed[2]) > payload - kFixedPayload)) {
+        decoded.status = DecodeStatus::Malformed;
+        return decoded;
     }
     if (bytes.size() < kHeaderSize + payload)
         return decoded;

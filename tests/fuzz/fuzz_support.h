@@ -47,6 +47,12 @@ public:
         std::memcpy(&value, &bits, sizeof value);
         return value;
     }
+    // Up to count bytes, fewer where the input ends.
+    std::string_view bytes(std::size_t count) {
+        const std::string_view taken = m_rest.substr(0, count);
+        m_rest.remove_prefix(taken.size());
+        return taken;
+    }
     // Everything not taken yet.
     std::string_view rest() {
         const std::string_view all = m_rest;
