@@ -27,9 +27,16 @@ ReferenceItem storable(const ReferenceItem& item) {
     return {storableText(item.name), storableText(item.value)};
 }
 
+// The table file keeps a quantity's reference items on its first unit line.
+common::Notice noUnitNotice() {
+    return exclamation("A physical quantity without units cannot keep reference data. Add a unit first.");
+}
+
 }  // namespace
 
 std::optional<common::Notice> referenceLimitNotice(const ConversionTable& table, int q) {
+    if (validQuantity(table, q) && table.quantity(q).unitCount < 1)
+        return noUnitNotice();
     if (!validQuantity(table, q) || table.quantity(q).refCount < kMaxReferenceItems)
         return std::nullopt;
     return exclamation("The number of reference data will exceed the limit (" +
@@ -43,6 +50,8 @@ EditOutcome insertReference(ConversionTable& table, int q, const ReferenceItem& 
     const int count = quantity.refCount;
     if (count >= kMaxReferenceItems)
         return EditOutcome::failure(exclamation("The maximum sets of reference data already exist."));
+    if (quantity.unitCount < 1)
+        return EditOutcome::failure(noUnitNotice());
     if (p < 0 || p > count)
         return refused("PIRL01");
     for (int i = count; i > p; --i)

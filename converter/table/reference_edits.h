@@ -23,7 +23,9 @@
 namespace quantora {
 
 // No value while quantity q takes one more item; otherwise "The number of
-// reference data will exceed the limit (20)." (the window's Add and Insert).
+// reference data will exceed the limit (20)." (the window's Add and Insert),
+// or, for a quantity without units, which the file could not keep them
+// with, a request to add a unit first.
 std::optional<common::Notice> referenceLimitNotice(const ConversionTable& table, int q);
 
 // Inserts an item after position p of quantity q (0: first, the item count:

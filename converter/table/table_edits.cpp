@@ -177,6 +177,13 @@ bool deleteListItem(ConversionTable& table, int q, int p) {
     // A name left behind would still be found by the unit lookup.
     table.unit(q, count) = UnitItem{};
     --table.quantity(q).unitCount;
+    // The reference items live on the first unit's line of the file: with
+    // the last unit they go, as the removal question said.
+    if (table.quantity(q).unitCount == 0) {
+        for (int i = 1; i <= table.quantity(q).refCount; ++i)
+            table.reference(q, i) = {};
+        table.quantity(q).refCount = 0;
+    }
     table.changed = true;
     return true;
 }
@@ -459,9 +466,14 @@ std::string removalQuestion(const ConversionTable& table, DeleteTarget target, i
     if (target == DeleteTarget::Unit) {
         if (!validUnit(table, q, u))
             return {};
+        const Quantity& quantity = table.quantity(q);
+        const std::string references =
+            quantity.unitCount == 1 && quantity.refCount > 0
+                ? " It is the last unit: the quick reference data of the quantity go with it."
+                : std::string();
         return "Do you really want to remove '" + table.unit(q, u).name +
-               "' from the list?\n\nThis unit of '" + table.quantity(q).name +
-               "' goes with its values and its memo." + undone;
+               "' from the list?\n\nThis unit of '" + quantity.name + "' goes with its values and its memo." +
+               references + undone;
     }
     const NodeKind kind = table.kindOf(node);
     if (kind == NodeKind::Category) {

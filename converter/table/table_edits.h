@@ -51,7 +51,8 @@ EditOutcome insertListItem(ConversionTable& table, const UnitItem& unit, int q, 
 // A new unit from the unit or constant dialog: the unit limit, the capacity
 // marker raised by one, then insertListItem. The value: the new unit's position.
 EditOutcome addListItem(ConversionTable& table, const UnitItem& unit, int q, int p);
-// Removes unit p of quantity q; nothing for a position outside its units (pDeleteListItem).
+// Removes unit p of quantity q; nothing for a position outside its units.
+// The last unit takes the quantity's reference items along (pDeleteListItem).
 bool deleteListItem(ConversionTable& table, int q, int p);
 // Unit dragged of quantity q dropped onto unit target: it takes the target's
 // position and the units between move one place towards where it was. Done

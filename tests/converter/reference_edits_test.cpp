@@ -86,6 +86,29 @@ TEST(ReferenceEdits, TwentyItemsAreTheLimit) {
     EXPECT_FALSE(t.table.changed);
 }
 
+// The file keeps the items on the quantity's first unit line: without units
+// there is nowhere to keep them.
+TEST(ReferenceEdits, ItemsNeedAUnitToBeKeptWith) {
+    SmallTable t;
+    t.setItems("AB");
+    for (int u = t.table.quantity(kLength).unitCount; u > 1; --u)
+        ASSERT_TRUE(deleteListItem(t.table, kLength, u));
+    EXPECT_EQ(t.table.quantity(kLength).refCount, 2);
+    // The last unit's question says the items go too, and they do.
+    EXPECT_NE(removalQuestion(t.table, DeleteTarget::Unit, 0, kLength, 1).find("quick reference data"),
+              std::string::npos);
+    ASSERT_TRUE(deleteListItem(t.table, kLength, 1));
+    EXPECT_EQ(t.table.quantity(kLength).refCount, 0);
+    EXPECT_TRUE(t.table.reference(kLength, 1).name.empty());
+
+    ASSERT_TRUE(referenceLimitNotice(t.table, kLength));
+    const EditOutcome refused = insertReference(t.table, kLength, {"X", "1"}, 0);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.failure()->text,
+              "A physical quantity without units cannot keep reference data. Add a unit first.");
+    EXPECT_EQ(t.table.quantity(kLength).refCount, 0);
+}
+
 TEST(ReferenceEdits, RemovingTheThirdOfTwentyMovesTheRestUp) {
     SmallTable t;
     t.setItems("abcdefghijklmnopqrst");
