@@ -17,12 +17,14 @@ struct ReferenceRow {
     std::string name;
     std::string fromValue;  // column 2
     std::string intoValue;  // column 3; empty until both units are chosen
+    friend bool operator==(const ReferenceRow&, const ReferenceRow&) = default;
 };
 
 struct ReferenceTable {
     std::string fromHeader;  // column 2's header
     std::string intoHeader;  // column 3's header
     std::vector<ReferenceRow> rows;
+    friend bool operator==(const ReferenceTable&, const ReferenceTable&) = default;
 };
 
 // Removes the items of quantity q whose name is exactly empty, the later ones

@@ -260,25 +260,29 @@ void ReferenceWindow::refresh(bool force) {
     const int from = chosen ? selection.convertFrom : 0;
     const int into = chosen ? selection.convertInto : 0;
     const int count = q >= 1 && q <= m_context.table.quantityCount ? m_context.table.quantity(q).refCount : 0;
-    const std::tuple<int, int, int, int> key{q, from, into, count};
-    if (!force && !compacted && key == m_shown)
+    const QString title =
+        QStringLiteral(" Quick Reference - ") + QString::fromStdString(selection.quantityName);
+    // What the rows would show now: edits elsewhere (a unit renamed or moved
+    // first, whose values then follow) show up without a forced refill.
+    ReferenceTable rows = referenceTable(m_context.table, q, from, into, notationOf(m_context.settings),
+                                         m_context.decimalSeparator);
+    if (!force && !compacted && q == m_shownQuantity && rows == m_shownRows && title == windowTitle())
         return;
     m_converted = chosen && count > 0;
 
-    setWindowTitle(QStringLiteral(" Quick Reference - ") + QString::fromStdString(selection.quantityName));
-    const ReferenceTable rows = referenceTable(m_context.table, q, from, into, notationOf(m_context.settings),
-                                               m_context.decimalSeparator);
+    setWindowTitle(title);
     m_list->setHeaderLabels({QStringLiteral("Name"), QString::fromStdString(rows.fromHeader),
                              QString::fromStdString(rows.intoHeader)});
     const int selected = m_list->selectedPosition();
-    const bool sameQuantity = std::get<0>(m_shown) == q;
-    m_shown = key;
+    const bool sameQuantity = m_shownQuantity == q;
+    m_shownQuantity = q;
     m_filling = true;
     m_list->clear();
     for (const ReferenceRow& row : rows.rows) {
         m_list->addRow({QString::fromStdString(row.name), QString::fromStdString(row.fromValue),
                         QString::fromStdString(row.intoValue)});
     }
+    m_shownRows = std::move(rows);
     m_filling = false;
     // The same quantity keeps its selected row.
     if (selected > 0 && sameQuantity)

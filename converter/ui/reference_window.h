@@ -12,12 +12,12 @@
 // another moves right after it. Each edit goes through the table's reference
 // edits, then the list is refilled from the table.
 
+#include "converter/engine/reference_values.h"
 #include "converter/ui/converter_context.h"
 
 #include <QWidget>
 
 #include <functional>
-#include <tuple>
 
 class QAction;
 class QMenu;
@@ -74,15 +74,16 @@ private:
     void moveRow(int dragged, int target);
     // Refills the list, selects the item at position and tells the main window.
     void afterEdit(int position);
-    int shownQuantity() const { return std::get<0>(m_shown); }
+    int shownQuantity() const { return m_shownQuantity; }
 
     ConverterContext& m_context;
     const IconSet& m_icons;
     Hooks m_hooks;
     ReferenceListView* m_list;
     QMenu* m_menu;
-    QTimer* m_wait;                                          // tmrWait: the refresh after a rename
-    std::tuple<int, int, int, int> m_shown{-1, -1, -1, -1};  // quantity, from, into, item count
+    QTimer* m_wait;  // tmrWait: the refresh after a rename
+    int m_shownQuantity = -1;
+    ReferenceTable m_shownRows;
     bool m_converted = false;
     bool m_filling = false;
 };

@@ -166,12 +166,21 @@ private slots:
         QCOMPARE(fixture.window().session().selection().node, kTimeNode);
         QCOMPARE(views.tree.currentItem()->text(0), QStringLiteral("Length"));
 
+        // The quick reference shows Length's values as kept, in the first unit.
+        fixture.action(QStringLiteral("mnuToolsArray_3"))->trigger();
+        auto* reference = fixture.find<QWidget>(QStringLiteral("frmRef"))->findChild<QTreeWidget*>();
+        QCOMPARE(reference->headerItem()->text(1), QStringLiteral("meter"));
+
         fixture.clickUnit(0, Qt::LeftButton);
         QWidget* list = views.list.activeView();
         QTest::keyClick(list, Qt::Key_Down, ctrlShift);
         QTest::keyClick(list, Qt::Key_Down, ctrlShift);
         QCOMPARE(views.unitNames().join(u','), QStringLiteral("kilometer,inch,meter,foot,mile"));
         QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
+        // A new first unit takes the values along, and the window follows.
+        fixture.refresh();
+        QCOMPARE(reference->headerItem()->text(1), QStringLiteral("kilometer"));
+        QCOMPARE(reference->topLevelItem(0)->text(1), QStringLiteral("42.195"));
         // The first unit stays first; a sorted list explains why nothing moves.
         views.list.selectRow(0);
         QTest::keyClick(list, Qt::Key_Up, ctrlShift);
