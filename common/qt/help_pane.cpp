@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -129,6 +131,38 @@ bool HelpPane::findText(const QString& text) {
     top.movePosition(QTextCursor::Start);
     m_browser->setTextCursor(top);
     return m_browser->find(text);
+}
+
+HelpWindow::HelpWindow(QWidget* owner, const QString& title, const QSize& size, Placement place)
+    : QWidget(owner, Qt::Window), m_pane(new HelpPane(this)), m_place(std::move(place)) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(title);
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(m_pane);
+    resize(size);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+bool HelpWindow::showTopic(const QString& helpFile, int topic) {
+    if (!m_pane->showAnchor(helpFile, topic > 0 ? QStringLiteral("topic") + QString::number(topic)
+                                                : QStringLiteral("contents")))
+        return false;
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!m_placed && owner && owner->screen() && m_place) {
+        move(m_place(owner->frameGeometry(), size(), owner->screen()->availableGeometry()));
+        m_placed = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+QString HelpWindow::currentAnchor() const {
+    return m_pane->currentAnchor();
 }
 
 }  // namespace common

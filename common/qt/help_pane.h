@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QListWidget;
 class QTextBrowser;
@@ -44,6 +46,27 @@ private:
     QListWidget* m_contents;
     QTextBrowser* m_browser;
     QString m_loadedFile;
+};
+
+// Both programs' help window: a HelpPane at a topic number (anchor
+// "topic<n>", 0 the contents). It first opens where place puts it beside its
+// owner; after that it keeps where the user put it. Escape closes it.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Where the window first opens: from its owner's frame, its own size and
+    // the screen's free area.
+    using Placement = std::function<QPoint(const QRect& ownerFrame, const QSize& size, const QRect& area)>;
+    HelpWindow(QWidget* owner, const QString& title, const QSize& size, Placement place);
+
+    // False when the file cannot be read.
+    bool showTopic(const QString& helpFile, int topic);
+    QString currentAnchor() const;
+
+private:
+    HelpPane* m_pane;
+    Placement m_place;
+    bool m_placed = false;
 };
 
 }  // namespace common

@@ -191,18 +191,32 @@ bool unitMatches(const UnitItem& unit, std::string_view text, bool matchCase) {
                        [&](const std::string& name) { return nameMatches(name, text, false); });
 }
 
-std::optional<FindHit> findNextUnit(const ConversionTable& table, FindPosition& position,
-                                    std::string_view text, bool matchCase) {
+namespace {
+
+// The trimmed text to find; none, and the search starts over, when there is
+// nothing to find or the position is past the last entry.
+std::optional<std::string_view> searchText(const ConversionTable& table, FindPosition& position,
+                                           std::string_view text) {
     const std::string_view wanted = common::trimBlanks(text);
     if (wanted.empty() || position.allocation < 1 || position.allocation > table.allocationCount) {
         position.reset();
         return std::nullopt;
     }
+    return wanted;
+}
+
+}  // namespace
+
+std::optional<FindHit> findNextUnit(const ConversionTable& table, FindPosition& position,
+                                    std::string_view text, bool matchCase) {
+    const std::optional<std::string_view> wanted = searchText(table, position, text);
+    if (!wanted)
+        return std::nullopt;
     for (int m = position.allocation; m <= table.allocationCount; ++m) {
         const int q = table.allocation(m).quantityNo;
         const int count = q >= 1 && q <= table.quantityCount ? table.quantity(q).unitCount : 0;
         for (int j = m == position.allocation ? position.unit : 1; j <= count; ++j) {
-            if (!unitMatches(table.unit(q, j), wanted, matchCase))
+            if (!unitMatches(table.unit(q, j), *wanted, matchCase))
                 continue;
             position.allocation = static_cast<std::int16_t>(m);
             position.unit = static_cast<std::int16_t>(j + 1);
@@ -217,14 +231,12 @@ std::optional<FindHit> findNextUnit(const ConversionTable& table, FindPosition& 
 
 std::optional<FindHit> findNextQuantity(const ConversionTable& table, FindPosition& position,
                                         std::string_view text, bool matchCase) {
-    const std::string_view wanted = common::trimBlanks(text);
-    if (wanted.empty() || position.allocation < 1 || position.allocation > table.allocationCount) {
-        position.reset();
+    const std::optional<std::string_view> wanted = searchText(table, position, text);
+    if (!wanted)
         return std::nullopt;
-    }
     for (int m = position.allocation; m <= table.allocationCount; ++m) {
         const int q = table.allocation(m).quantityNo;
-        if (q < 1 || q > table.quantityCount || !nameMatches(table.quantity(q).name, wanted, matchCase))
+        if (q < 1 || q > table.quantityCount || !nameMatches(table.quantity(q).name, *wanted, matchCase))
             continue;
         position.allocation = static_cast<std::int16_t>(m + 1);
         position.unit = 1;

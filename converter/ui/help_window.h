@@ -1,17 +1,9 @@
 #pragma once
-// The help window: shows the HTML help document beside the program
-// ("Quantora.hlp"), at its contents or at a topic number (anchor "topic<n>").
-// A contents list and a search field sit beside the text. It first opens
-// beside its owner; after that it keeps where the user put it and its size.
-// Escape closes it.
+// The converter's help: the document "Quantora.hlp" beside the program,
+// opened at a topic by any window or dialog.
 
 #include "common/notice.h"
-
-#include <QWidget>
-
-namespace common {
-class HelpPane;
-}
+#include "common/qt/help_pane.h"
 
 namespace quantora {
 
@@ -23,20 +15,11 @@ common::Notice helpFileMissing(const QString& helpFile);
 // dialog holds the rest of the program.
 bool showHelpFor(QWidget& owner, const QString& helpFile, int topic);
 
-class HelpWindow : public QWidget {
+// The converter's help window ("Quantora.hlp"), first opened beside its owner.
+class HelpWindow : public common::HelpWindow {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* owner);
-
-    // topic 0: the contents. False when the file cannot be read.
-    bool showTopic(const QString& helpFile, int topic);
-    QString currentAnchor() const;
-
-private:
-    void placeBesideOwner();
-
-    common::HelpPane* m_pane;
-    bool m_placed = false;
 };
 
 }  // namespace quantora
