@@ -5,31 +5,9 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QSettings>
 
-#include <sys/stat.h>
-#include <cstdlib>
-#include <filesystem>
-
 namespace calctest {
-
-TestEnvironment::TestEnvironment() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("LC_ALL", "C");
-    std::string pattern = (std::filesystem::temp_directory_path() / "tallix-ui-XXXXXX").string();
-    if (mkdtemp(pattern.data())) {
-        m_runtimeDir = pattern;
-        chmod(m_runtimeDir.c_str(), 0700);
-        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(m_runtimeDir));
-    }
-}
-
-TestEnvironment::~TestEnvironment() {
-    std::error_code ignored;
-    if (!m_runtimeDir.empty())
-        std::filesystem::remove_all(m_runtimeDir, ignored);
-}
 
 std::optional<QColor> ScriptedColors::choose(QWidget*, const QColor&) {
     if (m_answers.empty()) {
@@ -41,34 +19,15 @@ std::optional<QColor> ScriptedColors::choose(QWidget*, const QColor&) {
     return answer;
 }
 
-void failOnUnexpectedWarnings() {
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*$"),
-                                            QRegularExpression::DotMatchesEverythingOption));
-}
-
 CalcFixture::CalcFixture() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
     m_store = std::make_unique<common::QSettingsStore>();
-    watchForModalDialogs();
 }
 
 CalcFixture::~CalcFixture() {
-    m_modalWatch.stop();
     while (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     m_program.reset();
-}
-
-void CalcFixture::watchForModalDialogs() {
-    m_modalWatch.setInterval(50);
-    QObject::connect(&m_modalWatch, &QTimer::timeout, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && !m_expectedDialogs.contains(modal->objectName())) {
-            m_unexpectedDialogs << modal->objectName();
-            modal->close();
-        }
-    });
-    m_modalWatch.start();
 }
 
 void CalcFixture::setSetting(const char* section, const char* key, const QString& value) {
@@ -130,7 +89,7 @@ QStringList CalcFixture::historyShown() {
 }
 
 void CalcFixture::verifyQuiet() {
-    QCOMPARE(m_unexpectedDialogs, QStringList());
+    QCOMPARE(m_modalWatch.unexpected(), QStringList());
     QCOMPARE(colors.unexpected, 0);
 }
 

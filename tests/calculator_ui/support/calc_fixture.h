@@ -8,6 +8,7 @@
 #include "calculator/ui/color_chooser.h"
 #include "common/qt/message_presenter.h"
 #include "common/qt/qsettings_store.h"
+#include "quiet_test.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -22,18 +23,8 @@ class QLineEdit;
 
 namespace calctest {
 
-// Process set-up before the application exists: offscreen platform, C number
-// locale, a private XDG_RUNTIME_DIR removed again at exit.
-class TestEnvironment {
-public:
-    TestEnvironment();
-    ~TestEnvironment();
-    TestEnvironment(const TestEnvironment&) = delete;
-    TestEnvironment& operator=(const TestEnvironment&) = delete;
-
-private:
-    std::string m_runtimeDir;
-};
+using qttest::failOnUnexpectedWarnings;
+using qttest::TestEnvironment;
 
 // Message boxes are recorded; the calculator asks no questions.
 class RecordedMessages final : public common::MessagePresenter {
@@ -94,7 +85,7 @@ public:
         return nullptr;
     }
     // A modal dialog with this object name may open.
-    void expectDialog(const QString& name) { m_expectedDialogs << name; }
+    void expectDialog(const QString& name) { m_modalWatch.expect(name); }
     // Checks that nothing unexpected happened; call at the end of a test.
     void verifyQuiet();
 
@@ -102,26 +93,18 @@ public:
     ScriptedColors colors;
 
 private:
-    void watchForModalDialogs();
-
     QTemporaryDir m_settings;
     std::unique_ptr<common::QSettingsStore> m_store;
     std::unique_ptr<tallix::CalcProgram> m_program;
-    QTimer m_modalWatch;
-    QStringList m_expectedDialogs;
-    QStringList m_unexpectedDialogs;
+    qttest::ModalDialogWatch m_modalWatch;
 };
-
-// Fails the running test on any warning but the offscreen platform's notes
-// on what it cannot do. Call from init().
-void failOnUnexpectedWarnings();
 
 }  // namespace calctest
 
-#define TALLIX_WINDOW_TEST_MAIN(TestObject)     \
-    int main(int argc, char* argv[]) {          \
-        calctest::TestEnvironment environment;  \
-        QApplication app(argc, argv);           \
-        TestObject test;                        \
-        return QTest::qExec(&test, argc, argv); \
+#define TALLIX_WINDOW_TEST_MAIN(TestObject)                 \
+    int main(int argc, char* argv[]) {                      \
+        calctest::TestEnvironment environment("tallix-ui"); \
+        QApplication app(argc, argv);                       \
+        TestObject test;                                    \
+        return QTest::qExec(&test, argc, argv);             \
     }

@@ -7,34 +7,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-#include <sys/stat.h>
-#include <cstdlib>
-#include <filesystem>
-
 namespace uitest {
-
-TestEnvironment::TestEnvironment() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("LC_ALL", "C");
-    std::string pattern = (std::filesystem::temp_directory_path() / "quantora-ui-XXXXXX").string();
-    if (mkdtemp(pattern.data())) {
-        m_runtimeDir = pattern;
-        chmod(m_runtimeDir.c_str(), 0700);
-        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(m_runtimeDir));
-    }
-}
-
-TestEnvironment::~TestEnvironment() {
-    std::error_code ignored;
-    if (!m_runtimeDir.empty())
-        std::filesystem::remove_all(m_runtimeDir, ignored);
-}
 
 common::NoticeAnswer ScriptedMessages::present(QWidget*, const common::Notice& notice,
                                                common::NoticeButtons buttons) {
@@ -78,26 +56,12 @@ WindowFixture::WindowFixture(const QString& table) {
     QFile::setPermissions(tablePath(), QFile::ReadOwner | QFile::WriteOwner);
     // A pop-up that opens on its own while a test clicks would take the clicks.
     setSetting("Extra", "ShowMenuDelay", QStringLiteral("2000"));
-    watchForModalDialogs();
 }
 
 WindowFixture::~WindowFixture() {
-    m_modalWatch.stop();
     while (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     m_program.reset();
-}
-
-void WindowFixture::watchForModalDialogs() {
-    m_modalWatch.setInterval(50);
-    QObject::connect(&m_modalWatch, &QTimer::timeout, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && !m_expectedDialogs.contains(modal->objectName())) {
-            m_modalDialogs << modal->windowTitle();
-            modal->close();
-        }
-    });
-    m_modalWatch.start();
 }
 
 QString WindowFixture::copyData(const QString& name, const QString& as) {
@@ -136,7 +100,7 @@ void WindowFixture::verifyQuiet() {
         questions << QString::fromStdString(notice.text);
     QCOMPARE(questions, QStringList());
     QCOMPARE(files.unexpected, 0);
-    QCOMPARE(m_modalDialogs, QStringList());
+    QCOMPARE(m_modalWatch.unexpected(), QStringList());
     QCOMPARE(messages.pendingAnswers(), std::size_t{0});
     QCOMPARE(files.pendingAnswers(), std::size_t{0});
 }
@@ -208,10 +172,7 @@ WindowFixture& WindowTest::makeFixture(const QString& table) {
 }
 
 void WindowTest::init() {
-    // The offscreen platform's notes on what it cannot do ("This plugin does
-    // not support raise()", size hints, grabbing the keyboard) are harmless.
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*$"),
-                                            QRegularExpression::DotMatchesEverythingOption));
+    qttest::failOnUnexpectedWarnings();
 }
 
 void WindowTest::cleanup() {

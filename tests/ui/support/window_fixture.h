@@ -9,6 +9,7 @@
 #include "common/qt/qsettings_store.h"
 #include "converter/ui/converter_program.h"
 #include "converter/ui/file_chooser.h"
+#include "quiet_test.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -25,18 +26,7 @@ class QTreeWidgetItem;
 
 namespace uitest {
 
-// Process set-up before the application exists: offscreen platform, C number
-// locale, a private XDG_RUNTIME_DIR removed again at exit.
-class TestEnvironment {
-public:
-    TestEnvironment();
-    ~TestEnvironment();
-    TestEnvironment(const TestEnvironment&) = delete;
-    TestEnvironment& operator=(const TestEnvironment&) = delete;
-
-private:
-    std::string m_runtimeDir;
-};
+using qttest::TestEnvironment;
 
 // Message boxes: each is recorded; a question takes the next scripted answer,
 // and a question nobody scripted counts as unexpected and is cancelled.
@@ -86,7 +76,7 @@ public:
     // Checks that nothing unexpected happened; WindowTest::cleanup() calls it.
     void verifyQuiet();
     // A modal dialog the test means to drive, by object name: the watch leaves it open.
-    void expectDialog(const QString& objectName) { m_expectedDialogs << objectName; }
+    void expectDialog(const QString& objectName) { m_modalWatch.expect(objectName); }
 
     QString folder() const { return m_tables.path(); }
     // The folder the settings files live in (what XDG_CONFIG_HOME is for a child process).
@@ -120,15 +110,11 @@ public:
     ScriptedFiles files;
 
 private:
-    void watchForModalDialogs();
-
     QTemporaryDir m_settings;
     QTemporaryDir m_tables;
     std::unique_ptr<common::QSettingsStore> m_store;
     std::unique_ptr<quantora::ConverterProgram> m_program;
-    QTimer m_modalWatch;
-    QStringList m_modalDialogs;
-    QStringList m_expectedDialogs;
+    qttest::ModalDialogWatch m_modalWatch;
 };
 
 // The base of every window test object. A test takes its fixtures from
@@ -154,7 +140,7 @@ private:
 #define QUANTORA_WINDOW_TEST_MAIN(TestObject)                                                   \
     static_assert(std::is_base_of_v<uitest::WindowTest, TestObject>, "derive from WindowTest"); \
     int main(int argc, char* argv[]) {                                                          \
-        uitest::TestEnvironment environment;                                                    \
+        uitest::TestEnvironment environment("quantora-ui");                                     \
         QApplication app(argc, argv);                                                           \
         TestObject test;                                                                        \
         return QTest::qExec(&test, argc, argv);                                                 \

@@ -1,0 +1,45 @@
+#pragma once
+// What every window test of both programs needs: the process set up before
+// the application exists, a failure for any unexpected warning, and a watch
+// that closes and records modal dialogs nobody expected.
+
+#include <QStringList>
+#include <QTimer>
+
+#include <string>
+
+namespace qttest {
+
+// Offscreen platform, C number locale, a private XDG_RUNTIME_DIR removed
+// again at exit.
+class TestEnvironment {
+public:
+    explicit TestEnvironment(const char* prefix);
+    ~TestEnvironment();
+    TestEnvironment(const TestEnvironment&) = delete;
+    TestEnvironment& operator=(const TestEnvironment&) = delete;
+
+private:
+    std::string m_runtimeDir;
+};
+
+// Fails the running test on any warning but the offscreen platform's notes
+// on what it cannot do ("This plugin does not support raise()"). Call from init().
+void failOnUnexpectedWarnings();
+
+// Modal dialogs other than the expected ones are closed and recorded.
+class ModalDialogWatch {
+public:
+    ModalDialogWatch();
+    ~ModalDialogWatch() { m_timer.stop(); }
+    // A modal dialog of that object name may open: the test drives it.
+    void expect(const QString& objectName) { m_expected << objectName; }
+    const QStringList& unexpected() const { return m_unexpected; }
+
+private:
+    QTimer m_timer;
+    QStringList m_expected;
+    QStringList m_unexpected;
+};
+
+}  // namespace qttest
