@@ -20,40 +20,20 @@ private slots:
         QTest::addColumn<QString>("setting");  // a menu item chosen first, or nothing
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("zero") << QString() << "0"
-                              << "0.0000000E+00";
-        QTest::newRow("a million") << QString() << "1000000"
-                                   << "1000000.0";
-        QTest::newRow("above a million") << QString() << "1000001"
-                                         << "1.0000010E+06";
-        QTest::newRow("a millionth") << QString() << "0.000001"
-                                     << "0.0000010000000";
-        QTest::newRow("below a millionth") << QString() << "0.0000009"
-                                           << "9.0000000E-07";
-        QTest::newRow("integer rounds half up") << "mnuNotationArray_2"
-                                                << "2.5"
-                                                << "3";
-        QTest::newRow("integer small") << "mnuNotationArray_2"
-                                       << "0.0000001"
-                                       << "0";
-        QTest::newRow("integer large") << "mnuNotationArray_2"
-                                       << "1500000"
-                                       << "1.5000000E+06";
+        // The notation rules themselves are the core's; here the menus reach them.
+        QTest::newRow("regular") << QString() << "1000001"
+                                 << "1.0000010E+06";
+        QTest::newRow("integer") << "mnuNotationArray_2"
+                                 << "2.5"
+                                 << "3";
         QTest::newRow("scientific") << "mnuNotationArray_1"
                                     << "1234.5"
                                     << "1.2345000E+03";
         QTest::newRow("6 digits") << "mnuDigitsArray_0"
                                   << "123456.7"
                                   << "123457";
-        QTest::newRow("6 digits large") << "mnuDigitsArray_0"
-                                        << "1234567"
-                                        << "1.23457E+06";
         QTest::newRow("arguments") << QString() << "x^2+2*x+1:3"
                                    << "16.000000";
-        QTest::newRow("constants") << QString() << "(98.6-32)*$fahr"
-                                   << "37.000000";
-        QTest::newRow("comma typed") << QString() << "3,5*2"
-                                     << "7.0000000";
     }
     void enterShowsTheResultInItsNotation() {
         QFETCH(QString, setting);
