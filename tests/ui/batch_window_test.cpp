@@ -7,7 +7,6 @@
 #include "converter/ui/batch_commands.h"
 #include "converter/ui/unit_list_view.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
@@ -22,9 +21,14 @@ namespace {
 
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QString writeData(WindowFixture& fixture, const char* name, const QByteArray& bytes) {
+    QFile file(fixture.folder() + QStringLiteral("/") + QString::fromLatin1(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qWarning("cannot write %s", name);
+    return file.fileName();
 }
 
 // Enter on a unit row picks it as the convert-into unit.
@@ -79,15 +83,10 @@ private slots:
         WindowFixture& fixture = makeFixture();
         quantora::MainWindow& window = fixture.start();
         window.batch().worker().setShowDelay(60000);
-        const QString data = fixture.folder() + QStringLiteral("/many.txt");
         QByteArray original("Length\r\nmeter (m)\r\n");
         for (int i = 0; i < 300000; ++i)
             original += QByteArray::number(i) + "\r\n";
-        {
-            QFile file(data);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(original);
-        }
+        const QString data = writeData(fixture, "many.txt", original);
         fixture.files.chooseNext(data);
         fixture.action("mnuFileArray_6")->trigger();
         QSignalSpy finished(&window.batch(), &quantora::BatchCommands::runFinished);
@@ -95,9 +94,8 @@ private slots:
         QVERIFY(window.batch().running());
         QProgressDialog* progress = window.batch().worker().progressDialog();
         QVERIFY(progress);
-        QPushButton* cancel = progress->findChild<QPushButton*>();
-        QVERIFY(cancel);
-        cancel->click();
+        QVERIFY(progress->findChild<QPushButton*>());
+        progress->findChild<QPushButton*>()->click();
         QTRY_COMPARE(finished.size(), 1);
         QVERIFY(bytesOf(data) == original);
         // Nothing was lost: batch mode goes on and the next pick runs.
@@ -112,14 +110,8 @@ private slots:
     void aFileNamingNoUnitIsRefused() {
         WindowFixture& fixture = makeFixture();
         quantora::MainWindow& window = fixture.start();
-        const QString data = fixture.folder() + QStringLiteral("/bad.txt");
-        {
-            QFile file(data);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("Length\r\nfurlongs\r\n1\r\n");
-        }
         const int node = window.session().selection().node;
-        fixture.files.chooseNext(data);
+        fixture.files.chooseNext(writeData(fixture, "bad.txt", "Length\r\nfurlongs\r\n1\r\n"));
         fixture.action("mnuFileArray_6")->trigger();
         QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
         QCOMPARE(fixture.messages.shown.back().text,

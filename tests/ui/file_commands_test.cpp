@@ -59,95 +59,80 @@ private slots:
         QCOMPARE(fixture.panel(2), QString());
     }
 
-    void openWithChangesAndCancelKeepsEverything() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        renameMeter(window, "metre");
-        fixture.messages.answerNext(NoticeAnswer::Cancel);
-        fixture.action("mnuFileArray_0")->trigger();
-        QCOMPARE(fixture.messages.shown.at(0).text, kChangedQuestion);
-        QCOMPARE(fixture.messages.shown.at(0).title, std::string("Quantora 2000 "));
-        QVERIFY(fixture.files.requests.empty());
-        QVERIFY(window.table().changed);
-        QCOMPARE(window.table().unit(3, 1).name, std::string("metre"));
-    }
+    void openWithChangesFollowsTheAnswer() {
+        struct Case {
+            const char* name;
+            const char* command;
+            NoticeAnswer answer;
+            const char* saveAs;  // nullptr: not asked; "": cancelled
+            bool opens;
+        };
+        const Case cases[] = {
+            {"Cancel", "mnuFileArray_0", NoticeAnswer::Cancel, nullptr, false},
+            {"Yes, then no name", "tbOpen", NoticeAnswer::Yes, "", false},
+            {"Yes", "mnuFileArray_0", NoticeAnswer::Yes, "saved.dat", true},
+            {"No", "mnuFileArray_0", NoticeAnswer::No, nullptr, true},
+        };
+        for (const Case& c : cases) {
+            WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
+            quantora::MainWindow& window = fixture.start();
+            const QByteArray before = fileBytes(fixture.tablePath());
+            renameMeter(window, "metre");
+            const QString saved = fixture.folder() + QStringLiteral("/") + QString::fromLatin1(c.saveAs);
+            fixture.messages.answerNext(c.answer);
+            if (c.saveAs)
+                fixture.files.chooseNext(*c.saveAs ? std::optional<QString>(saved) : std::nullopt);
+            if (c.opens)
+                fixture.files.chooseNext(
+                    fixture.copyData(QStringLiteral("small.dat"), QStringLiteral("other.dat")));
+            fixture.action(c.command)->trigger();
 
-    void openWithChangesYesThenCancelledSaveOpensNothing() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        renameMeter(window, "metre");
-        fixture.messages.answerNext(NoticeAnswer::Yes);
-        fixture.files.chooseNext(std::nullopt);
-        fixture.action("tbOpen")->trigger();
-        QCOMPARE(fixture.files.requests.size(), std::size_t{1});
-        QCOMPARE(fixture.files.requests[0].title, QStringLiteral(" Save As"));
-        QVERIFY(fixture.files.requests[0].confirmOverwrite);
-        QVERIFY(window.table().changed);
-        QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
-    }
-
-    void openWithChangesYesSavesFirstThenOpens() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        renameMeter(window, "metre");
-        const QString saved = fixture.folder() + QStringLiteral("/saved.dat");
-        const QString other = fixture.copyData(QStringLiteral("small.dat"), QStringLiteral("other.dat"));
-        fixture.messages.answerNext(NoticeAnswer::Yes);
-        fixture.files.chooseNext(saved);
-        fixture.files.chooseNext(other);
-        fixture.action("mnuFileArray_0")->trigger();
-        QVERIFY(fileBytes(saved).contains("1;metre;1;0;;;SI base unit"));
-        QCOMPARE(fixture.storedSetting("File", "SaveFilePath"), saved);
-        QCOMPARE(rootText(fixture), QStringLiteral("other.dat"));
-        QVERIFY(!window.table().changed);
-        QCOMPARE(window.table().unit(3, 1).name, std::string("meter"));
-    }
-
-    void openWithChangesNoDropsThem() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        const QByteArray before = fileBytes(fixture.tablePath());
-        renameMeter(window, "metre");
-        const QString other = fixture.copyData(QStringLiteral("small.dat"), QStringLiteral("other.dat"));
-        fixture.messages.answerNext(NoticeAnswer::No);
-        fixture.files.chooseNext(other);
-        fixture.action("mnuFileArray_0")->trigger();
-        QCOMPARE(fixture.storedSetting("View", "View"), QStringLiteral("3"));
-        QVERIFY(!fileBytes(fixture.tablePath()).contains("metre"));
-        QCOMPARE(fileBytes(fixture.tablePath()).size(), before.size());
-        QCOMPARE(rootText(fixture), QStringLiteral("other.dat"));
+            const std::vector<quantora::FileDialogRequest>& requests = fixture.files.requests;
+            QVERIFY2(fixture.messages.shown.at(0).text == kChangedQuestion, c.name);
+            QVERIFY2(fixture.messages.shown.at(0).title == "Quantora 2000 ", c.name);
+            QVERIFY2(requests.size() == std::size_t(c.saveAs ? 1 : 0) + (c.opens ? 1 : 0), c.name);
+            if (c.saveAs)
+                QVERIFY2(requests[0].title == QStringLiteral(" Save As") && requests[0].confirmOverwrite,
+                         c.name);
+            QVERIFY2(
+                rootText(fixture) == (c.opens ? QStringLiteral("other.dat") : QStringLiteral("DEFAULT.DAT")),
+                c.name);
+            QVERIFY2(window.table().changed == !c.opens, c.name);
+            QVERIFY2(window.table().unit(3, 1).name == (c.opens ? "meter" : "metre"), c.name);
+            if (c.answer == NoticeAnswer::Yes && c.opens) {
+                QVERIFY(fileBytes(saved).contains("1;metre;1;0;;;SI base unit"));
+                QCOMPARE(fixture.storedSetting("File", "SaveFilePath"), saved);
+            }
+            if (c.answer == NoticeAnswer::No) {
+                QCOMPARE(fixture.storedSetting("View", "View"), QStringLiteral("3"));
+                QCOMPARE(fileBytes(fixture.tablePath()), before);
+            }
+        }
     }
 
     void anUnreadableFileBringsTheDialogBackAndKeepsTheTable() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        const QString broken = fixture.copyData(QStringLiteral("broken.dat"), QStringLiteral("broken.dat"));
-        fixture.files.chooseNext(broken);
-        fixture.files.chooseNext(std::nullopt);
-        fixture.action("mnuFileArray_0")->trigger();
-        QCOMPARE(fixture.files.requests.size(), std::size_t{2});
-        QCOMPARE(fixture.messages.shown.size(), std::size_t{1});
-        QCOMPARE(window.table().filePath, fixture.tablePath().toStdString());
-        QCOMPARE(window.table().quantityCount, 7);
-        QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
-        // The table is still whole: a quantity picked now shows its units.
-        fixture.clickNode(10);
-        QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 3);
-    }
-
-    void changesStayMarkedWhenNoOtherTableWasOpened() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        renameMeter(window, "metre");
-        const QString broken = fixture.copyData(QStringLiteral("broken.dat"), QStringLiteral("broken.dat"));
-        fixture.messages.answerNext(NoticeAnswer::No);
-        fixture.files.chooseNext(broken);
-        fixture.files.chooseNext(std::nullopt);
-        fixture.action("mnuFileArray_0")->trigger();
-        // Asked once; the edited table is still the one shown, and still unsaved.
-        QCOMPARE(fixture.files.requests.size(), std::size_t{2});
-        QCOMPARE(window.table().unit(3, 1).name, std::string("metre"));
-        QVERIFY(window.table().changed);
+        for (const bool edited : {false, true}) {
+            WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
+            quantora::MainWindow& window = fixture.start();
+            if (edited) {
+                renameMeter(window, "metre");
+                fixture.messages.answerNext(NoticeAnswer::No);
+            }
+            fixture.files.chooseNext(
+                fixture.copyData(QStringLiteral("broken.dat"), QStringLiteral("broken.dat")));
+            fixture.files.chooseNext(std::nullopt);
+            fixture.action("mnuFileArray_0")->trigger();
+            // Asked once, then the dialog again; the table shown is still whole, and still unsaved.
+            QCOMPARE(fixture.files.requests.size(), std::size_t{2});
+            QCOMPARE(fixture.messages.shown.size(), std::size_t{edited ? 2u : 1u});
+            QCOMPARE(window.table().filePath, fixture.tablePath().toStdString());
+            QCOMPARE(window.table().quantityCount, 7);
+            QCOMPARE(rootText(fixture), QStringLiteral("DEFAULT.DAT"));
+            QCOMPARE(window.table().unit(3, 1).name, std::string(edited ? "metre" : "meter"));
+            QCOMPARE(window.table().changed, edited);
+            fixture.clickNode(10);
+            QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 3);
+        }
     }
 
     void saveAsksFirstAndOnlyWithChanges() {

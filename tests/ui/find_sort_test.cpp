@@ -59,64 +59,56 @@ class FindSortTest : public uitest::WindowTest {
     Q_OBJECT
 
 private slots:
-    void findNextWrapsAndForgives() {
+    void findNextWrapsForgivesAndFindsQuantities() {
         WindowFixture& fixture = makeFixture();
         fixture.start();
         QDialog* find = openFind(fixture);
         QVERIFY(find && find->isVisible());
         auto* text = find->findChild<QLineEdit*>(QStringLiteral("txtFind"));
         auto* next = find->findChild<QPushButton*>(QStringLiteral("cmdFind"));
+        auto* matchCase = find->findChild<QCheckBox*>(QStringLiteral("chkCase"));
         QVERIFY(find->findChild<QRadioButton*>(QStringLiteral("optFind_1"))->isChecked());
+        struct Step {
+            const char* text;  // nullptr: as it is
+            bool matchCase;
+            const char* title;
+            const char* unit;      // the selected unit after the step
+            const char* quantity;  // nullptr: not checked
+        };
+        const Step steps[] = {
+            // Without the ring and in capitals: both units, then the end, then the first again.
+            {"ANGSTROM", false, "Find", "ångström (Å)", "Length"},
+            {nullptr, false, "Find", "elementary charge ångström (e·Å)", nullptr},
+            {nullptr, false, "End of Search", nullptr, nullptr},
+            {nullptr, false, "Find", "ångström (Å)", nullptr},
+            // Match Case: the exact text only.
+            {"ANGSTROM", true, "End of Search", nullptr, nullptr},
+            {"ångström", true, "Find", nullptr, nullptr},
+            // Superscripts as people type them.
+            {"km2", false, "Find", "square kilometer (km²)", "Area"},
+            // An empty text reports the end without searching.
+            {"   ", false, "End of Search", "square kilometer (km²)", nullptr},
+        };
+        for (const Step& step : steps) {
+            const QString name = QString::fromUtf8(step.text ? step.text : "(again)");
+            if (step.text)
+                text->setText(QString::fromUtf8(step.text));
+            matchCase->setChecked(step.matchCase);
+            QTest::mouseClick(next, Qt::LeftButton);
+            QVERIFY2(find->windowTitle() == QString::fromUtf8(step.title), qPrintable(name));
+            if (step.unit)
+                QVERIFY2(selectedUnitName(fixture) == QString::fromUtf8(step.unit), qPrintable(name));
+            if (step.quantity)
+                QVERIFY2(fixture.window().session().selection().quantityName == step.quantity,
+                         qPrintable(name));
+        }
 
-        // Typed without the ring and in capitals: both units, then the end, then the first again.
-        text->setText(QStringLiteral("ANGSTROM"));
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(find->windowTitle(), QStringLiteral("Find"));
-        QCOMPARE(QString::fromStdString(fixture.window().session().selection().quantityName),
-                 QStringLiteral("Length"));
-        QCOMPARE(selectedUnitName(fixture), QStringLiteral("ångström (Å)"));
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(selectedUnitName(fixture), QStringLiteral("elementary charge ångström (e·Å)"));
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(find->windowTitle(), QStringLiteral("End of Search"));
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(find->windowTitle(), QStringLiteral("Find"));
-        QCOMPARE(selectedUnitName(fixture), QStringLiteral("ångström (Å)"));
-
-        // Match Case: the exact text only.
-        find->findChild<QCheckBox*>(QStringLiteral("chkCase"))->setChecked(true);
-        text->setText(QStringLiteral("ANGSTROM"));
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(find->windowTitle(), QStringLiteral("End of Search"));
-        text->setText(QStringLiteral("ångström"));
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(find->windowTitle(), QStringLiteral("Find"));
-
-        // Superscripts and the micro sign as people type them.
-        find->findChild<QCheckBox*>(QStringLiteral("chkCase"))->setChecked(false);
-        text->setText(QStringLiteral("km2"));
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(selectedUnitName(fixture), QStringLiteral("square kilometer (km²)"));
-        QCOMPARE(QString::fromStdString(fixture.window().session().selection().quantityName),
-                 QStringLiteral("Area"));
-
-        // An empty text reports the end without searching.
-        text->setText(QStringLiteral("   "));
-        QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(find->windowTitle(), QStringLiteral("End of Search"));
-        QCOMPARE(selectedUnitName(fixture), QStringLiteral("square kilometer (km²)"));
-    }
-
-    void findsQuantitiesAndClosesWithEscape() {
-        WindowFixture& fixture = makeFixture();
-        fixture.start();
-        QDialog* find = openFind(fixture);
-        QTest::keyClick(find->findChild<QPushButton*>(QStringLiteral("cmdFind")), Qt::Key_Q);
+        // Alt+Q picks quantities, Alt+F finds.
+        QTest::keyClick(next, Qt::Key_Q);
         QVERIFY(find->findChild<QRadioButton*>(QStringLiteral("optFind_0"))->isChecked());
-        find->findChild<QLineEdit*>(QStringLiteral("txtFind"))->setText(QStringLiteral("volume"));
-        QTest::keyClick(find->findChild<QPushButton*>(QStringLiteral("cmdFind")), Qt::Key_F);
-        const auto& selection = fixture.window().session().selection();
-        QCOMPARE(QString::fromStdString(selection.quantityName), QStringLiteral("Volume"));
+        text->setText(QStringLiteral("volume"));
+        QTest::keyClick(next, Qt::Key_F);
+        QCOMPARE(fixture.window().session().selection().quantityName, std::string("Volume"));
         QCOMPARE(fixture.find<QTreeWidget>(QStringLiteral("TreeView1"))->currentItem()->text(0),
                  QStringLiteral("Volume"));
         find->move(40, 50);
@@ -131,52 +123,45 @@ private slots:
         QVERIFY(collator.compare(QStringLiteral("Unit b"), QStringLiteral("unit C")) < 0);
     }
 
-    void treeSortTogglesAndKeepsTheSelection() {
+    void sortingTogglesAndKeepsTheSelection() {
         WindowFixture& fixture = makeFixture();
         fixture.start();
         constexpr int kMechanicsNode = 3;
         constexpr int kLengthNode = 9;
+        const auto checked = [&](const char* name) {
+            return fixture.action(QString::fromLatin1(name))->isChecked();
+        };
+        auto* tree = fixture.find<QTreeWidget>(QStringLiteral("TreeView1"));
         fixture.clickNode(kLengthNode);
-        QTreeWidgetItem* mechanics = fixture.node(kMechanicsNode);
-        const QStringList tableOrder = childTexts(mechanics);
-        QVERIFY(tableOrder != sortedByName(tableOrder));
+        const QStringList groups = childTexts(fixture.node(kMechanicsNode));
+        QVERIFY(groups != sortedByName(groups));
 
         fixture.action(QStringLiteral("mnuViewArrangeArray_0"))->trigger();
-        QCOMPARE(childTexts(fixture.node(kMechanicsNode)), sortedByName(tableOrder));
-        QVERIFY(fixture.action(QStringLiteral("mnuViewArrangeArray_0"))->isChecked());
-        QVERIFY(fixture.action(QStringLiteral("tbSortTree"))->isChecked());
+        QCOMPARE(childTexts(fixture.node(kMechanicsNode)), sortedByName(groups));
+        QVERIFY(checked("mnuViewArrangeArray_0") && checked("tbSortTree"));
         QVERIFY(fixture.window().settings().sortGroup);
-        QCOMPARE(fixture.find<QTreeWidget>(QStringLiteral("TreeView1"))->currentItem(),
-                 fixture.node(kLengthNode));
+        QCOMPARE(tree->currentItem(), fixture.node(kLengthNode));
         // The root's children keep their places.
         QCOMPARE(fixture.node(1)->child(0)->text(0), QStringLiteral("Space and Time"));
 
         fixture.action(QStringLiteral("tbSortTree"))->trigger();
-        QCOMPARE(childTexts(fixture.node(kMechanicsNode)), tableOrder);
-        QVERIFY(!fixture.action(QStringLiteral("mnuViewArrangeArray_0"))->isChecked());
-        QVERIFY(!fixture.action(QStringLiteral("tbSortTree"))->isChecked());
-        QCOMPARE(fixture.find<QTreeWidget>(QStringLiteral("TreeView1"))->currentItem(),
-                 fixture.node(kLengthNode));
+        QCOMPARE(childTexts(fixture.node(kMechanicsNode)), groups);
+        QVERIFY(!checked("mnuViewArrangeArray_0") && !checked("tbSortTree"));
+        QCOMPARE(tree->currentItem(), fixture.node(kLengthNode));
         QCOMPARE(fixture.window().session().selection().node, kLengthNode);
-    }
 
-    void listSortTogglesAndStillPicksTheClickedUnit() {
-        WindowFixture& fixture = makeFixture();
-        fixture.start();
-        fixture.clickNode(9);
-        const QStringList tableOrder = unitNames(fixture);
-        QVERIFY(tableOrder != sortedByName(tableOrder));
-
+        // The list likewise, and a click still picks the unit clicked.
+        const QStringList units = unitNames(fixture);
+        QVERIFY(units != sortedByName(units));
         fixture.action(QStringLiteral("tbSortList"))->trigger();
-        QCOMPARE(unitNames(fixture), sortedByName(tableOrder));
-        QVERIFY(fixture.action(QStringLiteral("mnuViewArrangeArray_1"))->isChecked());
+        QCOMPARE(unitNames(fixture), sortedByName(units));
+        QVERIFY(checked("mnuViewArrangeArray_1"));
         QVERIFY(fixture.window().settings().sortUnit);
         fixture.convert(QStringLiteral("1"), "kilometer (km)", "meter (m)");
         QVERIFY(fixture.output().startsWith(QStringLiteral("1000")));
-
         fixture.action(QStringLiteral("mnuViewArrangeArray_1"))->trigger();
-        QCOMPARE(unitNames(fixture), tableOrder);
-        QVERIFY(!fixture.action(QStringLiteral("tbSortList"))->isChecked());
+        QCOMPARE(unitNames(fixture), units);
+        QVERIFY(!checked("tbSortList"));
     }
 };
 

@@ -49,13 +49,6 @@ void click(QWidget* parent, const char* name) {
         button->click();
 }
 
-// A meter typed and converted into inches on the small table.
-void convertOneMeter(WindowFixture& fixture) {
-    fixture.find<QLineEdit>("txtInput")->setText(QStringLiteral("1"));
-    fixture.clickUnit(fixture.rowOf(QStringLiteral("meter")), Qt::LeftButton);
-    fixture.clickUnit(fixture.rowOf(QStringLiteral("inch")), Qt::RightButton);
-}
-
 quantora::OptionsDialog* openOptions(WindowFixture& fixture) {
     fixture.action("mnuToolsArray_5")->trigger();
     return fixture.window().options().dialog();
@@ -69,7 +62,7 @@ private slots:
     void okStoresTheNotationAndConvertsAgain() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
-        convertOneMeter(fixture);
+        fixture.convert(QStringLiteral("1"), "meter", "inch");
         QCOMPARE(fixture.output(), QStringLiteral("39.3701"));
 
         quantora::OptionsDialog* options = openOptions(fixture);
@@ -110,7 +103,7 @@ private slots:
     void cancelChangesNothing() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
-        convertOneMeter(fixture);
+        fixture.convert(QStringLiteral("1"), "meter", "inch");
         const quantora::ConverterSettings before = fixture.window().settings();
         quantora::OptionsDialog* options = openOptions(fixture);
         child<QSlider>(options, "sliDigits")->setValue(9);

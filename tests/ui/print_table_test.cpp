@@ -35,20 +35,14 @@ public:
     QString suggested;
 };
 
-// Words of a line, as a text extractor spaces them.
-QString words(const QString& line) {
-    return line.simplified();
-}
-
-// The non-blank lines of each page.
+// The non-blank lines of each page, spaced as a text extractor spaces words.
 QList<QStringList> pagesOf(const QString& text) {
     QList<QStringList> pages;
-    const QStringList parts = text.split(QLatin1Char('\f'));
-    for (const QString& page : parts) {
+    for (const QString& page : text.split(QLatin1Char('\f'))) {
         QStringList lines;
         for (const QString& line : page.split(QLatin1Char('\n'))) {
-            if (!words(line).isEmpty())
-                lines << words(line);
+            if (!line.simplified().isEmpty())
+                lines << line.simplified();
         }
         if (!lines.isEmpty())
             pages << lines;
@@ -90,10 +84,11 @@ private slots:
         QCOMPARE(pages.size(), static_cast<qsizetype>(layout.size()));
         QCOMPARE(pages.size(), static_cast<qsizetype>(printed.pageCount));
         for (std::size_t p = 0; p < layout.size(); ++p) {
-            QStringList expected{words(QString::fromStdString(
-                quantora::reportPageHeader(window.table().title, p + 1, layout.size())))};
+            QStringList expected{
+                QString::fromStdString(quantora::reportPageHeader(window.table().title, p + 1, layout.size()))
+                    .simplified()};
             for (std::size_t i = 0; i < layout[p].count; ++i) {
-                const QString line = words(QString::fromStdString(lines[layout[p].first + i]));
+                const QString line = QString::fromStdString(lines[layout[p].first + i]).simplified();
                 if (!line.isEmpty())
                     expected << line;
             }

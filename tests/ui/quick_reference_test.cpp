@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDialog>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,11 +33,6 @@ QWidget* openReference(WindowFixture& fixture) {
         return nullptr;
     command->trigger();
     return fixture.find<QWidget>(QStringLiteral("frmRef"));
-}
-
-QStringList row(QTreeWidget* list, int k) {
-    QTreeWidgetItem* item = list->topLevelItem(k);
-    return item ? QStringList{item->text(0), item->text(1), item->text(2)} : QStringList();
 }
 
 constexpr int kSmallLength = 3;  // Length's quantity in small.dat, its one item "Marathon"
@@ -86,9 +80,9 @@ class QuickReferenceTest : public uitest::WindowTest {
     Q_OBJECT
 
 private slots:
-    void listsItemsThenConvertedValuesAndHandsOneOver() {
+    void listsItemsThenConvertedValuesAndFollowsTheQuantity() {
         WindowFixture& fixture = makeFixture();
-        fixture.start();
+        quantora::MainWindow& window = fixture.start();
         fixture.clickNode(kLengthNode);
         QWidget* reference = openReference(fixture);
         QVERIFY(reference && reference->isVisible());
@@ -99,11 +93,11 @@ private slots:
         QVERIFY(reference->geometry().right() <= screen.right());
 
         auto* list = reference->findChild<QTreeWidget*>(QStringLiteral("lvwRef"));
-        QCOMPARE(
-            list->topLevelItemCount(),
-            static_cast<int>(
-                fixture.window().table().quantity(fixture.window().session().selection().quantity).refCount));
-        QCOMPARE(row(list, 0),
+        const quantora::ConversionTable& table = window.table();
+        QCOMPARE(list->topLevelItemCount(),
+                 static_cast<int>(table.quantity(window.session().selection().quantity).refCount));
+        QTreeWidgetItem* first = list->topLevelItem(0);
+        QCOMPARE((QStringList{first->text(0), first->text(1), first->text(2)}),
                  (QStringList{QStringLiteral("Planck length"), QStringLiteral("1.616255E-35"), QString()}));
         QCOMPARE(list->headerItem()->text(1), QStringLiteral("meter (m)"));
         QCOMPARE(list->headerItem()->text(2), QStringLiteral("???"));
@@ -123,18 +117,7 @@ private slots:
         QCOMPARE(fixture.find<QLineEdit>(QStringLiteral("txtInput"))->text(), QStringLiteral("42.1950"));
         QVERIFY(fixture.output().startsWith(QStringLiteral("42195")));
 
-        QTest::keyClick(list, Qt::Key_Escape);
-        QVERIFY(!reference->isVisible());
-        QVERIFY(fixture.window().settings().refLeft > 0);
-    }
-
-    void followsToAQuantityWithoutItems() {
-        WindowFixture& fixture = makeFixture();
-        fixture.start();
-        fixture.clickNode(kLengthNode);
-        QWidget* reference = openReference(fixture);
-        QVERIFY(reference);
-        const quantora::ConversionTable& table = fixture.window().table();
+        // A quantity without items: an empty list under its name.
         int bare = 0;
         for (int m = 3; m <= table.allocationCount && !bare; ++m) {
             const quantora::Quantity& q = table.quantity(table.allocation(m).quantityNo);
@@ -144,11 +127,13 @@ private slots:
         QVERIFY(bare > 0);
         fixture.clickNode(bare);
         fixture.refresh();
-        auto* list = reference->findChild<QTreeWidget*>(QStringLiteral("lvwRef"));
         QCOMPARE(list->topLevelItemCount(), 0);
         QVERIFY(reference->windowTitle().endsWith(
-            QString::fromStdString(fixture.window().session().selection().quantityName)));
-        reference->close();
+            QString::fromStdString(window.session().selection().quantityName)));
+
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!reference->isVisible());
+        QVERIFY(window.settings().refLeft > 0);
     }
 
     void itemsAreInsertedAddedEditedAndRemovedFromThePopUp() {
@@ -172,8 +157,8 @@ private slots:
 
         insert->trigger();
         QVERIFY(!(reference->windowFlags() & Qt::WindowStaysOnTopHint));
-        QDialog* dialog = openDialog(reference, "frmRefProp");
-        QVERIFY(dialog);
+        QDialog* dialog = nullptr;
+        QVERIFY(dialog = openDialog(reference, "frmRefProp"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral(" Insert Reference Data"));
         QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("txtValue"))->text(),
                  QStringLiteral("New value (Rename it!)"));
@@ -189,8 +174,7 @@ private slots:
         // Add appends whatever is selected; Properties edits the selected item.
         list->setCurrentItem(list->topLevelItem(0));
         reference->command(quantora::ReferenceMenuItem::Add);
-        dialog = openDialog(reference, "frmRefProp");
-        QVERIFY(dialog);
+        QVERIFY(dialog = openDialog(reference, "frmRefProp"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral(" Add"));
         setBox(dialog, "txtName", QStringLiteral("Mile run"));
         click(dialog, "cmdOK");
@@ -199,8 +183,7 @@ private slots:
         // Active again after the dialog, the window takes its keys.
         QTRY_COMPARE(QApplication::activeWindow(), reference);
         QTest::keyClick(list, Qt::Key_Return, Qt::AltModifier);
-        dialog = openDialog(reference, "frmRefProp");
-        QVERIFY(dialog);
+        QVERIFY(dialog = openDialog(reference, "frmRefProp"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral(" Edit"));
         QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QStringLiteral("Walk"));
         setBox(dialog, "txtValue", QStringLiteral("2"));
@@ -209,8 +192,7 @@ private slots:
 
         // Delete asks first; Yes removes the selected item.
         QTest::keyClick(list, Qt::Key_Delete);
-        dialog = openDialog(reference, "frmDelete");
-        QVERIFY(dialog);
+        QVERIFY(dialog = openDialog(reference, "frmDelete"));
         QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblQuestion"))->text(),
                  QStringLiteral("Do you really want to remove 'Walk' from the list?"));
         click(dialog, "cmdYes");
