@@ -16,21 +16,16 @@ bool apart(const Box& a, const Box& b) {
     return a.right() <= b.x || b.right() <= a.x || a.bottom() <= b.y || b.bottom() <= a.y;
 }
 
-TEST(CalcLayout, ShortTextsKeepTheMinimumWidths) {
-    const CalcLayout l = calcLayout({40, 30, 22, 14});
-    EXPECT_EQ(l.result.width, 110 + 12);
-    EXPECT_EQ(l.input.width, (110 + 12) + 230 + 38);
-    EXPECT_EQ(l.inputTextWidth, 230);
-}
-
-TEST(CalcLayout, BoxesAndWindowWidenWithTheirTexts) {
-    const CalcLayout small = calcLayout({100, 100, 22, 14});
+TEST(CalcLayout, BoxesAndWindowWidenWithTheirTextsFromTheMinimums) {
+    const CalcLayout small = calcLayout({40, 30, 22, 14});
+    EXPECT_EQ(small.result.width, 110 + 12);
+    EXPECT_EQ(small.input.width, (110 + 12) + 230 + 38);
+    EXPECT_EQ(small.inputTextWidth, 230);
     const CalcLayout wide = calcLayout({500, 300, 22, 14});
     EXPECT_EQ(wide.result.width, 312);
     EXPECT_EQ(wide.input.width, 312 + 500 + 38);
     EXPECT_EQ(wide.width - small.width, (500 - 230) + (300 - 110));
-    // Only the widths follow the texts.
-    EXPECT_EQ(wide.height, small.height);
+    EXPECT_EQ(wide.height, small.height);  // only the widths follow the texts
 }
 
 TEST(CalcLayout, ALongTitleWidensTheInputBox) {
@@ -45,25 +40,20 @@ TEST(CalcLayout, ALongTitleWidensTheInputBox) {
 }
 
 TEST(CalcLayout, NeverWiderThanTheScreenUnlessTheMinimumsAre) {
-    const CalcLayout l = calcLayout({.inputTextWidth = 5000,
-                                     .resultTextWidth = 400,
-                                     .boxHeight = 22,
-                                     .titleTextHeight = 14,
-                                     .maxWidth = 1024});
+    const auto capped = [](int input, int result, int maxWidth) {
+        return calcLayout({.inputTextWidth = input,
+                           .resultTextWidth = result,
+                           .boxHeight = 22,
+                           .titleTextHeight = 14,
+                           .maxWidth = maxWidth});
+    };
+    const CalcLayout l = capped(5000, 400, 1024);
     EXPECT_EQ(l.width, 1024);
     EXPECT_EQ(l.result.width, 412);  // the input gave up its width first
-    const CalcLayout both = calcLayout({.inputTextWidth = 5000,
-                                        .resultTextWidth = 5000,
-                                        .boxHeight = 22,
-                                        .titleTextHeight = 14,
-                                        .maxWidth = 1024});
+    const CalcLayout both = capped(5000, 5000, 1024);
     EXPECT_EQ(both.width, 1024);
     EXPECT_EQ(both.inputTextWidth, 230);
-    const CalcLayout tiny = calcLayout({.inputTextWidth = 5000,
-                                        .resultTextWidth = 5000,
-                                        .boxHeight = 22,
-                                        .titleTextHeight = 14,
-                                        .maxWidth = 200});
+    const CalcLayout tiny = capped(5000, 5000, 200);
     EXPECT_EQ(tiny.inputTextWidth, 230);
     EXPECT_EQ(tiny.result.width, 122);
 }
@@ -88,13 +78,10 @@ TEST(CalcLayout, PartsDoNotOverlapAndStayInTheWindow) {
         EXPECT_TRUE(inside(l.exit, l.titleStrip));
         EXPECT_GE(l.title.width, 0);
     }
-}
-
-TEST(CalcLayout, TallerFontsGiveTallerBars) {
-    const CalcLayout l = calcLayout({0, 0, 40, 32});
-    EXPECT_EQ(l.input.height, 40);
-    EXPECT_EQ(l.titleStrip.height, 38);
-    EXPECT_EQ(l.exit.height, l.exit.width);
+    const CalcLayout tall = calcLayout({0, 0, 40, 32});
+    EXPECT_EQ(tall.input.height, 40);
+    EXPECT_EQ(tall.titleStrip.height, 38);
+    EXPECT_EQ(tall.exit.height, tall.exit.width);
 }
 
 TEST(StoredPosition, TwipsBecomePixelsAndBack) {

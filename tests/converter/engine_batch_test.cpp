@@ -12,15 +12,12 @@
 namespace quantora {
 namespace {
 
+using tabletest::readBytes;
 using tabletest::setUnits;
 using tabletest::unit;
 
 std::string goldenPath(const std::string& name) {
     return std::string(TEST_DATA_DIR) + "/batch/" + name;
-}
-
-std::string bytesOf(const std::string& path) {
-    return tabletest::readBytes(path);
 }
 
 class EngineBatch : public testing::Test {
@@ -40,7 +37,7 @@ protected:
     }
 
     // A private copy of a golden input file, since a run rewrites it.
-    std::string copyOf(const std::string& name) { return fileWith(name, bytesOf(goldenPath(name))); }
+    std::string copyOf(const std::string& name) { return fileWith(name, readBytes(goldenPath(name))); }
 
     std::string fileWith(const std::string& name, const std::string& bytes) {
         const std::string path = m_folder.file(name);
@@ -91,9 +88,9 @@ TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
     EXPECT_EQ(data.lineCount(), 7u);
 
     ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
-    EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm.expected")));
+    EXPECT_EQ(readBytes(path), readBytes(goldenPath("values_mm.expected")));
     ASSERT_TRUE(tabletest::completed(runInto(data, 3)));
-    EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm_km.expected")));
+    EXPECT_EQ(readBytes(path), readBytes(goldenPath("values_mm_km.expected")));
 
     // A file processed once opens again with its values intact.
     BatchData reopened = open(path);
@@ -101,27 +98,24 @@ TEST_F(EngineBatch, TwoRunsAddTwoColumns) {
     EXPECT_EQ(reopened.line(2), "1; 1000.00; 0.00100000;");
 }
 
-TEST_F(EngineBatch, ResultsUseTheDisplaySeparator) {
-    const std::string path = copyOf("values.txt");
-    BatchData data = open(path);
-    ASSERT_TRUE(tabletest::completed(runInto(data, 2, common::DecimalSeparator::Comma)));
-    EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("values_mm_comma.expected")));
-}
-
-TEST_F(EngineBatch, TwoLinesOnlyKeepTheHeader) {
-    const std::string path = copyOf("two_lines.txt");
-    BatchData data = open(path);
-    ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
-    EXPECT_EQ(bytesOf(path), bytesOf(goldenPath("two_lines_mm.expected")));
-}
-
-TEST_F(EngineBatch, FileEncodingIsKept) {
-    for (const char* name : {"temperature_1252", "temperature_utf8"}) {
-        const std::string path = copyOf(std::string(name) + ".txt");
+TEST_F(EngineBatch, OneRunMatchesItsGoldenFile) {
+    struct Case {
+        const char* input;
+        int from;
+        common::DecimalSeparator separator;
+        const char* expected;
+    };
+    using enum common::DecimalSeparator;
+    for (const Case& c : {Case{"values.txt", 1, Comma, "values_mm_comma.expected"},
+                          Case{"two_lines.txt", 1, Dot, "two_lines_mm.expected"},
+                          Case{"temperature_1252.txt", 3, Dot, "temperature_1252_c.expected"},
+                          Case{"temperature_utf8.txt", 3, Dot, "temperature_utf8_c.expected"}}) {
+        SCOPED_TRACE(c.input);
+        const std::string path = copyOf(c.input);
         BatchData data = open(path);
-        EXPECT_EQ(data.convertFrom, 3) << name;
-        ASSERT_TRUE(tabletest::completed(runInto(data, 2))) << name;
-        EXPECT_EQ(bytesOf(path), bytesOf(goldenPath(std::string(name) + "_c.expected"))) << name;
+        EXPECT_EQ(data.convertFrom, c.from);
+        ASSERT_TRUE(tabletest::completed(runInto(data, 2, c.separator)));
+        EXPECT_EQ(readBytes(path), readBytes(goldenPath(c.expected)));
     }
 }
 
@@ -135,13 +129,13 @@ TEST_F(EngineBatch, UndefinedWindows1252BytesSurviveARun) {
                                           undefined + "\r\n212;" + undefined + "\r\n");
     BatchData data = open(path);
     ASSERT_TRUE(tabletest::completed(runInto(data, 2)));
-    EXPECT_EQ(bytesOf(path),
+    EXPECT_EQ(readBytes(path),
               "Temperature\r\n\xB0"
               "F; probe \xB5" +
                   undefined + " \xB0" + "C;\r\n212;" + undefined + " 100.000;\r\n");
     BatchData again = open(path);
     ASSERT_TRUE(tabletest::completed(runInto(again, 1)));
-    EXPECT_NE(bytesOf(path).find("212;" + undefined + " 100.000; 373.150;\r\n"), std::string::npos);
+    EXPECT_NE(readBytes(path).find("212;" + undefined + " 100.000; 373.150;\r\n"), std::string::npos);
 }
 
 // A file the run writes in Windows-1252 must not pass for UTF-8 when read
@@ -174,20 +168,20 @@ TEST_F(EngineBatch, FailedRunsLeaveTheFileAsItWas) {
     BatchData data = open(path);
     common::fileio::makeReadOnly(path);
     EXPECT_EQ(runInto(data, 2).failure(), batchWriteFailure());
-    EXPECT_EQ(bytesOf(path), original);
+    EXPECT_EQ(readBytes(path), original);
     EXPECT_EQ(data.line(2), "5");
 
     common::fileio::makeWritable(path);
     m_table.unit(kLength, 2).rate = "1e999";  // factors beyond the double range
     EXPECT_EQ(runInto(data, 2).failure(), invalidFactorsNotice());
-    EXPECT_EQ(bytesOf(path), original);
+    EXPECT_EQ(readBytes(path), original);
 
     // A value whose result is beyond the double range.
     const std::string overflowing = "Odd\r\nten\r\n1e307\r\n1e308\r\n";
     const std::string second = fileWith("overflow.txt", overflowing);
     BatchData odd = open(second);
     EXPECT_EQ(runInto(odd, 3).failure(), batchWriteFailure());
-    EXPECT_EQ(bytesOf(second), overflowing);
+    EXPECT_EQ(readBytes(second), overflowing);
 }
 
 TEST_F(EngineBatch, LinesSplitAcrossReadBlocks) {

@@ -17,6 +17,8 @@ const std::string kGroupLimit = "The number of groups exceeds the limit (200).";
 const std::string kCategoryLimit = "The number of categories exceeds the limit (30).";
 const std::string kMissingPair = "A pair of the reference data does not have its value.";
 const std::string kReferenceLimit = "The number of reference data exceeds the limit (20).";
+const std::string kAllocation =
+    "The node allocation entry 2 of this file names no quantity or no parent node it can have.";
 
 // Reads lines written to a temporary table file; keeps folder and table for inspection.
 struct LoadedTable {
@@ -100,7 +102,7 @@ TEST(TableRead, BlankLinesPaddedTerminatorsAndLineFeedsReadTheSame) {
     }
 }
 
-TEST(TableRead, MissingFileNamesThePath) {
+TEST(TableRead, MissingFileNamesThePathAndNoPathMeansTheDefaultTable) {
     TempFolder folder;
     const std::string path = folder.file("absent.dat");
     const common::Outcome<ConversionTable> read = readTable(path, {}, folder.path(), 15, 15);
@@ -110,10 +112,7 @@ TEST(TableRead, MissingFileNamesThePath) {
               "'" + path + "'\r\nThis file does not exist or cannot be read. Please check the file name.");
     EXPECT_EQ(read.notices()[0].title, " Quantora 2000");
     EXPECT_EQ(read.notices()[0].icon, common::NoticeIcon::Exclamation);
-}
 
-TEST(TableRead, EmptyPathMeansDefaultTableInProgramFolder) {
-    TempFolder folder;
     tabletest::writeBytes(folder.file("DEFAULT.DAT"), tabletest::joinCrlf(tabletest::smallTableLines()));
     ConversionTable table;
     EXPECT_TRUE(tabletest::reload(table, {}, folder.path()));
@@ -171,19 +170,15 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"NegativeUnitCount", withLengthUnits(unitLines(2), -1), kUnitLimit},
         FailureCase{"NonNumericUnitIcon", withLengthUnits({"x;meter;1;0;;;"}, 1), kUnitLimit},
         FailureCase{"IconOutOfRange", withLengthUnits({"40000;meter;1;0;;;"}, 1), kUnitLimit},
-        FailureCase{"FortyNineFields", withLengthUnits({unitLineWithFields(49)}, 1), kUnitLimit},
-        FailureCase{
-            "AllocationNamesNoQuantity",
-            {";E;", "1;1;Number System", "9;1;Nothing", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
-            "The node allocation entry 2 of this file names no quantity or no parent node it can have."},
-        FailureCase{
-            "AllocationTwice",
-            {";E;", "1;1;Number System", "1;1;Again", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
-            "The node allocation entry 2 of this file names no quantity or no parent node it can have."},
-        FailureCase{
-            "AllocationUnderMissingCategory",
-            {";E;", "1;1;Number System", "2;2;Constants", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
-            "The node allocation entry 2 of this file names no quantity or no parent node it can have."}),
+        FailureCase{"AllocationNamesNoQuantity",
+                    {";E;", "1;1;Number System", "9;1;Nothing", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
+                    kAllocation},
+        FailureCase{"AllocationTwice",
+                    {";E;", "1;1;Number System", "1;1;Again", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
+                    kAllocation},
+        FailureCase{"AllocationUnderMissingCategory",
+                    {";E;", "1;1;Number System", "2;2;Constants", ";E;", "1;A;0", ";E;", "1;B;0", ";E;"},
+                    kAllocation}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TableRead, TooManyQuantitiesLeavesTheFileWritable) {
@@ -236,54 +231,48 @@ TEST(TableRead, LenientFieldsTakeTheLeadingNumberAndStrictOnesRoundHalvesToEven)
     EXPECT_EQ(loaded.table.allocation(2), (NodeAllocationEntry{2, 1}));
 }
 
-TEST(TableRead, RoundedUpPairTakesTheLastFieldAsValue) {
-    LoadedTable loaded(withLengthUnits({unitLineWithFields(10)}, 1));
-    EXPECT_EQ(loaded.table.reference(3, 2), (ReferenceItem{"f10", "f10"}));
-}
+TEST(TableRead, UnitLineRules) {
+    // A pair rounded up takes the last field as its value.
+    EXPECT_EQ(LoadedTable(withLengthUnits({unitLineWithFields(10)}, 1)).table.reference(3, 2),
+              (ReferenceItem{"f10", "f10"}));
+    EXPECT_EQ(LoadedTable(withLengthUnits({unitLineWithFields(49)}, 1)).texts(),
+              (std::vector<std::string>{kReferenceLimit, kUnitLimit}));
 
-TEST(TableRead, FortyNineFieldsShowTheLimitThenFail) {
-    LoadedTable loaded(withLengthUnits({unitLineWithFields(49)}, 1));
-    EXPECT_EQ(loaded.texts(), (std::vector<std::string>{kReferenceLimit, kUnitLimit}));
-}
-
-TEST(TableRead, UnitCountIsAuthoritative) {
+    // The unit count is authoritative.
     LoadedTable fewer(withLengthUnits(unitLines(1), 3));
     ASSERT_TRUE(fewer.ok);
     EXPECT_EQ(fewer.table.quantity(3).unitCount, 3);
     EXPECT_EQ(fewer.table.unit(3, 3), UnitItem{});
-
     LoadedTable more(withLengthUnits(unitLines(4), 2));
     ASSERT_TRUE(more.ok);
     EXPECT_EQ(more.table.quantity(3).unitCount, 2);
     ASSERT_TRUE(saveTable(more.table, {}));
     EXPECT_EQ(tabletest::readBytes(more.path).find("unit 3"), std::string::npos);
-}
 
-TEST(TableRead, ShortUnitLinesLeaveTrailingFieldsEmpty) {
-    LoadedTable loaded(withLengthUnits({"1;meter;1;0;0"}, 1));
-    ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(loaded.table.unit(3, 1), (UnitItem{1, "meter", "1", "0", "0", "", ""}));
-}
+    LoadedTable shortLine(withLengthUnits({"1;meter;1;0;0"}, 1));
+    EXPECT_EQ(shortLine.table.unit(3, 1), (UnitItem{1, "meter", "1", "0", "0", "", ""}));
 
-TEST(TableRead, PixelUnitsTakeTheDisplayRates) {
-    LoadedTable loaded(withLengthUnits(
+    // Pixel units take the display rates.
+    LoadedTable pixels(withLengthUnits(
         {"1;twip;1;0;0;0;", "1;  Pixels (X) ;99;0;;;", "1;pixel (y);99;0;;;", "1;pixel(x);99;0;;;"}, 4));
-    ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(loaded.table.unit(3, 2).rate, "15");
-    EXPECT_EQ(loaded.table.unit(3, 3).rate, "12");
-    EXPECT_EQ(loaded.table.unit(3, 4).rate, "99");
-}
+    EXPECT_EQ(pixels.table.unit(3, 2).rate, "15");
+    EXPECT_EQ(pixels.table.unit(3, 3).rate, "12");
+    EXPECT_EQ(pixels.table.unit(3, 4).rate, "99");
 
-TEST(TableRead, Windows1252AndUtf8FilesBothBecomeUtf8) {
+    // Windows-1252 and UTF-8 files both become UTF-8.
     LoadedTable ansi(withLengthUnits({"1;micrometer (\xB5m);0.000001;0;0;0;\xB1"}, 1));
-    ASSERT_TRUE(ansi.ok);
     EXPECT_EQ(ansi.table.unit(3, 1).name, "micrometer (\xC2\xB5m)");
     EXPECT_EQ(ansi.table.fileEncoding, ConversionTable::FileEncoding::Windows1252);
-
     LoadedTable utf8(withLengthUnits({"1;ohm (\xCE\xA9);1;0;0;0;"}, 1));
-    ASSERT_TRUE(utf8.ok);
     EXPECT_EQ(utf8.table.unit(3, 1).name, "ohm (\xCE\xA9)");
     EXPECT_EQ(utf8.table.fileEncoding, ConversionTable::FileEncoding::Utf8);
+}
+
+ConversionTable reread(const std::string& path) {
+    ConversionTable again;
+    again.filePath = path;
+    EXPECT_TRUE(tabletest::reload(again));
+    return again;
 }
 
 NodeExpandedQuery allExpanded(const ConversionTable& table) {
@@ -301,9 +290,7 @@ TEST(TableSave, SavedFileReadsAndSavesBackByteForByte) {
     EXPECT_EQ(tabletest::readBytes(loaded.path), original);
     EXPECT_TRUE(tabletest::isReadOnly(loaded.path));
 
-    ConversionTable again;
-    again.filePath = loaded.path;
-    ASSERT_TRUE(tabletest::reload(again, {}, ""));
+    ConversionTable again = reread(loaded.path);
     ASSERT_TRUE(saveTable(again, allExpanded(again)));
     EXPECT_EQ(tabletest::readBytes(loaded.path), original);
 }
@@ -331,13 +318,11 @@ TEST(TableSave, TextTheFormatCannotHoldReachesTheFileMadeSafeAndTheTableStays) {
     ASSERT_TRUE(saveTable(t, allExpanded(t)));
     EXPECT_EQ(t.unit(3, 1), given.unit(3, 1));
 
-    ConversionTable reread;
-    reread.filePath = loaded.path;
-    ASSERT_TRUE(tabletest::reload(reread, {}, ""));
-    EXPECT_EQ(reread.category(1).name, "Mech:anics");
-    EXPECT_EQ(reread.unit(3, 1).memo, "line one line two three");
-    EXPECT_EQ(reread.unit(3, 2).name, safeTableField(t.unit(3, 2).name));
-    EXPECT_EQ(reread.reference(3, 1).value, "0:5");
+    const ConversionTable again = reread(loaded.path);
+    EXPECT_EQ(again.category(1).name, "Mech:anics");
+    EXPECT_EQ(again.unit(3, 1).memo, "line one line two three");
+    EXPECT_EQ(again.unit(3, 2).name, safeTableField(t.unit(3, 2).name));
+    EXPECT_EQ(again.reference(3, 1).value, "0:5");
 }
 
 TEST(TableSave, KeepsTheEncodingAndWidensToUtf8WhenNeeded) {
@@ -356,23 +341,17 @@ TEST(TableSave, KeepsTheEncodingAndWidensToUtf8WhenNeeded) {
 // Windows-1252 bytes that pass for UTF-8 ("Fu\xDF\xB2"), names read from a
 // file that is not UTF-8, a file with a byte-order mark, random mixes.
 TEST(TableSave, SavedTableLoadsBackIdenticalWhateverItsEncoding) {
-    auto reloaded = [](const ConversionTable& saved) {
-        ConversionTable again;
-        again.filePath = saved.filePath;
-        EXPECT_TRUE(tabletest::reload(again, {}, ""));
-        return again;
-    };
     {
         LoadedTable mixed(std::string("1;;\xC9\n1;\xEF\xBF\xBD\n;E;\n;E;"), TableLimits{});
         ASSERT_TRUE(mixed.ok);
         ASSERT_TRUE(saveTable(mixed.table, {}));
-        EXPECT_EQ(reloaded(mixed.table).category(2).name, "\xC3\xAF\xC2\xBF\xC2\xBD");
+        EXPECT_EQ(reread(mixed.path).category(2).name, "\xC3\xAF\xC2\xBF\xC2\xBD");
     }
     {
         LoadedTable ascii(tabletest::smallTableLines());
         ascii.table.unit(3, 2).memo = "12 inches, Fu\xC3\x9F\xC2\xB2";
         ASSERT_TRUE(saveTable(ascii.table, {}));
-        EXPECT_EQ(reloaded(ascii.table).unit(3, 2).memo, "12 inches, Fu\xC3\x9F\xC2\xB2");
+        EXPECT_EQ(reread(ascii.path).unit(3, 2).memo, "12 inches, Fu\xC3\x9F\xC2\xB2");
     }
     {
         LoadedTable marked("\xEF\xBB\xBF" + tabletest::joinCrlf(tabletest::smallTableLines()), TableLimits{});
@@ -397,7 +376,7 @@ TEST(TableSave, SavedTableLoadsBackIdenticalWhateverItsEncoding) {
         table.table.fileEncoding = random() % 2 == 0 ? ConversionTable::FileEncoding::Windows1252
                                                      : ConversionTable::FileEncoding::Utf8;
         ASSERT_TRUE(saveTable(table.table, {}));
-        ASSERT_EQ(reloaded(table.table).unit(3, 1).memo, memo) << tabletest::readBytes(table.path);
+        ASSERT_EQ(reread(table.path).unit(3, 1).memo, memo) << tabletest::readBytes(table.path);
     }
 }
 
@@ -406,8 +385,7 @@ TEST(TableSave, UnwritableFolderIsReportedAndNothingIsLeftBehind) {
     loaded.table.filePath = loaded.folder.file("missing/sub/table.dat");
     const auto saved = saveTable(loaded.table, {});
     EXPECT_FALSE(saved);
-    ASSERT_EQ(saved.notices().size(), 1u);
-    EXPECT_FALSE(saved.notices()[0].text.empty());
+    EXPECT_EQ(saved.notices().size(), 1u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(loaded.folder.path()),
                             std::filesystem::directory_iterator{}),
               1);
@@ -514,7 +492,6 @@ TEST(TableReadRobustness, MutatedFilesNeverEscapeTheReader) {
         std::error_code ec;
         std::filesystem::remove(path, ec);
         tabletest::writeBytes(path, tabletest::joinCrlf(lines));
-        ConversionTable table;
         std::optional<common::Outcome<ConversionTable>> read;
         ASSERT_NO_THROW(read.emplace(readTable(path, {}, folder.path(), 15, 15)))
             << tabletest::joinCrlf(lines);
@@ -522,7 +499,7 @@ TEST(TableReadRobustness, MutatedFilesNeverEscapeTheReader) {
             ASSERT_FALSE(read->notices().empty());
             continue;
         }
-        table = read->take();
+        ConversionTable table = read->take();
         // What loaded is walkable: every allocation names a quantity, every unit is reachable.
         for (int m = 1; m <= table.allocationCount; ++m) {
             const NodeAllocationEntry& entry = table.allocation(m);
