@@ -23,74 +23,40 @@
 
 #include "calculator/ui/calc_program.h"
 #include "calculator/ui/color_chooser.h"
-#include "common/qt/message_presenter.h"
 #include "common/qt/qsettings_store.h"
+#include "window_bench_support.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QWindow>
 
-#include <sys/resource.h>
-
-#include <cstdio>
 #include <memory>
 #include <string>
 
 namespace {
 
-class SilentMessages final : public common::MessagePresenter {
-public:
-    common::NoticeAnswer present(QWidget*, const common::Notice&, common::NoticeButtons) override {
-        ++shown;
-        return common::NoticeAnswer::Ok;
-    }
-    int shown = 0;
-};
+using benchsupport::announceShown;
+using benchsupport::closeAndSettle;
+using benchsupport::runChild;
+using benchsupport::waitExposed;
+using SilentMessages = benchsupport::SilentMessages;
 
 class NoColors final : public tallix::ColorChooser {
 public:
     std::optional<QColor> choose(QWidget*, const QColor&) override { return std::nullopt; }
 };
 
-bool waitExposed(QWidget& widget) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!(widget.windowHandle() && widget.windowHandle()->isExposed())) {
-        if (clock.elapsed() > 5000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-void closeAndSettle(QWidget& widget) {
-    widget.close();
-    QCoreApplication::processEvents();
-}
-
 void bareWindowShowClose(benchmark::State& state) {
-    for (auto _ : state) {
-        QMainWindow window;
-        window.resize(640, 480);
-        window.show();
-        if (!waitExposed(window))
-            state.SkipWithError("the window was not exposed");
-        closeAndSettle(window);
-    }
+    benchsupport::bareWindowShowClose(state);
 }
 BENCHMARK(bareWindowShowClose)->Unit(benchmark::kMillisecond);
 
 void calculatorStartup(benchmark::State& state) {
-    SilentMessages messages;
+    SilentMessages messages(common::NoticeAnswer::Ok);
     NoColors colors;
     for (auto _ : state) {
         common::MemorySettingsStore store;
@@ -116,7 +82,7 @@ void enterToResult(benchmark::State& state) {
     QTemporaryDir settings;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     common::QSettingsStore store;
-    SilentMessages messages;
+    SilentMessages messages(common::NoticeAnswer::Ok);
     NoColors colors;
     tallix::CalcProgram program(store, messages, colors);
     program.start();
@@ -143,52 +109,6 @@ void enterToResult(benchmark::State& state) {
 }
 BENCHMARK(enterToResult)->Unit(benchmark::kMicrosecond);
 
-double childCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// The line a child program prints the moment its window is exposed.
-constexpr char kShownLine[] = "shown\n";
-
-void announceShown() {
-    std::fputs(kShownLine, stdout);
-    std::fflush(stdout);
-}
-
-// One run of this program in a child mode, timed from start to exit. On a
-// busy machine the wall time includes waiting for a core; the counter
-// child_cpu_ms is the processor time the program itself used, shown_ms the
-// time from the start to the window exposed (the settings written at the
-// close come after it).
-void runChild(benchmark::State& state, const QStringList& arguments) {
-    const double cpuBefore = childCpuSeconds();
-    double shownMs = 0;
-    for (auto _ : state) {
-        QProcess child;
-        QElapsedTimer clock;
-        clock.start();
-        child.start(QCoreApplication::applicationFilePath(), arguments);
-        while (child.canReadLine() || child.waitForReadyRead(10000)) {
-            if (child.canReadLine() && child.readLine() == kShownLine) {
-                shownMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
-                break;
-            }
-        }
-        if (!child.waitForFinished(10000) || child.exitCode() != 0) {
-            state.SkipWithError("the child program failed");
-            return;
-        }
-    }
-    const auto perRun = [&state](double total) {
-        return benchmark::Counter(total / static_cast<double>(state.iterations()));
-    };
-    state.counters["child_cpu_ms"] = perRun((childCpuSeconds() - cpuBefore) * 1000.0);
-    state.counters["shown_ms"] = perRun(shownMs);
-}
-
 void bareProgram(benchmark::State& state) {
     runChild(state, {QStringLiteral("--bare-child")});
 }
@@ -210,20 +130,6 @@ void calculatorProgramMemoryStore(benchmark::State& state) {
 }
 BENCHMARK(calculatorProgramMemoryStore)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
 
-int bareChild(int argc, char* argv[], bool withText) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.resize(640, 480);
-    if (withText)
-        window.setCentralWidget(new QLabel(QStringLiteral("Tallix - Math Expression Evaluator")));
-    window.show();
-    if (!waitExposed(window))
-        return 1;
-    announceShown();
-    closeAndSettle(window);
-    return 0;
-}
-
 int calculatorChild(int argc, char* argv[], const QString& settingsFolder) {
     QApplication app(argc, argv);
     std::unique_ptr<common::SettingsStore> store;
@@ -234,7 +140,7 @@ int calculatorChild(int argc, char* argv[], const QString& settingsFolder) {
         QFile::remove(settingsFolder + QStringLiteral("/quantora-tallix/Tallix.ini"));
         store = std::make_unique<common::QSettingsStore>();
     }
-    SilentMessages messages;
+    SilentMessages messages(common::NoticeAnswer::Ok);
     NoColors colors;
     tallix::CalcProgram program(*store, messages, colors);
     program.start();
@@ -251,9 +157,9 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc >= 2 && std::string(argv[1]) == "--bare-child")
-        return bareChild(argc, argv, false);
+        return benchsupport::bareChild(argc, argv, false);
     if (argc >= 2 && std::string(argv[1]) == "--bare-text-child")
-        return bareChild(argc, argv, true);
+        return benchsupport::bareChild(argc, argv, true);
     if (argc >= 3 && std::string(argv[1]) == "--calculator-child")
         return calculatorChild(argc, argv, QString::fromLocal8Bit(argv[2]));
     QApplication app(argc, argv);

@@ -5,8 +5,8 @@
 //   ConverterProgram    - the same with frmMain on the bundled table: settings
 //                         read from a fresh store, table read, tree and list
 //                         built, shown until exposed, closed with its settings
-//                         and node status written (target: at most 1.5 times
-//                         BareProgram).
+//                         and node status written (target: shown_ms at most
+//                         1.5 times BareProgram's).
 //   BareWindowShowClose, ConverterStartup - the same two windows inside one
 //                         running application, without the program start.
 //   TreeRebuild         - the quantity tree rebuilt for a table at its limits:
@@ -15,41 +15,30 @@
 // --converter-child. Runs on whatever platform QT_QPA_PLATFORM names;
 // offscreen when unset.
 
-#include "common/qt/message_presenter.h"
+#include "common/qt/qsettings_store.h"
 #include "common/settings_store.h"
 #include "converter/ui/converter_program.h"
 #include "converter/ui/file_chooser.h"
 #include "converter/ui/quantity_views.h"
+#include "window_bench_support.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QMainWindow>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QWindow>
-#include "common/qt/qsettings_store.h"
-
-#include <sys/resource.h>
 
 #include <fstream>
 #include <string>
 
 namespace {
 
-// No message box may stop a measured run.
-class SilentMessages final : public common::MessagePresenter {
-public:
-    common::NoticeAnswer present(QWidget*, const common::Notice&, common::NoticeButtons) override {
-        ++shown;
-        return common::NoticeAnswer::No;
-    }
-    int shown = 0;
-};
+using benchsupport::announceShown;
+using benchsupport::closeAndSettle;
+using benchsupport::runChild;
+using benchsupport::waitExposed;
+using SilentMessages = benchsupport::SilentMessages;
 
 class NoFiles final : public quantora::FileChooser {
 public:
@@ -58,31 +47,8 @@ public:
     }
 };
 
-bool waitExposed(QWidget& widget) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!(widget.windowHandle() && widget.windowHandle()->isExposed())) {
-        if (clock.elapsed() > 5000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-void closeAndSettle(QWidget& widget) {
-    widget.close();
-    QCoreApplication::processEvents();
-}
-
 void bareWindowShowClose(benchmark::State& state) {
-    for (auto _ : state) {
-        QMainWindow window;
-        window.resize(640, 480);
-        window.show();
-        if (!waitExposed(window))
-            state.SkipWithError("the window was not exposed");
-        closeAndSettle(window);
-    }
+    benchsupport::bareWindowShowClose(state);
 }
 BENCHMARK(bareWindowShowClose)->Unit(benchmark::kMillisecond);
 
@@ -96,7 +62,7 @@ void converterStartup(benchmark::State& state) {
     const QString table = folder.filePath(QStringLiteral("DEFAULT.DAT"));
     QFile::copy(bundled, table);
     QFile::setPermissions(table, QFile::ReadOwner | QFile::WriteOwner);
-    SilentMessages messages;
+    SilentMessages messages(common::NoticeAnswer::No);
     NoFiles files;
     for (auto _ : state) {
         common::MemorySettingsStore store;
@@ -137,7 +103,7 @@ void treeRebuild(benchmark::State& state) {
     QTemporaryDir folder;
     writeFullTable(folder.filePath(QStringLiteral("DEFAULT.DAT")).toStdString());
     common::MemorySettingsStore store;
-    SilentMessages messages;
+    SilentMessages messages(common::NoticeAnswer::No);
     NoFiles files;
     quantora::ConverterProgram program(store, messages, files, folder.path());
     quantora::MainWindow& window = program.window();
@@ -154,30 +120,6 @@ void treeRebuild(benchmark::State& state) {
     }
 }
 BENCHMARK(treeRebuild)->Unit(benchmark::kMillisecond);
-
-double childCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// One run of this program in a child mode, timed from start to exit. On a
-// busy machine the wall time includes waiting for a core; the counter
-// child_cpu_ms is the processor time the program itself used.
-void runChild(benchmark::State& state, const QStringList& arguments) {
-    const double cpuBefore = childCpuSeconds();
-    for (auto _ : state) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), arguments);
-        if (!child.waitForFinished(10000) || child.exitCode() != 0) {
-            state.SkipWithError("the child program failed");
-            return;
-        }
-    }
-    state.counters["child_cpu_ms"] = benchmark::Counter((childCpuSeconds() - cpuBefore) * 1000.0 /
-                                                        static_cast<double>(state.iterations()));
-}
 
 void bareProgram(benchmark::State& state) {
     runChild(state, {QStringLiteral("--bare-child")});
@@ -199,29 +141,19 @@ void converterProgram(benchmark::State& state) {
 }
 BENCHMARK(converterProgram)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(40);
 
-int bareChild(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.resize(640, 480);
-    window.show();
-    if (!waitExposed(window))
-        return 1;
-    closeAndSettle(window);
-    return 0;
-}
-
 int converterChild(int argc, char* argv[], const QString& tableFolder, const QString& settingsFolder) {
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder);
     QFile::remove(settingsFolder + QStringLiteral("/quantora-tallix/Quantora 2000.ini"));
     common::QSettingsStore store;
-    SilentMessages messages;
+    SilentMessages messages(common::NoticeAnswer::No);
     NoFiles files;
     quantora::ConverterProgram program(store, messages, files, tableFolder);
     quantora::MainWindow& window = program.window();
     window.start();
     if (!waitExposed(window) || window.loadFailed() || messages.shown != 0)
         return 1;
+    announceShown();
     closeAndSettle(window);
     return 0;
 }
@@ -232,7 +164,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc >= 2 && std::string(argv[1]) == "--bare-child")
-        return bareChild(argc, argv);
+        return benchsupport::bareChild(argc, argv, false);
     if (argc >= 4 && std::string(argv[1]) == "--converter-child") {
         return converterChild(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }
