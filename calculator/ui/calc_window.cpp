@@ -2,7 +2,6 @@
 
 #include "calculator/eval/result_notation.h"
 #include "calculator/ui/area_styles.h"
-#include "calculator/ui/calc_about_dialog.h"
 #include "calculator/ui/calc_font_dialog.h"
 #include "calculator/ui/calc_help_window.h"
 #include "calculator/ui/calc_icons.h"
@@ -10,6 +9,7 @@
 #include "calculator/ui/custom_functions_dialog.h"
 #include "calculator/ui/history_list.h"
 #include "calculator/ui/stay_on_top.h"
+#include "common/qt/about_dialog.h"
 #include "common/text_rules.h"
 
 #include <QApplication>
@@ -402,7 +402,12 @@ void CalcWindow::openFonts(ColorItem which) {
 }
 
 void CalcWindow::showAbout() {
-    auto* about = new CalcAboutDialog(m_icons.application(), this);
+    auto* about = new common::AboutDialog(
+        m_icons.application(), QStringLiteral("Tallix"),
+        QStringLiteral("Evaluates typed mathematical expressions with 33 functions, named constants and "
+                       "argument values, keeps your own functions and the last twelve expressions, and "
+                       "exchanges values with Quantora 2000."),
+        this, Qt::Dialog | Qt::WindowStaysOnTopHint);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->open();
 }

@@ -1,12 +1,12 @@
 #include "converter/ui/main_window.h"
 
+#include "common/qt/about_dialog.h"
 #include "common/text_rules.h"
 #include "converter/settings/command_state.h"
 #include "converter/settings/window_layout.h"
 #include "converter/table/node_status.h"
 #include "converter/table/table_file.h"
 #include "converter/table/view_plan.h"
-#include "converter/ui/about_dialog.h"
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/display_styles.h"
 #include "converter/ui/file_commands.h"
@@ -308,7 +308,11 @@ void MainWindow::showHelpTopic(int topic) {
 
 void MainWindow::showAbout() {
     setStayOnTop(*this, 0);
-    auto* about = new AboutDialog(m_icons, this);
+    auto* about = new common::AboutDialog(
+        m_icons.application(), QString::fromLatin1(kProductName),
+        QStringLiteral("Converts values between units, with the error they carry, and between number "
+                       "systems, from a conversion table you can edit."),
+        this);
     about->setAttribute(Qt::WA_DeleteOnClose);
     connect(about, &QDialog::finished, this, &MainWindow::restoreTopmost);
     about->open();

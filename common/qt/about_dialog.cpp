@@ -1,16 +1,17 @@
-#include "calculator/ui/calc_about_dialog.h"
+#include "common/qt/about_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 
-namespace tallix {
+namespace common {
 
-CalcAboutDialog::CalcAboutDialog(const QIcon& icon, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint) {
+AboutDialog::AboutDialog(const QIcon& icon, const QString& name, const QString& summary, QWidget* owner,
+                         Qt::WindowFlags flags)
+    : QDialog(owner, flags) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tallix"));
+    setWindowTitle(QStringLiteral("About ") + name);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(icon.pixmap(64, 64));
@@ -19,12 +20,9 @@ CalcAboutDialog::CalcAboutDialog(const QIcon& icon, QWidget* owner)
     text->setObjectName(QStringLiteral("lblAbout"));
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
-    text->setText(
-        QStringLiteral("<p><b style=\"font-size:large\">Tallix</b><br>Version 1.2</p>"
-                       "<p>Evaluates typed mathematical expressions with 33 functions, named constants and "
-                       "argument values, keeps your own functions and the last twelve expressions, and "
-                       "exchanges values with Quantora 2000.</p>"
-                       "<p>Free software under the MIT License.</p>"));
+    text->setText(QStringLiteral("<p><b style=\"font-size:large\">%1</b><br>Version 1.2</p><p>%2</p>"
+                                 "<p>Free software under the MIT License.</p>")
+                      .arg(name.toHtmlEscaped(), summary.toHtmlEscaped()));
     text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 44);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -36,4 +34,4 @@ CalcAboutDialog::CalcAboutDialog(const QIcon& icon, QWidget* owner)
     grid->addWidget(buttons, 1, 0, 1, 2);
 }
 
-}  // namespace tallix
+}  // namespace common
