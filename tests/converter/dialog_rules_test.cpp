@@ -21,13 +21,10 @@ TEST(DialogKeys, TheTitlesMarkTheNameAndMemoKeys) {
     EXPECT_EQ(unitDialogKey("n", renamed), UnitDialogField::None);
     EXPECT_EQ(unitDialogKey("m", renamed), UnitDialogField::None);
     // The memo letter comes before the fixed keys: a memo titled "&Remarks" takes R.
-    const std::array<std::string, 4> remarks{"&Name", "", "", "&Remarks"};
-    EXPECT_EQ(unitDialogKey("r", remarks), UnitDialogField::MemoPage);
+    EXPECT_EQ(unitDialogKey("r", {"&Name", "", "", "&Remarks"}), UnitDialogField::MemoPage);
     // A title ending in "&" gives no key.
     EXPECT_EQ(accessKeyOf("Name&"), "");
-    EXPECT_EQ(accessKeyOf("&\xC3\x9C"
-                          "bung"),
-              "\xC3\x9C");
+    EXPECT_EQ(accessKeyOf("&\xC3\x9C\x62ung"), "\xC3\x9C");  // a key of two bytes
 
     const std::array<std::string, 4> constants{"&Name", "&Value", "&Unit", "&Memo"};
     EXPECT_EQ(constantDialogKey("u", constants), ConstantDialogField::Unit);

@@ -21,17 +21,16 @@ struct Fixture {
     ConversionTable table;
 
     explicit Fixture(TableLimits limits = {}) {
-        std::vector<std::string> lines{"1;Space;1",         "2;Mechanics;1",   "3;Heat;0",   ";E;",
-                                       "1;1;Number System", "2;1;Constants",   "3;2;Length", "4;2;Time",
-                                       "5;3;Mass",          "6;4;Temperature", ";E;"};
-        for (const std::string& line : tabletest::specialSections())
-            lines.push_back(line);
-        lines.insert(lines.end(),
-                     {"1;Length;2", "1;meter;1;0;;;SI base unit;Marathon;42195", "2;inch;0.0254;0;;;", ";E;",
-                      "1;Time;1", "1;second;1;0;;;", ";E;", "3;Mass;1", "1;kilogram;1;0;;;", ";E;",
-                      "4;Temperature;2", "1;kelvin;1;0;;;", "1;degree Celsius;1;273.15;;;", ";E;"});
+        using tabletest::joinCrlf;
         table.filePath = folder.file("table.dat");
-        tabletest::writeBytes(table.filePath, tabletest::joinCrlf(lines));
+        tabletest::writeBytes(
+            table.filePath,
+            joinCrlf({"1;Space;1", "2;Mechanics;1", "3;Heat;0", ";E;", "1;1;Number System", "2;1;Constants",
+                      "3;2;Length", "4;2;Time", "5;3;Mass", "6;4;Temperature", ";E;"}) +
+                joinCrlf(tabletest::specialSections()) +
+                joinCrlf({"1;Length;2", "1;meter;1;0;;;SI base unit;Marathon;42195", "2;inch;0.0254;0;;;",
+                          ";E;", "1;Time;1", "1;second;1;0;;;", ";E;", "3;Mass;1", "1;kilogram;1;0;;;", ";E;",
+                          "4;Temperature;2", "1;kelvin;1;0;;;", "1;degree Celsius;1;273.15;;;", ";E;"}));
         EXPECT_TRUE(tabletest::reload(table, limits, folder.path()));
     }
 };
@@ -68,6 +67,18 @@ std::string unitNames(const ConversionTable& t, int q) {
     for (int u = 1; u <= t.quantity(q).unitCount; ++u)
         all += t.unit(q, u).name + ' ';
     return all;
+}
+
+// The tree below the root: "Category: quantities | ...".
+std::string layout(const ConversionTable& t) {
+    std::string text;
+    for (int c = 1; c <= t.categoryCount; ++c) {
+        text += (c > 1 ? " | " : "") + t.category(c).name + ":";
+        for (int m = 1; m <= t.allocationCount; ++m)
+            if (t.allocation(m).parentNode == c + 1)
+                text += " " + t.quantity(t.allocation(m).quantityNo).name;
+    }
+    return text;
 }
 
 UnitItem unitNamed(const std::string& name) {
@@ -164,13 +175,9 @@ TEST(TableEdits, RemovalsKeepQuantityRecordsAndRepointLaterEntries) {
     EXPECT_EQ(deleteTreeItem(f.table, 1).failure()->text, "Error Code = PDTI01");  // the root
 
     Fixture g;
-    ASSERT_EQ(deleteTreeItem(g.table, 3).value(), 1);  // Mechanics
-    ASSERT_EQ(g.table.categoryCount, 2);
-    EXPECT_EQ(g.table.category(2), (Category{g.table.category(2).icon, "Heat", 0}));
-    ASSERT_EQ(g.table.allocationCount, 5);
-    // Mass left the tree; Temperature's parent, Heat, is node 3 now.
-    EXPECT_EQ(g.table.allocation(4), (NodeAllocationEntry{4, 2}));
-    EXPECT_EQ(g.table.allocation(5), (NodeAllocationEntry{6, 3}));
+    ASSERT_EQ(deleteTreeItem(g.table, 3).value(), 1);                      // Mechanics
+    EXPECT_EQ(layout(g.table), "Space: Length Time | Heat: Temperature");  // Heat is node 3 now
+    EXPECT_EQ(g.table.category(2).expandedFlag, 0);
     EXPECT_EQ(g.table.quantity(5).name, "Mass");
 }
 
@@ -179,17 +186,15 @@ TEST(TableEdits, NewItemsLandWhereTheirNodeSays) {
     // A category goes after the last one; no parent index moves.
     EXPECT_EQ(createTreeItem(f.table, 1, {2, "New category (Rename it!)"}).value(), 5);
     EXPECT_EQ(f.table.category(4), (Category{2, "New category (Rename it!)", 0}));
-    EXPECT_EQ(f.table.allocation(6), (NodeAllocationEntry{6, 4}));
     // A quantity inserted at Time's node (now 9) takes its place and parent.
     EXPECT_EQ(addTreeItem(f.table, 9, {3, "  Speed  "}).value(), 9);
-    EXPECT_EQ(f.table.allocation(4), (NodeAllocationEntry{7, 2}));
-    EXPECT_EQ(f.table.allocation(5), (NodeAllocationEntry{4, 2}));
-    EXPECT_EQ(f.table.quantity(7).name, "Speed");
     EXPECT_EQ(f.table.quantity(7).unitCount, 0);
     // A quantity added to the new, empty category comes after everything.
     const EditOutcome added = createTreeItem(f.table, 5, {1, "Lux"});
     EXPECT_EQ(added.value(), f.table.allocationNode(f.table.allocationCount));
-    EXPECT_EQ(f.table.allocation(f.table.allocationCount), (NodeAllocationEntry{8, 5}));
+    EXPECT_EQ(
+        layout(f.table),
+        "Space: Length Speed Time | Mechanics: Mass | Heat: Temperature | New category (Rename it!): Lux");
     // Insert is for ordinary quantity nodes only.
     EXPECT_FALSE(addTreeItem(f.table, 6, {1, "x"}).ok());
     EXPECT_FALSE(createTreeItem(f.table, 8, {1, "x"}).ok());
@@ -197,15 +202,12 @@ TEST(TableEdits, NewItemsLandWhereTheirNodeSays) {
 
 TEST(TableEdits, AMovedQuantityTakesItsTargetsPlace) {
     Fixture f;
-    EXPECT_EQ(insertTreeItem(f.table, 10, 7).value(), 7);  // Temperature onto Length: first under Space
-    EXPECT_EQ(f.table.allocation(3), (NodeAllocationEntry{6, 2}));
-    EXPECT_EQ(f.table.allocation(4), (NodeAllocationEntry{3, 2}));
-    // Downwards, Temperature onto Mass: Mass's place, node 9 once Temperature is out of the way.
+    EXPECT_EQ(insertTreeItem(f.table, 10, 7).value(), 7);  // Temperature onto Length
+    EXPECT_EQ(layout(f.table), "Space: Temperature Length Time | Mechanics: Mass | Heat:");
+    // Downwards onto Mass: Mass's place, node 9 once Temperature is out of the way.
     EXPECT_EQ(insertTreeItem(f.table, 7, 10).value(), 9);
-    EXPECT_EQ(f.table.allocation(5), (NodeAllocationEntry{6, 3}));
-    EXPECT_EQ(f.table.allocation(6), (NodeAllocationEntry{5, 3}));
-    EXPECT_EQ(insertTreeItem(f.table, 7, 4).value(), 10);  // onto a category: its last child
-    EXPECT_EQ(f.table.allocation(6), (NodeAllocationEntry{3, 4}));
+    EXPECT_EQ(insertTreeItem(f.table, 7, 4).value(), 10);  // Length onto a category: its last child
+    EXPECT_EQ(layout(f.table), "Space: Time | Mechanics: Temperature Mass | Heat: Length");
 
     const std::string before = everything(f.table);
     for (auto [dragged, target] : {std::pair{8, 1}, {8, 5}, {8, 6}, {8, 8}, {8, 3}, {5, 8}, {2, 8}})
@@ -215,23 +217,13 @@ TEST(TableEdits, AMovedQuantityTakesItsTargetsPlace) {
 
 TEST(TableEdits, TheKeyboardStepsAQuantityThroughItsCategoryAndOn) {
     Fixture f;
-    const auto layout = [&t = f.table] {
-        std::string text;
-        for (int c = 1; c <= t.categoryCount; ++c) {
-            text += (c > 1 ? " | " : "") + t.category(c).name + ":";
-            for (int m = 1; m <= t.allocationCount; ++m)
-                if (t.allocation(m).parentNode == c + 1)
-                    text += " " + t.quantity(t.allocation(m).quantityNo).name;
-        }
-        return text;
-    };
     const std::tuple<int, bool, const char*> steps[] = {
         {7, false, "Space: Time Length | Mechanics: Mass | Heat: Temperature"},
         {8, false, "Space: Time | Mechanics: Length Mass | Heat: Temperature"},
         {8, true, "Space: Time Length | Mechanics: Mass | Heat: Temperature"}};
     for (const auto& [node, up, after] : steps) {
         EXPECT_EQ(stepTreeItem(f.table, node, up).value(), 8);
-        EXPECT_EQ(layout(), after);
+        EXPECT_EQ(layout(f.table), after);
     }
     const std::string before = everything(f.table);
     // Nowhere further up or down, and never the special quantities.
@@ -240,11 +232,23 @@ TEST(TableEdits, TheKeyboardStepsAQuantityThroughItsCategoryAndOn) {
     EXPECT_EQ(everything(f.table), before);
 }
 
-TEST(TableEdits, DialogsStoreTrimmedTextAndMarkOnlyRealChanges) {
+TEST(TableEdits, QuestionsNameWhatGoesAndDialogsMarkOnlyRealChanges) {
     using M = UnitDialogMode;
     using K = UnitDialogKind;
     Fixture f;
     ConversionTable& t = f.table;
+    EXPECT_EQ(
+        removalQuestion(t, DeleteTarget::Unit, 0, 3, 2),
+        "Do you really want to remove 'inch' from the list?\n\nThis unit of 'Length' goes with its values "
+        "and its memo. This cannot be undone.");
+    EXPECT_EQ(removalQuestion(t, DeleteTarget::TreeNode, 2, 0, 0),
+              "Do you really want to remove 'Space' from the tree?\n\nThe category goes with 2 physical "
+              "quantities and 3 units. This cannot be undone.");
+    EXPECT_EQ(
+        removalQuestion(t, DeleteTarget::TreeNode, 9, 0, 0),
+        "Do you really want to remove 'Mass' from the tree?\n\nThe physical quantity goes with its 1 unit. "
+        "This cannot be undone.");
+
     const UnitItem inch = unitForEditing(t, 3, 2, K::Unit);
     EXPECT_TRUE(acceptUnitDialog(t, M::Edit, K::Unit, 3, 2, inch, inch).ok());
     EXPECT_FALSE(t.changed);
@@ -282,21 +286,6 @@ TEST(TableEdits, DialogsStoreTrimmedTextAndMarkOnlyRealChanges) {
     EXPECT_TRUE(acceptTreeItemDialog(t, TreeItemMode::EditCategory, 4, -1, heat, {3, "Heat  "}).ok());
     EXPECT_EQ(t.category(3).name, "Heat");
     EXPECT_TRUE(t.changed);
-}
-
-TEST(TableEdits, TheRemovalQuestionNamesWhatGoes) {
-    Fixture f;
-    EXPECT_EQ(
-        removalQuestion(f.table, DeleteTarget::Unit, 0, 3, 2),
-        "Do you really want to remove 'inch' from the list?\n\nThis unit of 'Length' goes with its values "
-        "and its memo. This cannot be undone.");
-    EXPECT_EQ(removalQuestion(f.table, DeleteTarget::TreeNode, 2, 0, 0),
-              "Do you really want to remove 'Space' from the tree?\n\nThe category goes with 2 physical "
-              "quantities and 3 units. This cannot be undone.");
-    EXPECT_EQ(
-        removalQuestion(f.table, DeleteTarget::TreeNode, 9, 0, 0),
-        "Do you really want to remove 'Mass' from the tree?\n\nThe physical quantity goes with its 1 unit. "
-        "This cannot be undone.");
 }
 
 TEST(TableEdits, ATableEditedByEveryOperationSavesAndLoadsBackTheSame) {
