@@ -65,9 +65,8 @@ TEST(DimensionCheck, RefusedValuesNameTheAllowedRange) {
         const DimensionCheck check = checkDimensions(c.texts, table);
         EXPECT_EQ(check.box, c.box);
         EXPECT_EQ(check.limits.has_value(), c.box < 0);
-        EXPECT_EQ(check.refusal.has_value(), c.box >= 0);
-        if (check.refusal)
-            EXPECT_EQ(check.refusal->text.substr(0, check.refusal->text.find('\n')), c.message);
+        const std::string text = check.refusal ? check.refusal->text : "";
+        EXPECT_EQ(text.substr(0, text.find('\n')), c.message);
     }
 }
 
