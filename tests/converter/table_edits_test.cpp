@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 namespace {
 using namespace quantora;
