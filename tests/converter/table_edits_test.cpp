@@ -82,10 +82,6 @@ std::string layout(const ConversionTable& t) {
     return text;
 }
 
-UnitItem unitNamed(const std::string& name) {
-    return {1, name, "2", "0", "", "", ""};
-}
-
 TEST(TableEdits, EachLimitRefusesWithItsMessageAndChangesNothing) {
     Fixture f(TableLimits{3, 6, 2});  // every limit reached
     const std::string before = everything(f.table);
@@ -94,7 +90,7 @@ TEST(TableEdits, EachLimitRefusesWithItsMessageAndChangesNothing) {
         {createTreeItem(f.table, 3, {1, "Force"}), "The number of quantities will exceed the limit (6)."},
         {addTreeItem(f.table, 9, {1, "Force"}), "The number of quantities will exceed the limit (6)."},
         // Time has one unit, but the capacity marker stands at the limit.
-        {addListItem(f.table, unitNamed("minute"), 4, 1),
+        {addListItem(f.table, tabletest::unit("minute", "2", "0"), 4, 1),
          "The number of unit items will exceed the limit (2)."},
     };
     for (const auto& [outcome, message] : attempts) {
@@ -120,12 +116,13 @@ TEST(TableEdits, UnitListAddsRemovesAndLooksUp) {
               "Max unit count = 2\r\nUnit count = 40");
     f.table.quantity(4).unitCount = 1;
 
-    EXPECT_EQ(addListItem(f.table, unitNamed("decimeter"), 3, 1).value(), 2);  // after meter
-    EXPECT_EQ(addListItem(f.table, unitNamed("mile"), 3, 3).value(), 4);       // empty area: at the end
+    EXPECT_EQ(addListItem(f.table, tabletest::unit("decimeter", "2", "0"), 3, 1).value(), 2);  // after meter
+    EXPECT_EQ(addListItem(f.table, tabletest::unit("mile", "2", "0"), 3, 3).value(),
+              4);  // empty area: at the end
     EXPECT_EQ(unitNames(f.table, 3), "meter decimeter inch mile ");
     // Each addition raises the marker, whatever the quantity's own count.
     EXPECT_EQ(f.table.unitCapacity(), 4);
-    EXPECT_TRUE(addListItem(f.table, unitNamed("minute"), 4, 1).ok());
+    EXPECT_TRUE(addListItem(f.table, tabletest::unit("minute", "2", "0"), 4, 1).ok());
     EXPECT_EQ(f.table.unitCapacity(), 5);
     EXPECT_TRUE(f.table.changed);
 
@@ -303,7 +300,7 @@ TEST(TableEdits, ATableEditedByEveryOperationSavesAndLoadsBackTheSame) {
     unit.memo = "first line\r\nsecond; line\nthird";
     ASSERT_TRUE(acceptUnitDialog(t, UnitDialogMode::Add, UnitDialogKind::Unit, 3, 1, unit, unit).ok());
     EXPECT_EQ(t.unit(3, 2).memo, "first line second: line third");
-    ASSERT_TRUE(addListItem(t, unitNamed("minute"), 4, 1).ok());
+    ASSERT_TRUE(addListItem(t, tabletest::unit("minute", "2", "0"), 4, 1).ok());
     ASSERT_TRUE(deleteListItem(t, 3, 3));
     ASSERT_TRUE(moveListItem(t, 3, 2, 1).ok());
     ASSERT_TRUE(renameUnit(t, 4, 2, "min;ute"));
