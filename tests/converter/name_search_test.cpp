@@ -42,31 +42,25 @@ TEST(NameMatches, AlternativeNamesAndMatchCase) {
     EXPECT_FALSE(unitMatches(meter, "base", false));  // after the full stop
 }
 
-// Quantities 1, 2 special; 3 Length (meter, inch), 4 Area (square meter),
-// 5 Speed (meter per second), all in one category.
-class FindWalk : public ::testing::Test {
-protected:
-    void SetUp() override {
-        using tabletest::unit;
-        table.create({});
-        table.categoryCount = 1;
-        table.category(1).name = "Mechanics";
-        tabletest::setUnits(table, 1, "Number System", {unit("Decimal", "10", "")});
-        tabletest::setUnits(table, 2, "Constants", {unit("c", "299792458", "m/s")});
-        tabletest::setUnits(
-            table, 3, "Length",
-            {unit("meter", "1", "0", "", "", "Also: metre. Base"), unit("inch", "0.0254", "0")});
-        tabletest::setUnits(table, 4, "Area", {unit("square meter", "1", "0")});
-        tabletest::setUnits(table, 5, "Speed", {unit("meter per second", "1", "0")});
-        table.quantityCount = table.allocationCount = 5;
-        for (int m = 1; m <= 5; ++m)
-            table.allocation(m) = {static_cast<std::int16_t>(m), static_cast<std::int16_t>(m <= 2 ? 1 : 2)};
-    }
+TEST(FindWalk, UnitsWalkOnReportTheEndAndStartAgainQuantitiesSkipRemovedOnes) {
+    // Quantities 1, 2 special; 3 Length (meter, inch), 4 Area (square meter),
+    // 5 Speed (meter per second), all in one category.
+    using tabletest::unit;
     ConversionTable table;
-    FindPosition position;
-};
+    table.create({});
+    table.categoryCount = 1;
+    table.category(1).name = "Mechanics";
+    tabletest::setUnits(table, 1, "Number System", {unit("Decimal", "10", "")});
+    tabletest::setUnits(table, 2, "Constants", {unit("c", "299792458", "m/s")});
+    tabletest::setUnits(table, 3, "Length",
+                        {unit("meter", "1", "0", "", "", "Also: metre. Base"), unit("inch", "0.0254", "0")});
+    tabletest::setUnits(table, 4, "Area", {unit("square meter", "1", "0")});
+    tabletest::setUnits(table, 5, "Speed", {unit("meter per second", "1", "0")});
+    table.quantityCount = table.allocationCount = 5;
+    for (int m = 1; m <= 5; ++m)
+        table.allocation(m) = {static_cast<std::int16_t>(m), static_cast<std::int16_t>(m <= 2 ? 1 : 2)};
 
-TEST_F(FindWalk, UnitSearchWalksOnThenReportsTheEndAndStartsAgain) {
+    FindPosition position;
     for (int q : {3, 4, 5}) {
         const std::optional<FindHit> hit = findNextUnit(table, position, "meter", false);
         ASSERT_TRUE(hit);
@@ -85,10 +79,9 @@ TEST_F(FindWalk, UnitSearchWalksOnThenReportsTheEndAndStartsAgain) {
     position.reset();
     EXPECT_FALSE(findNextUnit(table, position, "Inch", true));
     EXPECT_FALSE(findNextUnit(table, position, "  ", false));
-}
 
-TEST_F(FindWalk, QuantitySearchSkipsRemovedQuantities) {
     // Area leaves the tree: allocation 4 now holds Speed, quantity 4 stays stored.
+    position.reset();
     table.allocation(4) = table.allocation(5);
     table.allocationCount = 4;
     EXPECT_FALSE(findNextQuantity(table, position, "area", false));
