@@ -14,7 +14,7 @@ std::vector<WatchAction> ticks(DragWatch& watch, EdgeBand band, bool sorted, int
     return actions;
 }
 
-TEST(DragRules, TheEdgeBandsLieInsideThePane) {
+TEST(DragRules, EdgeBandsLieInsideThePaneAndScrollingStopsAtEitherEnd) {
     const PaneRect pane{100, 200, 300, 400, 20};
     EXPECT_EQ(edgeBandAt(pane, 99, 300), EdgeBand::Outside);
     EXPECT_EQ(edgeBandAt(pane, 150, 401), EdgeBand::Outside);
@@ -22,9 +22,19 @@ TEST(DragRules, TheEdgeBandsLieInsideThePane) {
     EXPECT_EQ(edgeBandAt(pane, 150, 220), EdgeBand::Top);
     EXPECT_EQ(edgeBandAt(pane, 150, 221), EdgeBand::Inside);
     EXPECT_EQ(edgeBandAt(pane, 300, 380), EdgeBand::Bottom);
+
+    const auto step = [](int from, WatchAction action, int last, int stride) {
+        const ScrollStep result = scrollStep(from, action, last, stride);
+        return std::pair(result.position, result.stop);
+    };
+    EXPECT_EQ(step(5, WatchAction::ScrollDown, 10, 1), std::pair(6, false));
+    EXPECT_EQ(step(9, WatchAction::ScrollDown, 10, 1), std::pair(10, true));
+    EXPECT_EQ(step(9, WatchAction::ScrollDown, 10, 3), std::pair(10, true));
+    EXPECT_EQ(step(2, WatchAction::ScrollUp, 10, 3), std::pair(0, true));
+    EXPECT_EQ(step(0, WatchAction::ScrollDown, 0, 1), std::pair(0, true));
 }
 
-TEST(DragRules, ScrollingWaitsForThePointerToRestAtAnEdge) {
+TEST(DragRules, ScrollingWaitsForThePointerToRestAtAnEdgeAndSortedViewsEndTheDrag) {
     DragWatch watch(300, 500);
     using A = WatchAction;
     EXPECT_EQ(ticks(watch, EdgeBand::Bottom, false, 4),
@@ -33,25 +43,12 @@ TEST(DragRules, ScrollingWaitsForThePointerToRestAtAnEdge) {
     EXPECT_EQ(watch.tick(EdgeBand::Inside, false), A::StopScroll);
     EXPECT_EQ(ticks(watch, EdgeBand::Top, false, 3), (std::vector{A::None, A::None, A::ScrollUp}));
     EXPECT_EQ(ticks(watch, EdgeBand::Bottom, false, 1), (std::vector{A::None}));
-}
 
-TEST(DragRules, ASortedViewEndsTheDragAfterTheHintDelay) {
-    DragWatch watch(100, 300);
-    using A = WatchAction;
-    EXPECT_EQ(ticks(watch, EdgeBand::Top, true, 3), (std::vector{A::None, A::None, A::EndSorted}));
+    DragWatch sorted(100, 300);
+    EXPECT_EQ(ticks(sorted, EdgeBand::Top, true, 3), (std::vector{A::None, A::None, A::EndSorted}));
     DragWatch longDrag(100, 100);
     EXPECT_EQ(ticks(longDrag, EdgeBand::Inside, false, DragWatch::kMaxTicks - 1).back(), A::StopScroll);
     EXPECT_EQ(longDrag.tick(EdgeBand::Bottom, false), A::Expired);
-}
-
-TEST(DragRules, ScrollingStopsAtEitherEnd) {
-    EXPECT_EQ(scrollStep(5, WatchAction::ScrollDown, 10, 1).position, 6);
-    EXPECT_FALSE(scrollStep(5, WatchAction::ScrollDown, 10, 1).stop);
-    EXPECT_TRUE(scrollStep(9, WatchAction::ScrollDown, 10, 1).stop);
-    EXPECT_EQ(scrollStep(9, WatchAction::ScrollDown, 10, 3).position, 10);
-    EXPECT_EQ(scrollStep(2, WatchAction::ScrollUp, 10, 3).position, 0);
-    EXPECT_TRUE(scrollStep(2, WatchAction::ScrollUp, 10, 3).stop);
-    EXPECT_TRUE(scrollStep(0, WatchAction::ScrollDown, 0, 1).stop);
 }
 
 TEST(DragRules, DropsMoveOnlyWhatMayMove) {

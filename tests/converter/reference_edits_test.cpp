@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <tuple>
 
 namespace quantora {
 namespace {
@@ -19,46 +19,39 @@ struct SmallTable {
     tabletest::TempFolder folder;
     ConversionTable table;
 
-    SmallTable() {
-        const std::string path = folder.file("table.dat");
-        tabletest::writeBytes(path, tabletest::joinCrlf(tabletest::smallTableLines()));
-        table.filePath = path;
+    explicit SmallTable(std::string_view letters = "") {
+        table.filePath = folder.file("table.dat");
+        tabletest::writeBytes(table.filePath, tabletest::joinCrlf(tabletest::smallTableLines()));
         EXPECT_TRUE(tabletest::reload(table));
-    }
-    // Leaves items named by the letters, values "v" + letter.
-    void setItems(std::string_view letters) {
+        if (letters.empty())
+            return;
+        // Items named by the letters, values "v" + letter.
         Quantity& quantity = table.quantity(kLength);
         quantity.references.assign(kMaxReferenceItems + 1, {});
-        for (std::size_t i = 0; i < letters.size(); ++i) {
-            const std::string name(1, letters[i]);
-            table.reference(kLength, static_cast<int>(i) + 1) = {name, "v" + name};
-        }
+        for (std::size_t i = 0; i < letters.size(); ++i)
+            table.reference(kLength, static_cast<int>(i) + 1) = {std::string(1, letters[i]),
+                                                                 "v" + std::string(1, letters[i])};
         quantity.refCount = static_cast<std::int16_t>(letters.size());
         table.changed = false;
     }
     std::string names() const {
         std::string out;
         for (int i = 1; i <= table.quantity(kLength).refCount; ++i)
-            out += table.reference(kLength, i).name + (i < table.quantity(kLength).refCount ? "," : "");
+            out += (i > 1 ? "," : "") + table.reference(kLength, i).name;
         return out;
     }
 };
 
 TEST(ReferenceEdits, InsertsLandFirstAfterTheSelectedItemOrLast) {
-    SmallTable t;
-    t.setItems("AB");
+    SmallTable t("AB");
     ASSERT_EQ(insertReference(t.table, kLength, {"X", "1"}, 0).value(), 1);
-    EXPECT_EQ(t.names(), "X,A,B");
     EXPECT_TRUE(t.table.changed);
     // The dialog's Insert with the first row selected: second place, texts trimmed.
-    const EditOutcome inserted =
-        acceptReferenceDialog(t.table, ReferenceDialogMode::Insert, kLength, 1, {" Y ", " 2 "});
-    ASSERT_EQ(inserted.value(), 2);
+    ASSERT_EQ(acceptReferenceDialog(t.table, ReferenceDialogMode::Insert, kLength, 1, {" Y ", " 2 "}).value(),
+              2);
     EXPECT_EQ(t.table.reference(kLength, 2), (ReferenceItem{"Y", "2"}));
     // Add appends, whatever is selected; text the file cannot hold is made safe.
     ASSERT_EQ(acceptReferenceDialog(t.table, ReferenceDialogMode::Add, kLength, 1, {"Z;z", "3"}).value(), 5);
-    EXPECT_EQ(t.names(), "X,Y,A,B,Z:z");
-    // Edit writes item p in place.
     ASSERT_TRUE(acceptReferenceDialog(t.table, ReferenceDialogMode::Edit, kLength, 3, {"A2", " 9 "}).ok());
     EXPECT_EQ(t.table.reference(kLength, 3), (ReferenceItem{"A2", "9"}));
     EXPECT_FALSE(insertReference(t.table, kLength, {"W", "1"}, 6).ok());  // beyond the items
@@ -66,13 +59,11 @@ TEST(ReferenceEdits, InsertsLandFirstAfterTheSelectedItemOrLast) {
     EXPECT_EQ(t.names(), "X,Y,A2,B,Z:z");
 }
 
-TEST(ReferenceEdits, TwentyItemsAreTheLimit) {
-    SmallTable t;
-    t.setItems("abcdefghijklmnopqrs");
+TEST(ReferenceEdits, TwentyItemsAreTheLimitAndRemovalMovesTheRestUp) {
+    SmallTable t("abcdefghijklmnopqrs");
     EXPECT_FALSE(referenceLimitNotice(t.table, kLength));
     ASSERT_TRUE(insertReference(t.table, kLength, {"t", "1"}, 19).ok());
     t.table.changed = false;
-
     const std::optional<common::Notice> notice = referenceLimitNotice(t.table, kLength);
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->text, "The number of reference data will exceed the limit (20).");
@@ -81,37 +72,9 @@ TEST(ReferenceEdits, TwentyItemsAreTheLimit) {
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.failure()->text, "The maximum sets of reference data already exist.");
     EXPECT_EQ(refused.failure()->icon, common::NoticeIcon::Exclamation);
-    EXPECT_EQ(t.table.quantity(kLength).refCount, 20);
-    EXPECT_EQ(t.table.reference(kLength, 1).name, "a");
+    EXPECT_EQ(t.names(), "a,b,c,d,e,f,g,h,i,j,k,l,m,n,o,p,q,r,s,t");
     EXPECT_FALSE(t.table.changed);
-}
 
-// The file keeps the items on the quantity's first unit line: without units
-// there is nowhere to keep them.
-TEST(ReferenceEdits, ItemsNeedAUnitToBeKeptWith) {
-    SmallTable t;
-    t.setItems("AB");
-    for (int u = t.table.quantity(kLength).unitCount; u > 1; --u)
-        ASSERT_TRUE(deleteListItem(t.table, kLength, u));
-    EXPECT_EQ(t.table.quantity(kLength).refCount, 2);
-    // The last unit's question says the items go too, and they do.
-    EXPECT_NE(removalQuestion(t.table, DeleteTarget::Unit, 0, kLength, 1).find("quick reference data"),
-              std::string::npos);
-    ASSERT_TRUE(deleteListItem(t.table, kLength, 1));
-    EXPECT_EQ(t.table.quantity(kLength).refCount, 0);
-    EXPECT_TRUE(t.table.reference(kLength, 1).name.empty());
-
-    ASSERT_TRUE(referenceLimitNotice(t.table, kLength));
-    const EditOutcome refused = insertReference(t.table, kLength, {"X", "1"}, 0);
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.failure()->text,
-              "A physical quantity without units cannot keep reference data. Add a unit first.");
-    EXPECT_EQ(t.table.quantity(kLength).refCount, 0);
-}
-
-TEST(ReferenceEdits, RemovingTheThirdOfTwentyMovesTheRestUp) {
-    SmallTable t;
-    t.setItems("abcdefghijklmnopqrst");
     EXPECT_EQ(referenceRemovalQuestion(t.table, kLength, 3),
               "Do you really want to remove 'c' from the list?");
     ASSERT_TRUE(deleteReference(t.table, kLength, 3));
@@ -122,47 +85,46 @@ TEST(ReferenceEdits, RemovingTheThirdOfTwentyMovesTheRestUp) {
     EXPECT_TRUE(referenceRemovalQuestion(t.table, kLength, 20).empty());
 }
 
-struct MoveCase {
-    const char* name;
-    int dragged;
-    int target;
-    const char* after;
-    int position;  // where the moved item ends
-    friend std::ostream& operator<<(std::ostream& out, const MoveCase& c) { return out << c.name; }
-};
-
-class ReferenceMoves : public ::testing::TestWithParam<MoveCase> {};
-
-TEST_P(ReferenceMoves, TheMovedItemFollowsTheOneDroppedOn) {
-    const MoveCase& c = GetParam();
-    SmallTable t;
-    t.setItems("ABCD");
-    const EditOutcome moved = moveReference(t.table, kLength, c.dragged, c.target);
-    ASSERT_TRUE(moved.ok());
-    EXPECT_EQ(t.names(), c.after);
-    EXPECT_EQ(moved.value(), c.position);
-    EXPECT_EQ(t.table.changed, c.dragged != c.target);
-    // Values travel with their names.
-    EXPECT_EQ(t.table.reference(kLength, c.position).value,
-              "v" + t.table.reference(kLength, c.position).name);
+// The file keeps the items on the quantity's first unit line: without units
+// there is nowhere to keep them.
+TEST(ReferenceEdits, ItemsNeedAUnitToBeKeptWith) {
+    SmallTable t("AB");
+    ASSERT_TRUE(deleteListItem(t.table, kLength, 2));
+    EXPECT_EQ(t.table.quantity(kLength).refCount, 2);
+    // The last unit's question says the items go too, and they do.
+    EXPECT_NE(removalQuestion(t.table, DeleteTarget::Unit, 0, kLength, 1).find("quick reference data"),
+              std::string::npos);
+    ASSERT_TRUE(deleteListItem(t.table, kLength, 1));
+    EXPECT_EQ(t.table.quantity(kLength).refCount, 0);
+    EXPECT_TRUE(t.table.reference(kLength, 1).name.empty());
+    ASSERT_TRUE(referenceLimitNotice(t.table, kLength));
+    const EditOutcome refused = insertReference(t.table, kLength, {"X", "1"}, 0);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.failure()->text,
+              "A physical quantity without units cannot keep reference data. Add a unit first.");
+    EXPECT_EQ(t.table.quantity(kLength).refCount, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Drops, ReferenceMoves,
-                         ::testing::Values(MoveCase{"FirstOntoThird", 1, 3, "B,C,A,D", 3},
-                                           MoveCase{"LastOntoSecond", 4, 2, "A,B,D,C", 3},
-                                           MoveCase{"FirstOntoLast", 1, 4, "B,C,D,A", 4},
-                                           MoveCase{"ThirdOntoFirst", 3, 1, "A,C,B,D", 2},
-                                           MoveCase{"OntoItself", 2, 2, "A,B,C,D", 2}),
-                         [](const ::testing::TestParamInfo<MoveCase>& info) {
-                             return std::string(info.param.name);
-                         });
-
-TEST(ReferenceEdits, OutsideTheItemsNothingMoves) {
-    SmallTable t;
-    t.setItems("AB");
-    EXPECT_FALSE(moveReference(t.table, kLength, 1, 3).ok());
-    EXPECT_FALSE(moveReference(t.table, kLength, 0, 1).ok());
-    EXPECT_FALSE(moveReference(t.table, 99, 1, 2).ok());
+TEST(ReferenceEdits, TheMovedItemFollowsTheOneDroppedOn) {
+    struct Case {
+        int dragged, target;
+        const char* after;
+        int position;  // where the moved item ends
+    };
+    for (const Case& c : {Case{1, 3, "B,C,A,D", 3}, Case{4, 2, "A,B,D,C", 3}, Case{1, 4, "B,C,D,A", 4},
+                          Case{3, 1, "A,C,B,D", 2}, Case{2, 2, "A,B,C,D", 2}}) {
+        SCOPED_TRACE(c.after);
+        SmallTable t("ABCD");
+        ASSERT_EQ(moveReference(t.table, kLength, c.dragged, c.target).value(), c.position);
+        EXPECT_EQ(t.names(), c.after);
+        EXPECT_EQ(t.table.changed, c.dragged != c.target);
+        // Values travel with their names.
+        EXPECT_EQ(t.table.reference(kLength, c.position).value,
+                  "v" + t.table.reference(kLength, c.position).name);
+    }
+    SmallTable t("AB");
+    for (auto [q, dragged, target] : {std::tuple{kLength, 1, 3}, {kLength, 0, 1}, {99, 1, 2}})
+        EXPECT_FALSE(moveReference(t.table, q, dragged, target).ok()) << dragged << " onto " << target;
     EXPECT_EQ(t.names(), "A,B");
     EXPECT_FALSE(t.table.changed);
 }

@@ -17,16 +17,16 @@ protected:
         tabletest::setUnits(table, 1, "Length",
                             {tabletest::unit("meter", "1", "0"), tabletest::unit("kilometer", "1000", "0")});
         table.quantityCount = 1;
-        const char* names[] = {"Marathon", "", "", "Blank value", "Everest"};
-        const char* values[] = {"42195", "1", "2", "  ", "8848,86"};
+        const ReferenceItem items[] = {
+            {"Marathon", "42195"}, {"", "1"}, {"", "2"}, {"Blank value", "  "}, {"Everest", "8848,86"}};
         for (int i = 0; i < 5; ++i)
-            table.reference(1, i + 1) = {names[i], values[i]};
+            table.reference(1, i + 1) = items[i];
         table.quantity(1).refCount = 5;
     }
     ConversionTable table;
 };
 
-TEST_F(ReferenceValues, CompactingDropsAdjacentEmptyNamesOnce) {
+TEST_F(ReferenceValues, CompactingDropsAdjacentEmptyNamesOnceAndRowsShowStoredOrConvertedValues) {
     EXPECT_TRUE(compactReferences(table, 1));
     ASSERT_EQ(table.quantity(1).refCount, 3);
     EXPECT_EQ(table.reference(1, 2).name, "Blank value");
@@ -34,10 +34,8 @@ TEST_F(ReferenceValues, CompactingDropsAdjacentEmptyNamesOnce) {
     EXPECT_TRUE(table.reference(1, 4).name.empty());
     EXPECT_FALSE(compactReferences(table, 1));
     EXPECT_FALSE(compactReferences(table, 7));  // no such quantity: nothing, no throw
-}
 
-TEST_F(ReferenceValues, StoredValuesUntilBothUnitsAreChosenThenConverted) {
-    ASSERT_TRUE(compactReferences(table, 1));
+    // Stored values until both units are chosen, then converted ones.
     const ReferenceTable stored = referenceTable(table, 1, 2, 0, {}, common::DecimalSeparator::Dot);
     EXPECT_EQ(stored.fromHeader, "meter");
     EXPECT_EQ(stored.intoHeader, "???");
