@@ -20,19 +20,16 @@ using uitest::WindowFixture;
 class AccessibleNamesTest : public uitest::WindowTest {
     Q_OBJECT
 private slots:
-    void everyControlOfEveryWindowHasAName() {
+    void everyControlOfEveryWindowHasANameAndTheHelpFinds() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         quantora::MainWindow& window = fixture.start();
         QStringList nameless = accessibility::namelessControls(&window);
-
         fixture.action("mnuHelpArray_0")->trigger();
         auto* help = window.findChild<QWidget*>(QStringLiteral("frmHelp"));
         QVERIFY(help && help->isVisible());
         nameless << accessibility::namelessControls(help);
-
         window.findChild<quantora::HintWindow*>()->showHint(0);
         nameless << accessibility::namelessControls(window.findChild<quantora::HintWindow*>());
-
         // Each dialog is looked at and closed before events run, so none
         // stays open as a stray modal dialog.
         fixture.action("mnuHelpArray_2")->trigger();
@@ -40,7 +37,6 @@ private slots:
         QVERIFY(about);
         nameless << accessibility::namelessControls(about);
         about->reject();
-
         fixture.action("mnuToolsArray_5")->trigger();
         quantora::OptionsDialog* options = window.options().dialog();
         QVERIFY(options);
@@ -50,16 +46,10 @@ private slots:
         nameless << accessibility::namelessControls(options->fontDialog());
         options->fontDialog()->reject();
         options->reject();
-
         QVERIFY2(nameless.isEmpty(), qPrintable(QStringLiteral("without an accessible name:\n  ") +
                                                 nameless.join(QStringLiteral("\n  "))));
-    }
 
-    void theHelpSearchFindsTextAndTheContentsListShowsATopic() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        fixture.action("mnuHelpArray_0")->trigger();
-        auto* help = window.findChild<QWidget*>(QStringLiteral("frmHelp"));
+        // The help's contents list shows a topic, and its search finds text.
         auto* contents = help->findChild<QListWidget*>(QStringLiteral("lstHelpContents"));
         QVERIFY(contents->count() > 10);
         QCOMPARE(contents->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("contents"));
@@ -70,7 +60,6 @@ private slots:
         QCOMPARE(contents->currentItem()->text(), QStringLiteral("Batch conversion"));
         auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("txtHelp"));
         QCOMPARE(browser->source().fragment(), QStringLiteral("topic23"));
-
         auto* search = help->findChild<QLineEdit*>(QStringLiteral("txtHelpSearch"));
         search->setText(QStringLiteral("Print Preview"));
         QTest::keyClick(search, Qt::Key_Return);
