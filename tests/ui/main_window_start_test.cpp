@@ -77,31 +77,30 @@ private slots:
         const struct {
             const char* name;
             const char* text;
-            QKeySequence keys;
+            const char* keys;
             bool enabled, visible;
         } items[] = {
-            {"mnuFileArray_0", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O), true, true},
-            {"mnuFileArray_2", "Save &As...", QKeySequence(Qt::CTRL | Qt::Key_A), true, true},
-            {"mnuFileArray_4", "&Print Conversion Table...", QKeySequence(Qt::CTRL | Qt::Key_P), true, true},
-            {"mnuFileArray_8", "E&xit", QKeySequence(), true, true},
-            {"mnuEditArray_0", "&Copy Conversion Result", QKeySequence(Qt::CTRL | Qt::Key_C), false, true},
-            {"mnuEditArray_2", "&Paste as Conversion Input", QKeySequence(Qt::CTRL | Qt::Key_V), false, true},
-            {"mnuEditArray_7", "&History", QKeySequence(), false, true},
-            {"mnuEditArray_9", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), true, true},
-            {"mnuEditHistoryArray_7", "7", QKeySequence(), false, false},
-            {"mnuViewArray_3", "&Arrange", QKeySequence(), true, true},
-            {"mnuToolsArray_1", "&Run NotePad", QKeySequence(Qt::CTRL | Qt::Key_R), true, true},
-            {"mnuToolsArray_6", "ReDim", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_Z), false,
-             false},
-            {"mnuHelpArray_0", "&Help Topics", QKeySequence(Qt::Key_F1), true, true},
-            {"mnuSwapArray_0", "&Swap Units", QKeySequence(Qt::CTRL | Qt::Key_W), true, true},
-            {"mnuEditUnitArray_5", "&Properties...", QKeySequence(), true, true},
+            {"mnuFileArray_0", "&Open...", "Ctrl+O", true, true},
+            {"mnuFileArray_2", "Save &As...", "Ctrl+A", true, true},
+            {"mnuFileArray_4", "&Print Conversion Table...", "Ctrl+P", true, true},
+            {"mnuFileArray_8", "E&xit", "", true, true},
+            {"mnuEditArray_0", "&Copy Conversion Result", "Ctrl+C", false, true},
+            {"mnuEditArray_2", "&Paste as Conversion Input", "Ctrl+V", false, true},
+            {"mnuEditArray_7", "&History", "", false, true},
+            {"mnuEditArray_9", "&Find...", "Ctrl+F", true, true},
+            {"mnuEditHistoryArray_7", "7", "", false, false},
+            {"mnuViewArray_3", "&Arrange", "", true, true},
+            {"mnuToolsArray_1", "&Run NotePad", "Ctrl+R", true, true},
+            {"mnuToolsArray_6", "ReDim", "Ctrl+Shift+Alt+Z", false, false},
+            {"mnuHelpArray_0", "&Help Topics", "F1", true, true},
+            {"mnuSwapArray_0", "&Swap Units", "Ctrl+W", true, true},
+            {"mnuEditUnitArray_5", "&Properties...", "", true, true},
         };
         for (const auto& item : items) {
             QAction* action = fixture.action(QString::fromLatin1(item.name));
             QVERIFY2(action, item.name);
             QCOMPARE(action->text(), QString::fromLatin1(item.text));
-            QCOMPARE(action->shortcut(), item.keys);
+            QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(item.keys)));
             QVERIFY2(action->isEnabled() == item.enabled && action->isVisible() == item.visible, item.name);
         }
         QVERIFY(fixture.action("mnuViewArray_1")->isChecked() &&
@@ -176,20 +175,6 @@ private slots:
         QCOMPARE(output->width(), 200);
     }
 
-    void aTreeWiderThanTheWindowLeavesTheListItsMinimumAndTheWindowSnapsBack() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        fixture.setSetting("Form", "TreeWidth", QStringLiteral("30000"));
-        quantora::MainWindow& window = fixture.start();
-        auto* list = fixture.find<QWidget>("ListView1");
-        const int area = fixture.find<QWidget>("picMain")->width();
-        QCOMPARE(list->width(), 60);
-        QCOMPARE(fixture.find<QWidget>("TreeView1")->width(), area - 60 - 13);
-        QCOMPARE(list->geometry().right() + 1 + 5, area);
-        window.resize(300, 200);
-        QTRY_COMPARE(window.frameGeometry().size(),
-                     QSize(quantora::layout::kMinWindowWidth, quantora::layout::kMinWindowHeight));
-    }
-
     void withoutMenuBarThePanesGetItsHeight() {
         WindowFixture& withMenu = makeFixture(QStringLiteral("small.dat"));
         withMenu.start();
@@ -243,7 +228,16 @@ private slots:
         QCOMPARE(window.session().selection().node, 1);
         QCOMPARE(window.windowTitle(), QStringLiteral("Quantora 2000 "));
         QCOMPARE(fixture.find<quantora::UnitListView>("ListView1")->itemCount(), 0);
-        QVERIFY(fixture.find<QWidget>("ListView1")->width() >= 60);
+        // A tree wider than the window leaves the list its minimum.
+        auto* list = fixture.find<QWidget>("ListView1");
+        const int area = fixture.find<QWidget>("picMain")->width();
+        QCOMPARE(list->width(), 60);
+        QCOMPARE(fixture.find<QWidget>("TreeView1")->width(), area - 60 - 13);
+        QCOMPARE(list->geometry().right() + 1 + 5, area);
+        // Too small a window snaps back.
+        window.resize(300, 200);
+        QTRY_COMPARE(window.frameGeometry().size(),
+                     QSize(quantora::layout::kMinWindowWidth, quantora::layout::kMinWindowHeight));
         fixture.clickNode(9);
         QVERIFY(fixture.find<quantora::UnitListView>("ListView1")->itemCount() > 0);
         QVERIFY(fixture.close());
