@@ -63,7 +63,8 @@ private slots:
         fixture.convert(QStringLiteral("1"), "foot", "meter");
         QCOMPARE(fixture.output(), QStringLiteral("0.304800"));
         QTest::keyClick(&window, Qt::Key_W, Qt::ControlModifier);
-        QCOMPARE(fixture.panel(2) + fixture.panel(4), QStringLiteral("meterfoot"));
+        QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
+        QCOMPARE(fixture.panel(4), QStringLiteral("foot"));
         QCOMPARE(fixture.output(), QStringLiteral("3.28084"));
         QCOMPARE(window.session().selection().convertFrom, 1);
         QCOMPARE(window.session().selection().convertInto, 4);
