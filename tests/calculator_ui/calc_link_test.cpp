@@ -14,14 +14,6 @@
 
 using calctest::CalcFixture;
 
-namespace {
-
-bool ready(const std::future<void>& f) {
-    return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-
-}  // namespace
-
 class CalcLinkTest : public QObject {
     Q_OBJECT
 
@@ -31,7 +23,7 @@ class CalcLinkTest : public QObject {
             common::LinkClient client;
             work(client);
         });
-        QTRY_VERIFY_WITH_TIMEOUT(ready(peer), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(peer.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
     }
 
 private slots:
