@@ -53,11 +53,10 @@ private slots:
         auto* contents = help->findChild<QListWidget*>(QStringLiteral("lstHelpContents"));
         QVERIFY(contents->count() > 10);
         QCOMPARE(contents->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("contents"));
-        for (int row = 0; row < contents->count(); ++row) {
-            if (contents->item(row)->data(Qt::UserRole).toString() == QStringLiteral("topic23"))
-                contents->setCurrentRow(row);
-        }
-        QCOMPARE(contents->currentItem()->text(), QStringLiteral("Batch conversion"));
+        const QList<QListWidgetItem*> batch =
+            contents->findItems(QStringLiteral("Batch conversion"), Qt::MatchExactly);
+        QCOMPARE(batch.size(), 1);
+        contents->setCurrentItem(batch[0]);
         auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("txtHelp"));
         QCOMPARE(browser->source().fragment(), QStringLiteral("topic23"));
         auto* search = help->findChild<QLineEdit*>(QStringLiteral("txtHelpSearch"));
