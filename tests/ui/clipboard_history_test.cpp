@@ -7,17 +7,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QTimer>
 #include <QTreeWidget>
 
 using uitest::WindowFixture;
 
 namespace {
-
 QString clipboardText() {
     return QGuiApplication::clipboard()->text();
 }
-
 }  // namespace
 
 class ClipboardHistoryTest : public uitest::WindowTest {
@@ -39,23 +36,18 @@ private slots:
                  QStringLiteral("1.5? meter = ") + shown + QStringLiteral(" inch"));
     }
 
-    void theCopyShortcutWinsInTheConvertFromBox() {
+    void copiesKeepTheNewestEightAndUnitCopiesTakeTheUnitPressed() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        fixture.start();
+        quantora::MainWindow& window = fixture.start();
+        QVERIFY(!fixture.action("mnuEditArray_1")->isEnabled());
         fixture.convert(QStringLiteral("1"), "meter", "inch");
-        QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+        // Ctrl+C in the convert-from box copies the result, not the selection.
         auto* input = fixture.find<QLineEdit>("txtInput");
         input->setFocus();
         input->selectAll();
         QTest::keyClick(input, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboardText(), QStringLiteral("39.3701"));
-    }
 
-    void nineCopiesKeepTheNewestEight() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        quantora::MainWindow& window = fixture.start();
-        fixture.convert(QStringLiteral("1"), "meter", "inch");
-        auto* input = fixture.find<QLineEdit>("txtInput");
         for (int i = 1; i <= 9; ++i) {
             input->setText(QString::number(i));
             window.commands().copy(quantora::CopyMode::ConversionResult);
@@ -63,19 +55,14 @@ private slots:
         emit fixture.find<QMenu>("mnuEdit")->aboutToShow();
         for (int slot = 0; slot < 8; ++slot) {
             QAction* item = fixture.action(QStringLiteral("mnuEditHistoryArray_%1").arg(slot));
-            QVERIFY(item->isVisible());
-            QVERIFY2(item->text().startsWith(QString::number(9 - slot) + QStringLiteral(" meter = ")),
-                     qPrintable(item->text()));
+            QVERIFY2(
+                item->isVisible() && item->text().startsWith(QStringLiteral("%1 meter = ").arg(9 - slot)),
+                qPrintable(item->text()));
         }
         // Choosing an entry puts exactly that text on the clipboard.
         fixture.action("mnuEditHistoryArray_2")->trigger();
         QCOMPARE(clipboardText(), QStringLiteral("7 meter = 275.591 inch"));
-    }
 
-    void copyingUnitPropertiesTakesTheUnitPressed() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        fixture.start();
-        QVERIFY(!fixture.action("mnuEditArray_1")->isEnabled());
         fixture.clickUnit("foot", Qt::LeftButton);
         fixture.action("mnuEditArray_1")->trigger();
         QCOMPARE(clipboardText(), QStringLiteral("foot 0.3048 0   12 inches"));
@@ -83,7 +70,7 @@ private slots:
         QVERIFY(!fixture.action("mnuEditArray_1")->isEnabled());
     }
 
-    void thePasteItemFollowsTheClipboardWithinOneRefresh() {
+    void theRefreshFollowsTheClipboardTheTreeAndTheList() {
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.start();
         QAction* paste = fixture.action("mnuEditArray_2");
@@ -103,48 +90,34 @@ private slots:
         clipboard->setMimeData(rich);
         fixture.refresh();
         QVERIFY(paste->isEnabled());
-
         fixture.convert(QStringLiteral("7"), "meter", "inch");
         clipboard->setText(QStringLiteral("2"));
         fixture.refresh();
         paste->trigger();
         QCOMPARE(fixture.find<QLineEdit>("txtInput")->text(), QStringLiteral("2"));
         QCOMPARE(fixture.output(), QStringLiteral("78.7402"));
-    }
 
-    void collapsingEveryCategoryTurnsTheTableCommandsOff() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        fixture.start();
-        fixture.refresh();
+        // Every category collapsed turns the table commands off.
         QAction* editMenu = fixture.find<QMenu>("mnuEdit")->menuAction();
-        QVERIFY(editMenu->isEnabled());
-        QVERIFY(fixture.action("mnuFileArray_2")->isEnabled());
-        QVERIFY(fixture.action("mnuFileArray_1")->isEnabled());
+        QVERIFY(editMenu->isEnabled() && fixture.action("mnuFileArray_1")->isEnabled());
         for (int node = 2; node <= 6; ++node)
             fixture.node(node)->setExpanded(false);
         fixture.refresh();
         QVERIFY(!editMenu->isEnabled());
-        QVERIFY(!fixture.action("mnuFileArray_2")->isEnabled());
-        QVERIFY(!fixture.action("tbSaveAs")->isEnabled());
+        QVERIFY(!fixture.action("mnuFileArray_2")->isEnabled() && !fixture.action("tbSaveAs")->isEnabled());
         // No Edit shortcut gets through a disabled Edit menu.
-        fixture.convert(QStringLiteral("1"), "meter", "inch");
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        clipboard->setText(QStringLiteral("before"));
         fixture.action("mnuEditArray_0")->trigger();
         QCOMPARE(clipboardText(), QStringLiteral("before"));
         fixture.node(4)->setExpanded(true);
         QTRY_VERIFY_WITH_TIMEOUT(editMenu->isEnabled(), 2000);
         QVERIFY(fixture.action("tbSaveAs")->isEnabled());
-    }
 
-    void theViewCommandsNeedUnitsInTheList() {
-        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
-        fixture.start();
-        fixture.refresh();
+        // The view commands need units in the list.
         QVERIFY(fixture.action("mnuViewArray_0")->isEnabled());
         fixture.clickNode(3);
         fixture.refresh();
-        QVERIFY(!fixture.action("mnuViewArray_0")->isEnabled());
-        QVERIFY(!fixture.action("tbDetails")->isEnabled());
+        QVERIFY(!fixture.action("mnuViewArray_0")->isEnabled() && !fixture.action("tbDetails")->isEnabled());
         QCOMPARE(fixture.action("mnuFileArray_6")->text(), QStringLiteral("Start &Batch Conversion..."));
     }
 };
