@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
 
 using calctest::CalcFixture;
 
@@ -64,8 +66,9 @@ private slots:
         // Minimise, restore and exit publish "Run" and "Result".
         again.move(300, 200);
         QTRY_COMPARE(again.pos(), QPoint(300, 200));
-        // The watch timer keeps the last normal position.
-        QTest::qWait(250);
+        // The watch timer's next tick keeps the last normal position.
+        QSignalSpy watched(fixture.find<QTimer>(QStringLiteral("tmrWatch")), &QTimer::timeout);
+        QVERIFY(watched.wait());
         fixture.evaluate(QStringLiteral("6*7"));
         QCOMPARE(fixture.stored("History", "Result"), QStringLiteral("42.00000000"));
         QTest::mouseClick(fixture.find<QWidget>(QStringLiteral("lblMin")), Qt::LeftButton);
