@@ -16,6 +16,7 @@
 #include "converter/ui/converter_program.h"
 #include "converter/ui/file_chooser.h"
 #include "converter/ui/unit_list_view.h"
+#include "window_bench_support.h"
 
 #include <benchmark/benchmark.h>
 
@@ -108,13 +109,6 @@ namespace {
 
 constexpr int kValues = 1000000;
 
-class SilentMessages final : public common::MessagePresenter {
-public:
-    common::NoticeAnswer present(QWidget*, const common::Notice&, common::NoticeButtons) override {
-        return common::NoticeAnswer::No;
-    }
-};
-
 // Answers every file dialog with the data file.
 class DataFile final : public quantora::FileChooser {
 public:
@@ -182,7 +176,7 @@ void CoreRun(benchmark::State& state) {
 
 void WindowRun(benchmark::State& state) {
     Workplace& place = workplace();
-    SilentMessages messages;
+    benchsupport::SilentMessages messages{common::NoticeAnswer::No};
     DataFile files;
     files.path = place.dataPath();
     common::QSettingsStore store;
@@ -226,6 +220,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    benchsupport::quietSizeHintWarnings();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

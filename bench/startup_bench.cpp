@@ -169,6 +169,7 @@ int main(int argc, char* argv[]) {
         return converterChild(argc, argv, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     }
     QApplication app(argc, argv);
+    benchsupport::quietSizeHintWarnings();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

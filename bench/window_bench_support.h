@@ -34,6 +34,21 @@ private:
     common::NoticeAnswer m_answer;
 };
 
+// The offscreen platform warns each time a window sets a size limit; the
+// figures would drown in it. Every other message passes on.
+inline void quietSizeHintWarnings() {
+    static QtMessageHandler previous = nullptr;
+    previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (text.contains(QLatin1String("propagateSizeHints")))
+                return;
+            if (previous)
+                previous(type, context, text);
+            else
+                std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+        });
+}
+
 inline bool waitExposed(QWidget& widget) {
     QElapsedTimer clock;
     clock.start();
