@@ -5,7 +5,7 @@
 // button (cmdComboList). Every rule lives in the core's Calculator; this
 // class forwards events to it and shows what comes back.
 //
-// Parts: TitleBar (picBase, title, glyphs, dragging), CalcMenus (the pop-up
+// Its pieces: TitleBar (picBase, title, glyphs, dragging), CalcMenus (the pop-up
 // menu and the function paster), HistoryList, the two dialogs and the help
 // window. The window is also the program's taskbar entry: minimising it and
 // restoring it publish "Form"/"Run"; closing it saves the settings and
