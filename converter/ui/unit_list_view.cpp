@@ -19,7 +19,7 @@ namespace quantora {
 namespace {
 
 constexpr char kUnitsDescription[] =
-    "Enter or a left click: convert from this unit; Shift+Enter or a right click: convert into it";
+    "Shift+Enter or a left click: convert from this unit; Enter or a right click: convert into it";
 
 constexpr int kUnitRole = Qt::UserRole + 1;
 
