@@ -393,6 +393,7 @@ void DragAndDrop::moveUnit(int unit, int target) {
     if (!goesAhead(listDropVerdict(settings.sortUnit, settings.modify == 1, unit, target),
                    kSortedListMoveHint))
         return;
+    m_parts.closeMemo();
     ConverterSession& session = m_context.session;
     const EditOutcome outcome =
         quantora::moveUnit(m_context.table, session.selection().quantity, unit, target);

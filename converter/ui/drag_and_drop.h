@@ -40,6 +40,9 @@ public:
         QuantityViews& views;
         ConversionBoxes& boxes;
         std::function<void(int)> showHint;
+        // An open memo names its unit by position: it hands its text over
+        // before a move shifts the positions.
+        std::function<void()> closeMemo;
     };
     // What a started drag does until it ends: QDrag::exec normally; tests
     // hand their drop events in here.

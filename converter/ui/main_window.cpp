@@ -76,7 +76,10 @@ MainWindow::MainWindow(ConverterContext& context, const IconSet& icons, FileChoo
       m_actions(*this, icons),
       m_boxes(context, *m_area, *statusBar(), icons),
       m_views(context, *this, *m_area, icons, m_actions, m_boxes),
-      m_drags(context, {m_views, m_boxes, [this](int hint) { m_hint->showHint(hint); }}, this),
+      m_drags(
+          context,
+          {m_views, m_boxes, [this](int hint) { m_hint->showHint(hint); }, [this] { m_edits.closeMemo(); }},
+          this),
       m_layout(context,
                {*m_area, m_views.tree(), m_views.list(), m_boxes.input(), m_boxes.output(), m_boxes.arrow()},
                [this](const QPoint& at) { m_commands.offerSwap(at); }),

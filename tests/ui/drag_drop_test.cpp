@@ -14,6 +14,7 @@
 #include <QDrag>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
@@ -171,11 +172,17 @@ private slots:
         auto* reference = fixture.find<QWidget>(QStringLiteral("frmRef"))->findChild<QTreeWidget*>();
         QCOMPARE(reference->headerItem()->text(1), QStringLiteral("meter"));
 
-        fixture.clickUnit(0, Qt::LeftButton);
+        // The memo open on meter goes with it, not to the unit taking its place.
+        fixture.clickUnit(0, Qt::LeftButton, Qt::ShiftModifier);
+        fixture.find<QWidget>(QStringLiteral("frmMemo"))
+            ->findChild<QPlainTextEdit*>()
+            ->setPlainText(QStringLiteral("The SI unit"));
         QWidget* list = views.list.activeView();
         QTest::keyClick(list, Qt::Key_Down, ctrlShift);
         QTest::keyClick(list, Qt::Key_Down, ctrlShift);
         QCOMPARE(views.unitNames().join(u','), QStringLiteral("kilometer,inch,meter,foot,mile"));
+        const int length = fixture.window().session().selection().quantity;
+        QCOMPARE(fixture.window().table().unit(length, 3).memo, std::string("The SI unit"));
         QCOMPARE(fixture.panel(2), QStringLiteral("meter"));
         // A new first unit takes the values along, and the window follows.
         fixture.refresh();
