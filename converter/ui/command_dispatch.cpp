@@ -352,6 +352,7 @@ void CommandDispatcher::showFind() {
             m_context, [this](const FindHit& hit) { m_parts.views.showFound(hit.node, hit.unit); },
             &m_window);
         m_find->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_find, &QDialog::finished, this, [this] { m_parts.restoreTopmost(); });
     }
     m_find->show();
     m_find->raise();
@@ -379,6 +380,10 @@ void CommandDispatcher::showReference() {
 
 ReferenceWindow* CommandDispatcher::referenceWindow() const {
     return m_reference;
+}
+
+FindWindow* CommandDispatcher::findWindow() const {
+    return m_find;
 }
 
 void CommandDispatcher::offerSwap(const QPoint& globalPos) {

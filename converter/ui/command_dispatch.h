@@ -55,7 +55,8 @@ public:
         WindowCommands& window;
         CalculatorLink& calculator;
         const IconSet& icons;
-        std::function<void()> restoreTopmost;  // after a dialog of the quick reference closes
+        std::function<void()>
+            restoreTopmost;  // after the find or quick reference window or a dialog of it closes
     };
     CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts);
 
@@ -78,6 +79,8 @@ public:
     void showReference();
     // The quick reference window while it is open.
     ReferenceWindow* referenceWindow() const;
+    // The find window while it is open.
+    FindWindow* findWindow() const;
 
     // The swap pop-up at a screen position, when both units are chosen.
     void offerSwap(const QPoint& globalPos);

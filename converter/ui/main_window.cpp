@@ -10,6 +10,7 @@
 #include "converter/ui/conversion_boxes.h"
 #include "converter/ui/display_styles.h"
 #include "converter/ui/file_commands.h"
+#include "converter/ui/find_window.h"
 #include "converter/ui/help_window.h"
 #include "converter/ui/hint_window.h"
 #include "converter/ui/main_actions.h"
@@ -326,12 +327,19 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::restoreTopmost() {
-    setStayOnTop(*this, m_context.settings.stayTop);
+    // An open find window stays above the main window; otherwise StayTop holds.
+    const QWidget* find = m_commands.findWindow();
+    if (find && find->isVisible()) {
+        setStayOnTop(*this, 0);
+        setStayOnTop(*m_commands.findWindow(), 1);
+    } else {
+        setStayOnTop(*this, m_context.settings.stayTop);
+    }
     // The open windows in their order, each taking the topmost state.
     for (QWidget* open :
          {static_cast<QWidget*>(m_hint->isOpen() ? m_hint : nullptr),
           static_cast<QWidget*>(m_edits.memoWindow()), static_cast<QWidget*>(m_commands.referenceWindow())}) {
-        if (!open)
+        if (!open || !open->isVisible())
             continue;
         setStayOnTop(*this, 0);
         setStayOnTop(*open, 1);
@@ -357,7 +365,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     setStayOnTop(*this, 0);
     if (!c.loadFailed)
         preserveTreeNodeStatus(c.table, m_views.expandedQuery());
-    // An open memo hands its text over before the question about changes.
+    // The quick reference and the find window keep their places in the
+    // settings; an open memo hands its text over before the question about changes.
+    for (QWidget* open : {static_cast<QWidget*>(m_commands.referenceWindow()),
+                          static_cast<QWidget*>(m_commands.findWindow())}) {
+        if (open)
+            open->close();
+    }
     m_edits.closeMemo();
     if (c.loadFailed) {
         event->accept();

@@ -315,6 +315,10 @@ void ReferenceWindow::closeEvent(QCloseEvent* event) {
     m_wait->stop();
     setStayOnTop(*this, 0);
     QWidget::closeEvent(event);
+    // Hidden first, so that the states restored leave this window out.
+    hide();
+    if (m_hooks.restoreTopmost)
+        m_hooks.restoreTopmost();
 }
 
 }  // namespace quantora

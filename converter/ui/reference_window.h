@@ -43,7 +43,7 @@ public:
     struct Hooks {
         Take take;
         std::function<void()> edited;          // after any change to the table
-        std::function<void()> restoreTopmost;  // after a dialog or a message closes
+        std::function<void()> restoreTopmost;  // after the window, a dialog or a message closes
     };
     ReferenceWindow(ConverterContext& context, const IconSet& icons, Hooks hooks, QWidget* owner);
 

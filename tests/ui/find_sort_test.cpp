@@ -115,6 +115,10 @@ private slots:
         QTest::keyClick(find, Qt::Key_Escape);
         QVERIFY(!find->isVisible());
         QVERIFY(fixture.window().settings().findLeft > 0);
+        // Open when the program ends, it still keeps its place (15 twips a pixel).
+        openFind(fixture)->move(60, 70);
+        QVERIFY(fixture.close());
+        QCOMPARE(fixture.storedSetting("Form", "FindLeft"), QStringLiteral("900"));
     }
 
     void numbersSortAsNumbers() {

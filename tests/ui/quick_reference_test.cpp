@@ -140,6 +140,7 @@ private slots:
         WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
         fixture.expectDialog(QStringLiteral("frmRefProp"));
         fixture.expectDialog(QStringLiteral("frmDelete"));
+        fixture.setSetting("Option", "StayTop", QStringLiteral("1"));
         quantora::MainWindow& window = fixture.start();
         fixture.clickNode(kLengthNode);
         auto* reference = qobject_cast<quantora::ReferenceWindow*>(openReference(fixture));
@@ -207,6 +208,10 @@ private slots:
                  std::string("The number of reference data will exceed the limit (20)."));
         QVERIFY(!openDialog(reference, "frmRefProp"));
         QVERIFY(reference->windowFlags() & Qt::WindowStaysOnTopHint);
+        // Closed, it hands the place on top back to the main window.
+        QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
+        reference->close();
+        QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
     }
 
     void rowsAreRenamedInPlaceAndMovedByDropping() {
