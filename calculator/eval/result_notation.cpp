@@ -27,7 +27,7 @@ std::string scientificText(double value, int digits) {
     std::string pattern = "0.";
     pattern.append(static_cast<std::size_t>(clampDigits(digits) - 1), '0');
     pattern += "E+00";
-    return replaceChar(common::formatPattern(value, pattern), ',', '.');
+    return common::formatPattern(value, pattern);
 }
 
 std::string regularText(double value, int digits) {
@@ -44,10 +44,10 @@ std::string regularText(double value, int digits) {
         pattern.append(static_cast<std::size_t>(digits - n), '0');
     }
     std::string text = common::formatPattern(value, pattern);
-    if (!text.empty() && (text.back() == '.' || text.back() == ',')) {
+    if (!text.empty() && text.back() == '.') {
         text.pop_back();
     }
-    return replaceChar(text, ',', '.');
+    return text;
 }
 
 std::string integerText(double value) {

@@ -1,6 +1,7 @@
 #include "converter/settings/dimension_check.h"
 
 #include "common/numeric_text.h"
+#include "converter/settings/product_title.h"
 
 #include <algorithm>
 #include <limits>
@@ -18,7 +19,7 @@ struct Box {
 };
 
 common::Notice refusal(const std::string& text) {
-    return {common::NoticeIcon::Exclamation, "Quantora 2000 ", text};
+    return {common::NoticeIcon::Exclamation, std::string(kCaptionTitle), text};
 }
 
 std::string range(const Box& box, int largest) {

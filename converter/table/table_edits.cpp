@@ -1,6 +1,7 @@
 #include "converter/table/table_edits.h"
 
 #include "common/text_rules.h"
+#include "converter/settings/product_title.h"
 #include "converter/table/table_file.h"
 #include "converter/table/view_plan.h"
 
@@ -11,12 +12,9 @@
 namespace quantora {
 namespace {
 
-constexpr std::string_view kLimitTitle = "Quantora 2000 ";
-constexpr std::string_view kFaultTitle = "Quantora 2000";
-
 // The report of input no command gives, with the procedure's first marker.
 EditOutcome refused(std::string_view marker) {
-    return EditOutcome::failure(common::errorCodeNotice(kFaultTitle, marker));
+    return EditOutcome::failure(common::errorCodeNotice(kProductName, marker));
 }
 
 bool validQuantity(const ConversionTable& table, int q) {
@@ -130,7 +128,7 @@ std::optional<common::Notice> limitNotice(const ConversionTable& table, TableIte
             break;
     }
     return common::Notice{
-        common::NoticeIcon::Exclamation, std::string(kLimitTitle),
+        common::NoticeIcon::Exclamation, std::string(kCaptionTitle),
         "The number of " + what + " will exceed the limit (" + std::to_string(limit) + ")."};
 }
 
@@ -192,7 +190,7 @@ common::Outcome<int> unitIndex(const ConversionTable& table, int q, std::string_
     if (validQuantity(table, q) && table.quantity(q).unitCount > table.unitDimension()) {
         const std::string crlf = "\r\n";
         return common::Outcome<int>::failure(
-            {common::NoticeIcon::Critical, std::string(kLimitTitle),
+            {common::NoticeIcon::Critical, std::string(kCaptionTitle),
              "Unit names mismatch. Please e-mail the information below to Norvel Design:" + crlf +
                  "Error Code = 1613 2109 01" + crlf + "Group Index = " + std::to_string(q) + crlf +
                  "Unit name = " + std::string(name) + crlf +

@@ -78,7 +78,7 @@ void OptionsCommand::apply(const OptionsApplied& applied) {
     }
     if (applied.gridChanged)
         views.list().setGridLines(s.showGridLines == 1);
-    if (!boxes.panel(2).isEmpty() && !boxes.panel(4).isEmpty())
+    if (c.session.unitsChosen())
         boxes.runConversion();
 }
 
