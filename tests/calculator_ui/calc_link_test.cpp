@@ -14,7 +14,7 @@
 
 using calctest::CalcFixture;
 
-class CalcLinkTest : public QObject {
+class CalcLinkTest : public calctest::CalcTest {
     Q_OBJECT
 
     // Runs what a converter does, on another thread, while this one serves.
@@ -27,10 +27,9 @@ class CalcLinkTest : public QObject {
     }
 
 private slots:
-    void init() { calctest::failOnUnexpectedWarnings(); }
 
     void theItemsCarryTheInputTheResultAndTheSelection() {
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         tallix::CalcLink link;
         QCOMPARE(link.claim(), tallix::LinkClaim::Serving);
         link.attach(fixture.start());
@@ -65,7 +64,6 @@ private slots:
         });
         QVERIFY(poked);
         QCOMPARE(fixture.input().text(), QStringLiteral("2*(0.3048)+1"));
-        fixture.verifyQuiet();
     }
 };
 

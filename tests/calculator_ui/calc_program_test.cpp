@@ -25,13 +25,12 @@ void click(QWidget* dialog, const char* button) {
 }
 }  // namespace
 
-class CalcProgramTest : public QObject {
+class CalcProgramTest : public calctest::CalcTest {
     Q_OBJECT
 private slots:
-    void init() { calctest::failOnUnexpectedWarnings(); }
 
     void defaultsRunResultAndSettingsAcrossARestart() {
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         tallix::CalcWindow& window = fixture.start();
         QCOMPARE(fixture.stored("Form", "Run"), QStringLiteral("1"));
         QCOMPARE(window.pos(), QPoint(48, 32));  // 720, 480 twips at 96 pixels an inch
@@ -85,11 +84,10 @@ private slots:
         // 300, 200 pixels are stored as twips.
         QCOMPARE(fixture.stored("Form", "CalcLeft"), QStringLiteral("4500"));
         QCOMPARE(fixture.stored("Form", "CalcTop"), QStringLiteral("3000"));
-        fixture.verifyQuiet();
     }
 
     void unreadableSettingsCustomFunctionsFontsAndColors() {
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         fixture.expectDialog(QStringLiteral("frmFunction"));
         fixture.expectDialog(QStringLiteral("frmCalcFont"));
         fixture.setSetting("Form", "CalcLeft", QStringLiteral("-9000000"));
@@ -181,7 +179,6 @@ private slots:
         QCOMPARE(fixture.stored("Font", "FontSize7"), QStringLiteral("24"));
         QCOMPARE(fixture.stored("Font", "FontSize6"), QStringLiteral("8"));
         QCOMPARE(fixture.stored("Color", "BackColor8"), QStringLiteral("0"));
-        fixture.verifyQuiet();
     }
 };
 

@@ -11,11 +11,9 @@
 
 using calctest::CalcFixture;
 
-class CalcWindowTest : public QObject {
+class CalcWindowTest : public calctest::CalcTest {
     Q_OBJECT
 private slots:
-    void init() { calctest::failOnUnexpectedWarnings(); }
-
     void enterShowsTheResultInItsNotation_data() {
         QTest::addColumn<QString>("setting");  // a menu item chosen first, or nothing
         QTest::addColumn<QString>("expression");
@@ -39,7 +37,7 @@ private slots:
         QFETCH(QString, setting);
         QFETCH(QString, expression);
         QFETCH(QString, shown);
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         fixture.start();
         if (!setting.isEmpty())
             fixture.trigger(setting);
@@ -47,11 +45,10 @@ private slots:
         QCOMPARE(fixture.result(), shown);
         // The converter reads every result from the store at once.
         QCOMPARE(fixture.stored("History", "Result"), shown);
-        fixture.verifyQuiet();
     }
 
     void problemsAreShownInTheResultBox() {
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         fixture.start();
         fixture.evaluate(QStringLiteral("2*(3"));
         QCOMPARE(fixture.result(), QStringLiteral("Too many left bracket(s)"));
@@ -68,11 +65,10 @@ private slots:
         QVERIFY(fixture.messages.shown.empty());
         // Erroneous expressions are history like any other.
         QCOMPARE(fixture.historyShown().first(), QStringLiteral("1:2:3:4:5"));
-        fixture.verifyQuiet();
     }
 
     void blanksClearTheResultAndAddNoHistory() {
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         fixture.start();
         fixture.evaluate(QStringLiteral("1+1"));
         QCOMPARE(fixture.result(), QStringLiteral("2.0000000"));
@@ -80,11 +76,10 @@ private slots:
         QCOMPARE(fixture.result(), QString());
         QCOMPARE(fixture.historyShown(), QStringList{QStringLiteral("1+1")});
         QVERIFY(fixture.input().hasFocus());
-        fixture.verifyQuiet();
     }
 
     void historyKeepsTwelveAndPickingDoesNotMoveAnEntry() {
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         fixture.start();
         QCOMPARE(fixture.historyShown(), QStringList{QStringLiteral("Empty")});
         for (int i = 1; i <= 13; ++i)
@@ -107,11 +102,10 @@ private slots:
         fixture.trigger(QStringLiteral("mnuListArray_0"));
         QCOMPARE(fixture.input().text(), QString());
         QCOMPARE(fixture.result(), QString());
-        fixture.verifyQuiet();
     }
 
     void menuChoicesReEvaluateAndKeepOneMarkEach() {
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         tallix::CalcWindow& window = fixture.start();
         fixture.evaluate(QStringLiteral("sin(30)"));
         QCOMPARE(fixture.result(), QStringLiteral("0.50000000"));
@@ -147,11 +141,10 @@ private slots:
         fixture.trigger(QStringLiteral("mnuTrigArray_0"));
         QCOMPARE(fixture.result(), QStringLiteral("5.00000000000000E-01"));
         QVERIFY(window.windowTitle().endsWith(QStringLiteral(" (degree)")));
-        fixture.verifyQuiet();
     }
 
     void pasterAndSendReplaceTheSelection() {
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         fixture.start();
         QLineEdit& input = fixture.input();
         input.setText(QStringLiteral("2*x+1"));
@@ -177,11 +170,10 @@ private slots:
         fixture.evaluate(QStringLiteral("2*(3"));
         QTest::mouseClick(fixture.find<QToolButton>(QStringLiteral("cmdReplace")), Qt::LeftButton);
         QCOMPARE(input.text(), QStringLiteral("2*(3"));
-        fixture.verifyQuiet();
     }
 
     void boxesAndWindowWidenWithTheirTexts() {
-        CalcFixture fixture;
+        CalcFixture& fixture = makeFixture();
         tallix::CalcWindow& window = fixture.start();
         const int narrow = window.width();
         auto* result = fixture.find<QLineEdit>(QStringLiteral("txtCalcResult"));
@@ -196,7 +188,6 @@ private slots:
                 result->geometry().left() - inputBox.left());
         fixture.trigger(QStringLiteral("mnuDigitsArray_9"));
         QVERIFY(result->fontMetrics().horizontalAdvance(result->text()) < result->width());
-        fixture.verifyQuiet();
     }
 };
 

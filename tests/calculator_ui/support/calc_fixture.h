@@ -86,7 +86,7 @@ public:
     }
     // A modal dialog with this object name may open.
     void expectDialog(const QString& name) { m_modalWatch.expect(name); }
-    // Checks that nothing unexpected happened; call at the end of a test.
+    // Checks that nothing unexpected happened; CalcTest::cleanup() calls it.
     void verifyQuiet();
 
     RecordedMessages messages;
@@ -99,12 +99,30 @@ private:
     qttest::ModalDialogWatch m_modalWatch;
 };
 
+// The base of every calculator window test object. A test takes its
+// fixtures from makeFixture(); init() fails the test on any unexpected
+// warning, cleanup() on any unexpected dialog or colour choice.
+class CalcTest : public QObject {
+    Q_OBJECT
+protected:
+    // Lives until the end of the test.
+    CalcFixture& makeFixture() { return m_fixtures.make(); }
+
+private slots:
+    void init() { failOnUnexpectedWarnings(); }
+    void cleanup() { m_fixtures.close(); }
+
+private:
+    qttest::TestFixtures<CalcFixture> m_fixtures;
+};
+
 }  // namespace calctest
 
-#define TALLIX_WINDOW_TEST_MAIN(TestObject)                 \
-    int main(int argc, char* argv[]) {                      \
-        calctest::TestEnvironment environment("tallix-ui"); \
-        QApplication app(argc, argv);                       \
-        TestObject test;                                    \
-        return QTest::qExec(&test, argc, argv);             \
+#define TALLIX_WINDOW_TEST_MAIN(TestObject)                                                   \
+    static_assert(std::is_base_of_v<calctest::CalcTest, TestObject>, "derive from CalcTest"); \
+    int main(int argc, char* argv[]) {                                                        \
+        calctest::TestEnvironment environment("tallix-ui");                                   \
+        QApplication app(argc, argv);                                                         \
+        TestObject test;                                                                      \
+        return QTest::qExec(&test, argc, argv);                                               \
     }

@@ -4,9 +4,13 @@
 // that closes and records modal dialogs nobody expected.
 
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace qttest {
 
@@ -40,6 +44,31 @@ private:
     QTimer m_timer;
     QStringList m_expected;
     QStringList m_unexpected;
+};
+
+// The fixtures one test made. close() checks each for anything unexpected
+// (unless the test already failed: it says why, later checks would only add
+// noise), then closes them, the last made first. Call it from cleanup().
+template <class Fixture>
+class TestFixtures {
+public:
+    template <class... Args>
+    Fixture& make(Args&&... args) {
+        m_fixtures.push_back(std::make_unique<Fixture>(std::forward<Args>(args)...));
+        return *m_fixtures.back();
+    }
+    void close() {
+        for (const std::unique_ptr<Fixture>& fixture : m_fixtures) {
+            if (QTest::currentTestFailed())
+                break;
+            fixture->verifyQuiet();
+        }
+        while (!m_fixtures.empty())
+            m_fixtures.pop_back();
+    }
+
+private:
+    std::vector<std::unique_ptr<Fixture>> m_fixtures;
 };
 
 }  // namespace qttest

@@ -167,8 +167,7 @@ void WindowFixture::refresh() {
 }
 
 WindowFixture& WindowTest::makeFixture(const QString& table) {
-    m_fixtures.push_back(std::make_unique<WindowFixture>(table));
-    return *m_fixtures.back();
+    return m_fixtures.make(table);
 }
 
 void WindowTest::init() {
@@ -176,14 +175,7 @@ void WindowTest::init() {
 }
 
 void WindowTest::cleanup() {
-    // A test that already failed says why; later fixtures would only add noise.
-    for (const std::unique_ptr<WindowFixture>& fixture : m_fixtures) {
-        if (QTest::currentTestFailed())
-            break;
-        fixture->verifyQuiet();
-    }
-    while (!m_fixtures.empty())
-        m_fixtures.pop_back();
+    m_fixtures.close();
 }
 
 }  // namespace uitest

@@ -132,7 +132,7 @@ private slots:
     void cleanup();
 
 private:
-    std::vector<std::unique_ptr<WindowFixture>> m_fixtures;
+    qttest::TestFixtures<WindowFixture> m_fixtures;
 };
 
 }  // namespace uitest
