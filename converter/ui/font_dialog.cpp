@@ -93,7 +93,9 @@ FontDialog::FontDialog(FontElement element, const FontChoice& copy, ColorChooser
         if (m_fonts->currentText().trimmed().isEmpty())
             m_fonts->setCurrentText(QStringLiteral("Arial"));
     });
-    connect(m_size, &QComboBox::currentTextChanged, this, &FontDialog::sizeTyped);
+    // Only typed sizes are limited: the list's 15 and 16 stay what they are.
+    connect(m_size, &QComboBox::currentTextChanged, this, &FontDialog::updateSample);
+    connect(m_size->lineEdit(), &QLineEdit::textEdited, this, &FontDialog::sizeTyped);
     connect(m_size, &QComboBox::activated, this, [this] {
         if (m_size->currentText().trimmed().isEmpty())
             m_size->setCurrentText(QStringLiteral("9"));
@@ -147,11 +149,8 @@ void FontDialog::fillFonts() {
 }
 
 void FontDialog::sizeTyped(const QString& text) {
-    if (const std::optional<std::string> limited = limitedSizeText(text.toStdString())) {
+    if (const std::optional<std::string> limited = limitedSizeText(text.toStdString()))
         m_size->setCurrentText(QString::fromStdString(*limited));
-        return;
-    }
-    updateSample();
 }
 
 void FontDialog::chooseColor(bool text) {

@@ -191,7 +191,11 @@ private slots:
             QCOMPARE(font->windowTitle(), QStringLiteral(" Font and Colors - Convert-from Box"));
             child<QComboBox>(font, "cboFonts")->setCurrentText(QStringLiteral("DejaVu Serif"));
             auto* size = child<QComboBox>(font, "cboSize");
-            size->setCurrentText(QStringLiteral("18"));
+            // A typed size stops at 14; the list's larger sizes stay.
+            size->setCurrentIndex(size->findText(QStringLiteral("16")));
+            QCOMPARE(size->currentText(), QStringLiteral("16"));
+            size->lineEdit()->clear();
+            QTest::keyClicks(size->lineEdit(), QStringLiteral("18"));
             QCOMPARE(size->currentText(), QStringLiteral("14"));
             size->setCurrentText(QStringLiteral("12"));
             child<QCheckBox>(font, "chkStyle_0")->setChecked(false);
