@@ -34,6 +34,7 @@ FindWindow::FindWindow(ConverterContext& context, Found found, QWidget* owner)
     setModal(false);
     setWindowTitle(QString::fromLatin1(kFindCaption));
     m_text->setObjectName(QStringLiteral("txtFind"));
+    m_text->setAccessibleName(QStringLiteral("Text to find"));
     m_text->setFont(elementFont(context.settings, kTextFontElement));
     m_quantity->setObjectName(QStringLiteral("optFind_0"));
     m_unit->setObjectName(QStringLiteral("optFind_1"));

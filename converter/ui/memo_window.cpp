@@ -17,6 +17,7 @@ MemoWindow::MemoWindow(const Input& input, Closed closed, QWidget* owner)
     setWindowTitle(QStringLiteral(" ") + input.unitName);
     setAttribute(Qt::WA_DeleteOnClose);
     m_memo->setObjectName(QStringLiteral("txtMemo"));
+    m_memo->setAccessibleName(QStringLiteral("Memo"));
     m_memo->setFont(input.font);
     m_memo->setPlainText(input.memo);
     m_memo->setReadOnly(!input.editable);

@@ -24,6 +24,7 @@ PropertyPagesDialog::PropertyPagesDialog(const IconSet& icons, const Frame& fram
       m_ok(nullptr),
       m_textFont(frame.textFont) {
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabs->setAccessibleName(QStringLiteral("Property pages"));
 
     auto* properties = new QWidget;
     properties->setObjectName(QStringLiteral("picPage_0"));

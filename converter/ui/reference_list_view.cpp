@@ -8,6 +8,7 @@ namespace quantora {
 
 ReferenceListView::ReferenceListView(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("lvwRef"));
+    setAccessibleName(QStringLiteral("Reference values"));
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

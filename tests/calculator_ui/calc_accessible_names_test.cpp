@@ -16,7 +16,6 @@ using calctest::CalcFixture;
 class CalcAccessibleNamesTest : public calctest::CalcTest {
     Q_OBJECT
 private slots:
-
     void everyControlOfEveryWindowHasAName() {
         CalcFixture& fixture = makeFixture();
         tallix::CalcWindow& window = fixture.start();

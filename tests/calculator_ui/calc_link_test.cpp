@@ -27,7 +27,6 @@ class CalcLinkTest : public calctest::CalcTest {
     }
 
 private slots:
-
     void theItemsCarryTheInputTheResultAndTheSelection() {
         CalcFixture& fixture = makeFixture();
         tallix::CalcLink link;

@@ -28,7 +28,6 @@ void click(QWidget* dialog, const char* button) {
 class CalcProgramTest : public calctest::CalcTest {
     Q_OBJECT
 private slots:
-
     void defaultsRunResultAndSettingsAcrossARestart() {
         CalcFixture& fixture = makeFixture();
         tallix::CalcWindow& window = fixture.start();

@@ -1,5 +1,5 @@
 // A screen reader can name every control of the converter: the main window,
-// its help and hint windows and the dialogs it opens.
+// its help, hint, find, memo and quick reference windows and the dialogs it opens.
 
 #include "support/window_fixture.h"
 
@@ -8,6 +8,8 @@
 #include "converter/ui/hint_window.h"
 #include "converter/ui/options_command.h"
 #include "converter/ui/options_dialog.h"
+#include "converter/ui/reference_window.h"
+#include "converter/ui/unit_list_view.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -66,6 +68,67 @@ private slots:
         search->setText(QStringLiteral("no such words in the help"));
         QTest::keyClick(search, Qt::Key_Return);
         QVERIFY(!browser->textCursor().hasSelection());
+    }
+
+    void theEditingDialogsAndCompanionWindowsToo() {
+        WindowFixture& fixture = makeFixture(QStringLiteral("small.dat"));
+        for (const char* name : {"frmUnitProp", "frmConstProp", "frmCatProp", "frmDelete", "frmListProp",
+                                 "frmDimProp", "frmRefProp"})
+            fixture.expectDialog(QString::fromLatin1(name));
+        quantora::MainWindow& window = fixture.start();
+        QStringList nameless;
+        // The window of that name the step before opened is looked at and closed.
+        const auto look = [&](const char* name) {
+            const QString objectName = QString::fromLatin1(name);
+            QWidget* shown = nullptr;
+            for (QWidget* widget : window.findChildren<QWidget*>(objectName)) {
+                if (widget->isVisible())
+                    shown = widget;
+            }
+            if (!shown) {
+                nameless << objectName + QStringLiteral(" did not open");
+                return;
+            }
+            nameless << accessibility::namelessControls(shown);
+            shown->close();
+        };
+        const auto trigger = [&](const char* action) {
+            fixture.action(QString::fromLatin1(action))->trigger();
+        };
+        constexpr int kRootNode = 1;
+        constexpr int kConstantsNode = 8;
+        constexpr int kLengthNode = 9;
+
+        fixture.clickNode(kRootNode);
+        trigger("mnuEditCategoryArray_0");
+        look("frmCatProp");
+        fixture.clickNode(kLengthNode);
+        fixture.clickUnit(0, Qt::RightButton);
+        trigger("mnuEditUnitArray_5");
+        look("frmUnitProp");
+        trigger("mnuEditUnitArray_3");
+        look("frmDelete");
+        QWidget* viewport =
+            fixture.find<quantora::UnitListView>(QStringLiteral("ListView1"))->activeViewport();
+        QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(10, viewport->height() - 3));
+        trigger("mnuEditUnitArray_5");
+        look("frmListProp");
+        fixture.clickUnit(0, Qt::LeftButton, Qt::ShiftModifier);
+        look("frmMemo");
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+        look("frmDimProp");
+        trigger("mnuEditArray_9");
+        look("frmFind");
+        trigger("mnuToolsArray_3");
+        window.findChild<quantora::ReferenceWindow*>()->command(quantora::ReferenceMenuItem::Add);
+        look("frmRefProp");
+        look("frmRef");
+        fixture.clickNode(kConstantsNode);
+        fixture.clickUnit(0, Qt::RightButton);
+        trigger("mnuEditUnitArray_5");
+        look("frmConstProp");
+        QVERIFY2(nameless.isEmpty(), qPrintable(QStringLiteral("without an accessible name:\n  ") +
+                                                nameless.join(QStringLiteral("\n  "))));
     }
 };
 
