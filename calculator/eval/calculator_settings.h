@@ -77,7 +77,7 @@ struct CalculatorSettings {
     }};
     std::string input;  // the input text at the last exit
     History history;
-    std::vector<std::string> customFunctions;  // pnCustomFunc entries
+    std::vector<std::string> customFunctions;  // pnCustomFunc entries (psCustomFunc)
 
     FontArea& area(int index) { return areas[static_cast<std::size_t>(index - kFirstArea)]; }
     const FontArea& area(int index) const { return areas[static_cast<std::size_t>(index - kFirstArea)]; }

@@ -59,7 +59,7 @@ public:
     // divides the result of the inverse ones: pi/180 for degrees, 1 for radians.
     explicit Evaluator(double angleFactor = kDegreeFactor);
 
-    static constexpr double kPi = 3.14159265358979323846;  // 4 * atan(1)
+    static constexpr double kPi = 3.14159265358979323846;  // 4 * atan(1) (pdPi)
     static constexpr double kDegreeFactor = kPi / 180.0;
 
     // Stores the text without blanks, upper-cased, every "." turned into ",".

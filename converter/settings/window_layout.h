@@ -60,7 +60,7 @@ Panes horizontalPanes(int innerWidth, int& treeWidth);
 
 // Width of box 0 (input) or 1 (output): 0.58 of the inner width shared in the
 // ratio input : output, each clamped to 60 .. 300. A ratio below 0.01 is
-// first reset to 1.
+// first reset to 1 (mGetBoxWidth).
 int boxWidth(int box, int innerWidth, float& ratio);
 
 // Both boxes at their rule widths, the output box at the right edge, the

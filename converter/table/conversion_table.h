@@ -23,9 +23,9 @@ inline constexpr int kMaxReferenceItems = 20;
 inline constexpr std::string_view kDefaultTableName = "DEFAULT.DAT";
 
 struct TableLimits {
-    std::int16_t maxCategory = 30;   // "Dim"/"Category"
-    std::int16_t maxQuantity = 200;  // "Dim"/"Quantity"
-    std::int16_t maxUnit = 100;      // "Dim"/"Unit"
+    std::int16_t maxCategory = 30;   // "Dim"/"Category" (pnMaxCategory)
+    std::int16_t maxQuantity = 200;  // "Dim"/"Quantity" (pnMaxQuantity)
+    std::int16_t maxUnit = 100;      // "Dim"/"Unit" (pnMaxUnit)
 
     // (maxUnit + 1) * maxQuantity: must stay within 16 bits.
     int productBound() const { return (maxUnit + 1) * maxQuantity; }
@@ -141,8 +141,8 @@ public:
 
     // File identity and change flag.
     std::string filePath;  // "File"/"SaveFilePath"
-    std::string title;     // the file name, shown at the root node
-    bool changed = false;
+    std::string title;     // the file name, shown at the root node (psTableTitle)
+    bool changed = false;  // (pfTableChanged)
 
     // Encoding the table file was read in, kept for writing it back; a file
     // that began with a UTF-8 byte-order mark keeps it.

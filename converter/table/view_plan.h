@@ -49,7 +49,7 @@ struct ListModeChoice {
 // kept while ordinary quantities are browsed (pSetListMode).
 ListModeChoice setListMode(int selNodeIndex, int categoryCount, bool normalColumns);
 
-// A selected node outside the quantity nodes C + 2 .. C + Q + 1 becomes the root.
+// A selected node outside the quantity nodes C + 2 .. C + Q + 1 becomes the root (pCheckSelNodeIndex).
 std::int16_t checkSelectedNode(int selNodeIndex, const ConversionTable& table);
 
 // The quantity shown at a node, by the node's allocation position; the name

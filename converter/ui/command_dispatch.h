@@ -101,7 +101,7 @@ private:
     QWidget& m_window;
     Parts m_parts;
     QPointer<FindWindow> m_find;
-    QPointer<ReferenceWindow> m_reference;
+    QPointer<ReferenceWindow> m_reference;  // set while open (pfRefWindowOpen)
     QTimer* m_spy;
     // Kept current by QClipboard::dataChanged, so the refresh never asks the clipboard.
     bool m_clipboardHasNumber = false;
