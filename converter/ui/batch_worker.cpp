@@ -32,7 +32,9 @@ void BatchWorker::start(Job job) {
     m_total = job.data.lineCount();
     m_cancel = false;
     m_result.reset();
-    m_thread = QThread::create([this, job = std::move(job)]() mutable {
+    m_thread = QThread::create([this, gate = m_gate, job = std::move(job)]() mutable {
+        if (gate)
+            gate();
         Result result;
         result.outcome.emplace(runBatchConversion(job.data, *job.table, job.units, job.notation,
                                                   job.separator, [this](std::size_t done, std::size_t) {

@@ -13,6 +13,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +54,8 @@ public:
     // How long a run goes before its progress dialog shows, in milliseconds.
     void setShowDelay(int milliseconds) { m_showDelay = milliseconds; }
     QProgressDialog* progressDialog() const { return m_progress; }
+    // Runs on the worker's thread before each run: tests hold a run there.
+    void setStartGate(std::function<void()> gate) { m_gate = std::move(gate); }
 
 signals:
     void finished();
@@ -71,6 +74,7 @@ private:
     std::atomic<bool> m_cancel{false};
     std::optional<Result> m_result;  // written by the worker; read after it ended
     int m_showDelay = 400;
+    std::function<void()> m_gate;
 };
 
 }  // namespace quantora

@@ -5,6 +5,7 @@
 #include "support/window_fixture.h"
 
 #include "converter/ui/batch_commands.h"
+#include "converter/ui/batch_worker.h"
 #include "converter/ui/unit_list_view.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTreeWidget>
 
@@ -82,7 +84,11 @@ private slots:
     void aCancelledRunLeavesTheFileAsItWas() {
         WindowFixture& fixture = makeFixture();
         quantora::MainWindow& window = fixture.start();
-        window.batch().worker().setShowDelay(60000);
+        quantora::BatchWorker& worker = window.batch().worker();
+        worker.setShowDelay(60000);
+        // The run waits until Cancel was pressed, however fast it would be.
+        QSemaphore pressed;
+        worker.setStartGate([&pressed] { pressed.tryAcquire(1, 10000); });
         QByteArray original("Length\r\nmeter (m)\r\n");
         for (int i = 0; i < 300000; ++i)
             original += QByteArray::number(i) + "\r\n";
@@ -92,10 +98,12 @@ private slots:
         QSignalSpy finished(&window.batch(), &quantora::BatchCommands::runFinished);
         pickInto(fixture, QStringLiteral("millimeter (mm)"));
         QVERIFY(window.batch().running());
-        QProgressDialog* progress = window.batch().worker().progressDialog();
+        QProgressDialog* progress = worker.progressDialog();
         QVERIFY(progress);
         QVERIFY(progress->findChild<QPushButton*>());
         progress->findChild<QPushButton*>()->click();
+        worker.setStartGate({});
+        pressed.release();
         QTRY_COMPARE(finished.size(), 1);
         QVERIFY(bytesOf(data) == original);
         // Nothing was lost: batch mode goes on and the next pick runs.
