@@ -60,7 +60,4 @@ private:
     int m_runOf = 0;                  // the one the run going on converts
 };
 
-// Help topic of batch conversion.
-inline constexpr int kBatchHelpTopic = 23;
-
 }  // namespace quantora
