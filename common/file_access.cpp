@@ -25,21 +25,23 @@ bool canRead(const std::string& path) {
     return in.is_open();
 }
 
-bool readAll(const std::string& path, std::string& bytes) {
+std::optional<std::string> readAll(const std::string& path) {
     std::error_code ec;
     if (path.empty() || fs::is_directory(path, ec))
-        return false;
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return false;
+        return std::nullopt;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0)
-        return false;
+        return std::nullopt;
     in.seekg(0, std::ios::beg);
-    bytes.resize(static_cast<std::size_t>(size));
+    std::string bytes(static_cast<std::size_t>(size), '\0');
     in.read(bytes.data(), size);
-    return in.gcount() == size;
+    if (in.gcount() != size)
+        return std::nullopt;
+    return bytes;
 }
 
 void makeWritable(const std::string& path) {

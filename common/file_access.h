@@ -7,6 +7,7 @@
 // of the same file removes those whose process is gone. Data files are kept
 // read-only between runs: their write permission bits are cleared.
 
+#include <optional>
 #include <string>
 
 namespace common::fileio {
@@ -14,8 +15,8 @@ namespace common::fileio {
 // True when the file exists and can be opened for reading.
 bool canRead(const std::string& path);
 
-// Reads the whole file as bytes; false when it cannot be read.
-bool readAll(const std::string& path, std::string& bytes);
+// The whole file as bytes; nothing when it cannot be read.
+std::optional<std::string> readAll(const std::string& path);
 
 // How far a replaced file is pushed. Durable waits for the disk (fsync of
 // the file and its folder); Visible only renames, which other processes see

@@ -10,6 +10,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 namespace common {
 namespace {
@@ -100,8 +102,12 @@ bool QSettingsStore::store(std::string_view application, const Changes& changes,
     // Start from the file as it is on disk now, other processes' values included.
     const QString draft = scratch.filePath(QStringLiteral("settings.ini"));
     std::string bytes;
-    if (QFileInfo::exists(target) && !fileio::readAll(toPath(target), bytes))
-        return false;
+    if (QFileInfo::exists(target)) {
+        std::optional<std::string> stored = fileio::readAll(toPath(target));
+        if (!stored)
+            return false;
+        bytes = std::move(*stored);
+    }
     {
         // A scratch copy: checked, not flushed to the disk.
         QFile copy(draft);
@@ -133,8 +139,8 @@ bool QSettingsStore::store(std::string_view application, const Changes& changes,
     const fs::file_time_type replaced = fs::last_write_time(path, ec);
     const bool hadFile = !ec;
     std::string error;
-    if (!fileio::readAll(toPath(draft), bytes) ||
-        !fileio::replaceFile(path.string(), bytes, error, false, durability))
+    const std::optional<std::string> laidOut = fileio::readAll(toPath(draft));
+    if (!laidOut || !fileio::replaceFile(path.string(), *laidOut, error, false, durability))
         return false;
     // QSettings takes a file in again only when its size or its time (to the
     // millisecond) changed: a second save within the same millisecond must

@@ -48,9 +48,10 @@ common::Status saveNodeStatus(const ConversionTable& table, const NodeExpandedQu
     const std::string& path = table.filePath;
     if (!fileExists(path))
         return common::succeeded();
-    std::string bytes;
-    if (!common::fileio::readAll(path, bytes))
+    const std::optional<std::string> read = common::fileio::readAll(path);
+    if (!read)
         return common::Status::failure(common::errorCodeNotice(kProductName, "PSNS01"));
+    const std::string& bytes = *read;
 
     // The category lines as the reader finds them: its line ends, blank lines
     // skipped, a terminator recognised with blanks around it. Line ends and

@@ -313,9 +313,10 @@ common::Outcome<ConversionTable> readTable(std::string path, const TableLimits& 
     std::string message =
         "'" + path + "'\r\nThis file does not exist or cannot be read. Please check the file name.";
     try {
-        std::string bytes;
-        if (!common::fileio::readAll(path, bytes))
+        const std::optional<std::string> read = common::fileio::readAll(path);
+        if (!read)
             throw ReadFailure{message};
+        const std::string& bytes = *read;
         message = "PRTB01";
         table.fileEncoding = detectedEncoding(bytes);
         const std::string text = tableFileText(bytes);

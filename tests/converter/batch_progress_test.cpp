@@ -58,9 +58,9 @@ protected:
     }
 
     static std::string bytesOf(const std::string& path) {
-        std::string bytes;
-        EXPECT_TRUE(common::fileio::readAll(path, bytes));
-        return bytes;
+        const std::optional<std::string> bytes = common::fileio::readAll(path);
+        EXPECT_TRUE(bytes);
+        return bytes.value_or(std::string());
     }
 
     ConversionTable m_table;
