@@ -62,10 +62,12 @@ protected:
         return Clock::now() - start;
     }
 
-    // Kills a child running save at a random moment of about its run time.
-    void killDuring(const std::function<bool()>& save, Clock::duration runTime) {
-        std::uniform_int_distribution<long long> delay(
-            0, std::chrono::duration_cast<std::chrono::microseconds>(runTime).count() * 3 / 2);
+    // Kills a child running save at a random moment of about its run time;
+    // late kills aim at its end, where the temporary file is written.
+    void killDuring(const std::function<bool()>& save, Clock::duration runTime, bool late) {
+        const long long run = std::chrono::duration_cast<std::chrono::microseconds>(runTime).count();
+        std::uniform_int_distribution<long long> delay(late ? run * 4 / 5 : 0,
+                                                       late ? run * 21 / 20 : run * 3 / 2);
         const pid_t child = ::fork();
         if (child == 0)
             ::_exit(save() ? 0 : 1);
@@ -79,12 +81,16 @@ protected:
     // with a complete save, after which no temporary may remain.
     Tally killSaves(const std::string& path, const std::string& oldBytes, const std::string& newBytes,
                     const std::function<bool()>& save, const std::function<bool()>& restore) {
-        const Clock::duration runTime = childRunTime(save);
+        Clock::duration runTime{};
         Tally tally;
         while (tally.kills < 120 && (tally.kills < 30 || tally.leftTemporaries < 3)) {
+            // Measured again now and then: other work on the machine changes
+            // how long a save takes, and the kills must keep spanning it.
+            if (tally.kills % 10 == 0)
+                runTime = childRunTime(save);
             EXPECT_TRUE(restore());
             EXPECT_EQ(temporariesOf(path), 0) << "after kill " << tally.kills;
-            killDuring(save, runTime);
+            killDuring(save, runTime, tally.kills % 2 == 1);
             ++tally.kills;
             const std::string bytes = tabletest::readBytes(path);
             if (bytes == oldBytes) {
