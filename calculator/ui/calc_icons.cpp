@@ -1,6 +1,6 @@
 #include "calculator/ui/calc_icons.h"
 
-#include <QImageReader>
+#include "common/qt/resource_picture.h"
 
 // The pictures live in the static library's resources, which the linker keeps
 // only when something refers to them.
@@ -13,11 +13,7 @@ namespace tallix {
 namespace {
 
 QPixmap render(const QString& name, QSize size, qreal ratio) {
-    QImageReader reader(QStringLiteral(":/icons/tallix/") + name + QStringLiteral(".svg"));
-    reader.setScaledSize(size * ratio);
-    QPixmap pixmap = QPixmap::fromImage(reader.read());
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    return common::resourcePicture(QStringLiteral("tallix/") + name, size, ratio);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "converter/ui/icon_set.h"
 
+#include "common/qt/resource_picture.h"
 #include "converter/settings/window_layout.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QScreen>
 
 // The icons live in the static library's resources, which the linker keeps
@@ -18,15 +18,7 @@ namespace {
 constexpr int kIconSize = 16;
 constexpr int kChoiceSize = 32;
 
-// One SVG drawn at a size in device-independent pixels, sharp on the screen's
-// pixel ratio.
-QPixmap render(const QString& name, QSize size, qreal ratio) {
-    QImageReader reader(QStringLiteral(":/icons/") + name + QStringLiteral(".svg"));
-    reader.setScaledSize(size * ratio);
-    QPixmap pixmap = QPixmap::fromImage(reader.read());
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
+using common::resourcePicture;
 
 qreal screenRatio() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -36,7 +28,7 @@ qreal screenRatio() {
 // Every icon is shown at 16 pixels: one drawing at the screen's ratio reads
 // the document once (an icon engine reads it twice).
 QIcon load(const QString& name) {
-    return QIcon(render(name, QSize(kIconSize, kIconSize), screenRatio()));
+    return QIcon(resourcePicture(name, QSize(kIconSize, kIconSize), screenRatio()));
 }
 
 }  // namespace
@@ -77,18 +69,18 @@ QIcon IconSet::toolbar(const QString& key) const {
 }
 
 QIcon IconSet::application() const {
-    return QIcon(render(QStringLiteral("quantora"), QSize(64, 64), 1.0));
+    return QIcon(resourcePicture(QStringLiteral("quantora"), QSize(64, 64), 1.0));
 }
 
 QPixmap IconSet::arrow(qreal devicePixelRatio) const {
-    return render(QStringLiteral("arrow"), QSize(layout::kArrowWidth, layout::kArrowHeight),
-                  devicePixelRatio);
+    return resourcePicture(QStringLiteral("arrow"), QSize(layout::kArrowWidth, layout::kArrowHeight),
+                           devicePixelRatio);
 }
 
 QPixmap IconSet::hintPicture(int stage, qreal devicePixelRatio) const {
     static constexpr const char* kStages[] = {"hint/bulb-dim", "hint/bulb-half", "hint/bulb-full"};
     const int s = stage < 0 ? 0 : (stage > 2 ? 2 : stage);
-    return render(QString::fromLatin1(kStages[s]), QSize(32, 32), devicePixelRatio);
+    return resourcePicture(QString::fromLatin1(kStages[s]), QSize(32, 32), devicePixelRatio);
 }
 
 QPixmap IconSet::choice(Family family, int icon, qreal devicePixelRatio) const {
@@ -96,11 +88,12 @@ QPixmap IconSet::choice(Family family, int icon, qreal devicePixelRatio) const {
     const QString name = family == Family::Category   ? QStringLiteral("tree/category") + n
                          : family == Family::Quantity ? QStringLiteral("tree/quantity") + n
                                                       : QStringLiteral("list/unit") + n;
-    return render(name, QSize(kChoiceSize, kChoiceSize), devicePixelRatio);
+    return resourcePicture(name, QSize(kChoiceSize, kChoiceSize), devicePixelRatio);
 }
 
 QPixmap IconSet::warning(qreal devicePixelRatio) const {
-    return render(QStringLiteral("dialog/warning"), QSize(kChoiceSize, kChoiceSize), devicePixelRatio);
+    return resourcePicture(QStringLiteral("dialog/warning"), QSize(kChoiceSize, kChoiceSize),
+                           devicePixelRatio);
 }
 
 }  // namespace quantora
