@@ -55,8 +55,8 @@ public:
         WindowCommands& window;
         CalculatorLink& calculator;
         const IconSet& icons;
-        std::function<void()>
-            restoreTopmost;  // after the find or quick reference window or a dialog of it closes
+        // After the find or quick reference window, or a dialog of the latter, closes.
+        std::function<void()> restoreTopmost;
     };
     CommandDispatcher(ConverterContext& context, QWidget& window, Parts parts);
 

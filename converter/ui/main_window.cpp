@@ -328,10 +328,10 @@ void MainWindow::exitProgram() {
 
 void MainWindow::restoreTopmost() {
     // An open find window stays above the main window; otherwise StayTop holds.
-    const QWidget* find = m_commands.findWindow();
+    QWidget* find = m_commands.findWindow();
     if (find && find->isVisible()) {
         setStayOnTop(*this, 0);
-        setStayOnTop(*m_commands.findWindow(), 1);
+        setStayOnTop(*find, 1);
     } else {
         setStayOnTop(*this, m_context.settings.stayTop);
     }
@@ -362,17 +362,18 @@ void MainWindow::saveSettings() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     ConverterContext& c = m_context;
-    setStayOnTop(*this, 0);
-    if (!c.loadFailed)
-        preserveTreeNodeStatus(c.table, m_views.expandedQuery());
     // The quick reference and the find window keep their places in the
-    // settings; an open memo hands its text over before the question about changes.
+    // settings, an open memo hands its text over before the question about
+    // changes. Closed first: each restores the on-top states, undone next.
     for (QWidget* open : {static_cast<QWidget*>(m_commands.referenceWindow()),
                           static_cast<QWidget*>(m_commands.findWindow())}) {
         if (open)
             open->close();
     }
     m_edits.closeMemo();
+    setStayOnTop(*this, 0);
+    if (!c.loadFailed)
+        preserveTreeNodeStatus(c.table, m_views.expandedQuery());
     if (c.loadFailed) {
         event->accept();
         return;
