@@ -2,11 +2,14 @@
 
 #include "support/window_fixture.h"
 
+#include "common/qt/resource_picture.h"
 #include "converter/settings/window_layout.h"
 #include "converter/ui/help_window.h"
+#include "converter/ui/icon_set.h"
 #include "converter/ui/unit_list_view.h"
 
 #include <QAction>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -47,6 +50,26 @@ void verifyStored(WindowFixture& f, const char* settings) {
 class MainWindowStartTest : public uitest::WindowTest {
     Q_OBJECT
 private slots:
+    // Pictures come from their build-time renders where one fits and are
+    // drawn from the SVG at any other size.
+    void picturesAreTheirDrawingsAtEveryRatio() {
+        const quantora::IconSet icons;  // makes the pictures available
+        for (const auto& [name, size] : {std::pair{"toolbar/open", QSize(16, 16)},
+                                         {"tree/root", QSize(16, 16)},
+                                         {"arrow", QSize(32, 17)}}) {
+            for (const qreal ratio : {1.0, 1.5, 2.0}) {
+                const QPixmap picture = common::resourcePicture(QString::fromLatin1(name), size, ratio);
+                QCOMPARE(picture.devicePixelRatio(), ratio);
+                QImage pixels = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+                pixels.setDevicePixelRatio(1.0);
+                QImageReader drawing(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name)));
+                drawing.setScaledSize(size * ratio);
+                QCOMPARE(pixels, drawing.read().convertToFormat(QImage::Format_ARGB32));
+            }
+        }
+        QVERIFY(common::resourcePicture(QStringLiteral("no/such"), QSize(16, 16), 1.0).isNull());
+    }
+
     void firstStartCentresTheWindowSelectsLengthAndShowsTheMenuBar() {
         WindowFixture& fixture = makeFixture();
         quantora::MainWindow& window = fixture.start();
