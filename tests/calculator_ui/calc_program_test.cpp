@@ -19,11 +19,7 @@
 
 using calctest::CalcFixture;
 
-namespace {
-void click(QWidget* dialog, const char* button) {
-    QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-}
-}  // namespace
+using qttest::click;
 
 class CalcProgramTest : public calctest::CalcTest {
     Q_OBJECT

@@ -79,18 +79,11 @@ private slots:
         QStringList nameless;
         // The window of that name the step before opened is looked at and closed.
         const auto look = [&](const char* name) {
-            const QString objectName = QString::fromLatin1(name);
-            QWidget* shown = nullptr;
-            for (QWidget* widget : window.findChildren<QWidget*>(objectName)) {
-                if (widget->isVisible())
-                    shown = widget;
-            }
-            if (!shown) {
-                nameless << objectName + QStringLiteral(" did not open");
-                return;
-            }
-            nameless << accessibility::namelessControls(shown);
-            shown->close();
+            QWidget* opened = qttest::shown(window, QString::fromLatin1(name));
+            nameless << (opened ? accessibility::namelessControls(opened)
+                                : QStringList{QString::fromLatin1(name) + QStringLiteral(" did not open")});
+            if (opened)
+                opened->close();
         };
         const auto trigger = [&](const char* action) {
             fixture.action(QString::fromLatin1(action))->trigger();

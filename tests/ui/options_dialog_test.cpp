@@ -44,10 +44,7 @@ T* child(QWidget* parent, const char* name) {
     return found;
 }
 
-void click(QWidget* parent, const char* name) {
-    if (auto* button = child<QPushButton>(parent, name))
-        button->click();
-}
+using qttest::click;
 
 quantora::OptionsDialog* openOptions(WindowFixture& fixture) {
     fixture.action("mnuToolsArray_5")->trigger();

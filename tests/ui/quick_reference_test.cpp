@@ -15,7 +15,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
@@ -57,24 +56,11 @@ QPoint belowTheRows(QTreeWidget* list) {
 }
 
 QDialog* openDialog(QWidget* owner, const char* name) {
-    for (QDialog* dialog : owner->findChildren<QDialog*>(QString::fromLatin1(name))) {
-        if (dialog->isVisible())
-            return dialog;
-    }
-    return nullptr;
+    return qttest::shown<QDialog>(*owner, QString::fromLatin1(name));
 }
 
-void setBox(QDialog* dialog, const char* name, const QString& text) {
-    auto* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
-    QVERIFY(box);
-    box->setText(text);
-}
-
-void click(QDialog* dialog, const char* name) {
-    auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name));
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
+using qttest::click;
+using qttest::setBox;
 
 class QuickReferenceTest : public uitest::WindowTest {
     Q_OBJECT

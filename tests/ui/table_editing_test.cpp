@@ -68,24 +68,11 @@ QString unitStates(WindowFixture& fixture) {
 // The dialog the menu item opens; closed ones wait for their deletion.
 QDialog* dialogOf(WindowFixture& fixture, const char* item, const char* name) {
     fixture.action(QString::fromLatin1(item))->trigger();
-    for (QDialog* dialog : fixture.window().findChildren<QDialog*>(QString::fromLatin1(name))) {
-        if (dialog->isVisible())
-            return dialog;
-    }
-    return nullptr;
+    return qttest::shown<QDialog>(fixture.window(), QString::fromLatin1(name));
 }
 
-void click(QWidget* dialog, const char* button) {
-    auto* target = dialog->findChild<QPushButton*>(QString::fromLatin1(button));
-    QVERIFY(target);
-    QTest::mouseClick(target, Qt::LeftButton);
-}
-
-void setBox(QWidget* dialog, const char* name, const QString& text) {
-    auto* box = dialog->findChild<QLineEdit*>(QString::fromLatin1(name));
-    QVERIFY(box);
-    box->setText(text);
-}
+using qttest::click;
+using qttest::setBox;
 
 }  // namespace
 

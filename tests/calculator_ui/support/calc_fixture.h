@@ -78,11 +78,7 @@ public:
     // The open dialog of that name (a closed one waits for its deletion).
     template <class T>
     T* openDialog(const QString& name) const {
-        for (T* dialog : window().findChildren<T*>(name)) {
-            if (dialog->isVisible())
-                return dialog;
-        }
-        return nullptr;
+        return qttest::shown<T>(window(), name);
     }
     // A modal dialog with this object name may open.
     void expectDialog(const QString& name) { m_modalWatch.expect(name); }

@@ -1,6 +1,8 @@
 #include "quiet_test.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
@@ -44,6 +46,18 @@ ModalDialogWatch::ModalDialogWatch() {
         }
     });
     m_timer.start();
+}
+
+void click(QWidget* parent, const char* name) {
+    auto* button = parent->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void setBox(QWidget* parent, const char* name, const QString& text) {
+    auto* box = parent->findChild<QLineEdit*>(QString::fromLatin1(name));
+    QVERIFY2(box, name);
+    box->setText(text);
 }
 
 }  // namespace qttest

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <memory>
 #include <string>
@@ -45,6 +46,22 @@ private:
     QStringList m_expected;
     QStringList m_unexpected;
 };
+
+// The visible widget of that object name under owner (a dialog or window
+// that opened), or null.
+template <class T = QWidget>
+T* shown(const QObject& owner, const QString& name) {
+    for (T* widget : owner.findChildren<T*>(name)) {
+        if (widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+// Clicks the button of that object name under parent; fails the test without one.
+void click(QWidget* parent, const char* name);
+// Types text into the box of that object name under parent; fails the test without one.
+void setBox(QWidget* parent, const char* name, const QString& text);
 
 // The fixtures one test made. close() checks each for anything unexpected
 // (unless the test already failed: it says why, later checks would only add
