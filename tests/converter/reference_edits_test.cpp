@@ -15,14 +15,9 @@ namespace {
 constexpr int kLength = 3;  // the small table's one ordinary quantity
 
 // The small table as read from its file, so that it can be saved and read back.
-struct SmallTable {
-    tabletest::TempFolder folder;
-    ConversionTable table;
-
-    explicit SmallTable(std::string_view letters = "") {
-        table.filePath = folder.file("table.dat");
-        tabletest::writeBytes(table.filePath, tabletest::joinCrlf(tabletest::smallTableLines()));
-        EXPECT_TRUE(tabletest::reload(table));
+struct SmallTable : tabletest::FileTable {
+    explicit SmallTable(std::string_view letters = "")
+        : FileTable(tabletest::joinCrlf(tabletest::smallTableLines())) {
         if (letters.empty())
             return;
         // Items named by the letters, values "v" + letter.

@@ -17,23 +17,17 @@ using namespace quantora;
 // Root 1; categories Space 2, Mechanics 3, Heat 4; Number System 5,
 // Constants 6, Length 7 and Time 8 under Space, Mass 9 under Mechanics,
 // Temperature 10 under Heat.
-struct Fixture {
-    tabletest::TempFolder folder;
-    ConversionTable table;
-
-    explicit Fixture(TableLimits limits = {}) {
-        using tabletest::joinCrlf;
-        table.filePath = folder.file("table.dat");
-        tabletest::writeBytes(
-            table.filePath,
-            joinCrlf({"1;Space;1", "2;Mechanics;1", "3;Heat;0", ";E;", "1;1;Number System", "2;1;Constants",
-                      "3;2;Length", "4;2;Time", "5;3;Mass", "6;4;Temperature", ";E;"}) +
-                joinCrlf(tabletest::specialSections()) +
-                joinCrlf({"1;Length;2", "1;meter;1;0;;;SI base unit;Marathon;42195", "2;inch;0.0254;0;;;",
-                          ";E;", "1;Time;1", "1;second;1;0;;;", ";E;", "3;Mass;1", "1;kilogram;1;0;;;", ";E;",
-                          "4;Temperature;2", "1;kelvin;1;0;;;", "1;degree Celsius;1;273.15;;;", ";E;"}));
-        EXPECT_TRUE(tabletest::reload(table, limits, folder.path()));
-    }
+struct Fixture : tabletest::FileTable {
+    explicit Fixture(TableLimits limits = {})
+        : FileTable(tabletest::joinCrlf({"1;Space;1", "2;Mechanics;1", "3;Heat;0", ";E;", "1;1;Number System",
+                                         "2;1;Constants", "3;2;Length", "4;2;Time", "5;3;Mass",
+                                         "6;4;Temperature", ";E;"}) +
+                        tabletest::joinCrlf(tabletest::specialSections()) +
+                        tabletest::joinCrlf({"1;Length;2", "1;meter;1;0;;;SI base unit;Marathon;42195",
+                                             "2;inch;0.0254;0;;;", ";E;", "1;Time;1", "1;second;1;0;;;",
+                                             ";E;", "3;Mass;1", "1;kilogram;1;0;;;", ";E;", "4;Temperature;2",
+                                             "1;kelvin;1;0;;;", "1;degree Celsius;1;273.15;;;", ";E;"}),
+                    limits) {}
 };
 
 // Everything the file carries, as text to compare.

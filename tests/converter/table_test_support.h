@@ -6,6 +6,8 @@
 #include "converter/table/conversion_table.h"
 #include "converter/table/table_file.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -112,6 +114,19 @@ inline bool reload(quantora::ConversionTable& table, const quantora::TableLimits
         table = read.take();
     return read.ok();
 }
+
+// A table written to a file of its own folder and read from it, so that
+// edits can be saved and read back.
+struct FileTable {
+    TempFolder folder;
+    quantora::ConversionTable table;
+
+    explicit FileTable(const std::string& bytes, const quantora::TableLimits& limits = {}) {
+        table.filePath = folder.file("table.dat");
+        writeBytes(table.filePath, bytes);
+        EXPECT_TRUE(reload(table, limits, folder.path()));
+    }
+};
 
 // A batch run that wrote its file.
 inline bool completed(const common::Outcome<quantora::BatchRun>& run) {
